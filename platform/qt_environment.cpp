@@ -1,0 +1,53 @@
+#include "platform/environment.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+#include <ctime>
+
+namespace trovel {
+
+uint32_t QtEnvironment::tick_count() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    // Truncation to 32 bits is the wrap of the counter.
+    return static_cast<uint32_t>(static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
+}
+
+QTime QtEnvironment::local_time() { return QTime::currentTime(); }
+
+QSize QtEnvironment::screen_size() {
+    QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(1024, 768);
+}
+
+QSizeF QtEnvironment::screen_size_mm() {
+    QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->physicalSize() : QSizeF();
+}
+
+int QtEnvironment::screen_dpi() {
+    QScreen *s = QGuiApplication::primaryScreen();
+    return s ? qRound(s->logicalDotsPerInch()) : 96;
+}
+
+QList<QRect> QtEnvironment::screen_rects() {
+    QList<QRect> rects;
+    for (QScreen *s : QGuiApplication::screens())
+        rects.append(s->geometry());
+    return rects;
+}
+
+void QtEnvironment::beep() { QApplication::beep(); }
+
+void QtEnvironment::open_url(const QString &url) { QDesktopServices::openUrl(QUrl(url)); }
+
+void QtEnvironment::show_error(const QString &caption, const QString &text) {
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace trovel

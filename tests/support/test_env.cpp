@@ -1,0 +1,27 @@
+#include "support/test_env.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <memory>
+
+namespace trovel::test {
+
+void prepare_process_environment() {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LANG", "C.UTF-8");
+    qputenv("LC_ALL", "C.UTF-8");
+    if (qgetenv("SDL_AUDIODRIVER").isEmpty())
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    // Kept alive until exit; the folders are removed by QTemporaryDir's destructor.
+    static std::unique_ptr<QTemporaryDir> config(new QTemporaryDir(QDir::tempPath() + "/trovel-test-XXXXXX"));
+    static std::unique_ptr<QTemporaryDir> runtime(new QTemporaryDir(QDir::tempPath() + "/trovel-run-XXXXXX"));
+    qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", runtime->path().toLocal8Bit());
+    QFile::setPermissions(runtime->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+}  // namespace trovel::test
