@@ -1,0 +1,48 @@
+// A stand-in for the outside world in tests: every reading comes from a public field the
+// test sets, and every action is recorded for the test to inspect.
+#pragma once
+
+#include "platform/environment.h"
+
+#include <QList>
+#include <QPair>
+#include <QRect>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <cstdint>
+
+namespace trovel::test {
+
+class FakeEnvironment : public Environment {
+public:
+    // Readings.
+    uint32_t tick = 0;
+    QTime time{10, 0, 0};
+    QSize screen{1024, 768};
+    QSizeF screen_mm;  // empty: the physical size is unknown
+    int dpi = 96;
+    QList<QRect> screens{QRect(0, 0, 1024, 768)};
+
+    // Recorded actions.
+    int beeps = 0;
+    QStringList opened_urls;
+    QList<QPair<QString, QString>> errors;  // caption, text
+
+    // Moves both the millisecond counter and the time of day forward.
+    void advance_ms(uint32_t ms);
+
+    uint32_t tick_count() override { return tick; }
+    QTime local_time() override { return time; }
+    QSize screen_size() override { return screen; }
+    QSizeF screen_size_mm() override { return screen_mm; }
+    int screen_dpi() override { return dpi; }
+    QList<QRect> screen_rects() override { return screens; }
+    void beep() override { ++beeps; }
+    void open_url(const QString &url) override { opened_urls.append(url); }
+    void show_error(const QString &caption, const QString &text) override { errors.append({caption, text}); }
+};
+
+}  // namespace trovel::test
