@@ -22,14 +22,14 @@ public:
     uint32_t tick = 0;
     QTime time{10, 0, 0};
     QSize screen{1024, 768};
-    QSizeF screen_mm;  // empty: the physical size is unknown
+    QSizeF screen_mm; // empty: the physical size is unknown
     int dpi = 96;
     QList<QRect> screens{QRect(0, 0, 1024, 768)};
 
     // Recorded actions.
     int beeps = 0;
     QStringList opened_urls;
-    QList<QPair<QString, QString>> errors;  // caption, text
+    QList<QPair<QString, QString>> errors; // caption, text
 
     // Moves both the millisecond counter and the time of day forward.
     void advance_ms(uint32_t ms);
@@ -45,4 +45,4 @@ public:
     void show_error(const QString &caption, const QString &text) override { errors.append({caption, text}); }
 };
 
-}  // namespace trovel::test
+} // namespace trovel::test
