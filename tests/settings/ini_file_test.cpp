@@ -1,0 +1,279 @@
+// The INI reader and writer: lookups, the value rules, line-preserving writes (every
+// table row over LF and CRLF files) and the atomic replacement of the file.
+#include "settings/ini_file.h"
+#include "settings_test_util.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sys/stat.h>
+#include <vector>
+
+namespace trovel {
+namespace {
+
+using test::read_file;
+using test::with_eol;
+using test::write_file;
+
+const std::vector<QByteArray> kLineEndings = {"\n", "\r\n"};
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QString path(const QString &name = "trovel.ini") const { return dir_.filePath(name); }
+    QStringList entries() const {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QTemporaryDir dir_;
+};
+
+struct ReadCase {
+    const char *name;
+    QByteArray file;
+    QString section;
+    QString key;
+    QString expected; // the default is always "dflt"
+};
+
+TEST_F(IniFileTest, ReadsByTheLookupAndValueRules) {
+    const std::vector<ReadCase> cases = {
+        {"plain key", "[TForm1]\nkey=value\n", "TForm1", "key", "value"},
+        {"names in other letter cases", "[tform1]\nSPIN_TIMEOUT_VALUE=10\n", "TForm1", "spin_timeout_Value", "10"},
+        {"missing section", "[Other]\nkey=v\n", "TForm1", "key", "dflt"},
+        {"missing key", "[TForm1]\nother=v\n", "TForm1", "key", "dflt"},
+        {"key of another section", "[A]\nkey=a\n[TForm1]\nx=1\n", "TForm1", "key", "dflt"},
+        {"key after another section", "[A]\nkey=a\n[TForm1]\nkey=b\n", "TForm1", "key", "b"},
+        {"key before any section", "key=v\n[TForm1]\n", "TForm1", "key", "dflt"},
+        {"empty value is not the default", "[TForm1]\nkey=\n", "TForm1", "key", ""},
+        {"blank value", "[TForm1]\nkey= \t \n", "TForm1", "key", ""},
+        {"blanks around key and value", "[TForm1]\n  key \t=  some value \t\n", "TForm1", "key", "some value"},
+        {"double quotes dropped", "[TForm1]\nkey=\"a b\"\n", "TForm1", "key", "a b"},
+        {"single quotes dropped", "[TForm1]\nkey='a b'\n", "TForm1", "key", "a b"},
+        {"quotes dropped after trimming", "[TForm1]\nkey=  \" a \"  \n", "TForm1", "key", " a "},
+        {"mixed quotes kept", "[TForm1]\nkey=\"a'\n", "TForm1", "key", "\"a'"},
+        {"one quote kept", "[TForm1]\nkey=\"\n", "TForm1", "key", "\""},
+        {"two quotes give empty", "[TForm1]\nkey=\"\"\n", "TForm1", "key", ""},
+        {"only one pair dropped", "[TForm1]\nkey=\"\"a\"\"\n", "TForm1", "key", "\"a\""},
+        {"quote only at one end", "[TForm1]\nkey=\"a\n", "TForm1", "key", "\"a"},
+        {"equals sign in value", "[TForm1]\nkey=a=b\n", "TForm1", "key", "a=b"},
+        {"UTF-8 value",
+         "[TForm1]\nkey=Gr\xc3\xbc\xc3\x9f"
+         "e\n",
+         "TForm1", "key", QString::fromUtf8("Grüße")},
+        {"header with blanks", "  [ TForm1 ]  \nkey=v\n", "TForm1", "key", "v"},
+        {"byte order mark", "\xef\xbb\xbf[TForm1]\nkey=v\n", "TForm1", "key", "v"},
+        {"comment is no key", "[TForm1]\n;key=c\nkey=v\n", "TForm1", "key", "v"},
+        {"first of repeated keys", "[TForm1]\nkey=1\nkey=2\n", "TForm1", "key", "1"},
+        {"only the first of repeated sections", "[TForm1]\na=1\n[TForm1]\nkey=2\n", "TForm1", "key", "dflt"},
+        {"last line without line end", "[TForm1]\nkey=v", "TForm1", "key", "v"},
+        {"header without closing bracket", "[TForm1\nkey=v\n", "TForm1", "key", "dflt"},
+    };
+    for (const QByteArray &eol : kLineEndings) {
+        for (const ReadCase &c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : " (CRLF)"));
+            write_file(path(), with_eol(c.file, eol));
+            EXPECT_EQ(GetPrivateProfileString(c.section, c.key, "dflt", path()), c.expected);
+        }
+    }
+}
+
+TEST_F(IniFileTest, MissingFileGivesTheDefault) {
+    EXPECT_EQ(GetPrivateProfileString("TForm1", "key", "dflt", path()), "dflt");
+    EXPECT_EQ(GetPrivateProfileString("TForm1", "key", "", path()), "");
+}
+
+TEST_F(IniFileTest, ValuesAreCutAfter2047Characters) {
+    const QString long_value(3000, u'x');
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80"); // a surrogate pair
+    struct Case {
+        const char *name;
+        QString stored;
+        QString expected;
+    };
+    const std::vector<Case> cases = {
+        {"exactly the limit", QString(2047, u'x'), QString(2047, u'x')},
+        {"one over", QString(2048, u'x'), QString(2047, u'x')},
+        {"quotes dropped before the cut", u'"' + QString(2047, u'x') + u'"', QString(2047, u'x')},
+        {"no half of a pair", QString(2046, u'x') + emoji, QString(2046, u'x')},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        write_file(path(), "[S]\nkey=" + c.stored.toUtf8() + "\n");
+        EXPECT_EQ(GetPrivateProfileString("S", "key", "", path()), c.expected);
+    }
+    EXPECT_EQ(GetPrivateProfileString("S", "missing", long_value, path()), long_value.left(2047));
+}
+
+struct Write {
+    QString section;
+    QString key;
+    QString value;
+};
+
+struct WriteCase {
+    const char *name;
+    std::optional<QByteArray> before; // nullopt: no file
+    std::vector<Write> writes;
+    QByteArray after;
+};
+
+TEST_F(IniFileTest, WritesChangeOnlyTheirOwnLine) {
+    const std::vector<WriteCase> cases = {
+        {"creates a missing file", std::nullopt, {{"TForm1", "a", "1"}, {"TForm1", "b", "2"}}, "[TForm1]\na=1\nb=2\n"},
+        {"replaces a value in place", "[TForm1]\na=1\nb=2\nc=3\n", {{"TForm1", "b", "x"}}, "[TForm1]\na=1\nb=x\nc=3\n"},
+        {"key keeps the file's spelling",
+         "[tform1]\n  SPIN_Timeout_value = 5 \n",
+         {{"TForm1", "spin_timeout_Value", "10"}},
+         "[tform1]\nSPIN_Timeout_value=10\n"},
+        {"new key ends its section",
+         "[TForm1]\na=1\n\n[Other]\nx=1\n",
+         {{"TForm1", "b", "2"}},
+         "[TForm1]\na=1\nb=2\n\n[Other]\nx=1\n"},
+        {"new key after the last line without line end",
+         "[TForm1]\na=1",
+         {{"TForm1", "b", "2"}},
+         "[TForm1]\na=1\nb=2\n"},
+        {"new key under an empty section", "[TForm1]\n[Other]\n", {{"TForm1", "a", "1"}}, "[TForm1]\na=1\n[Other]\n"},
+        {"missing section appended", "[Other]\nx=1\n", {{"TForm1", "a", "1"}}, "[Other]\nx=1\n[TForm1]\na=1\n"},
+        {"missing section after a last line without line end",
+         "[Other]\nx=1",
+         {{"TForm1", "a", "1"}},
+         "[Other]\nx=1\n[TForm1]\na=1\n"},
+        {"hand-written lines survive",
+         "; my settings\n\n[TForm1]\n; keep me\nunknown=42\na=1\n   odd line\n\n[Other]\nz=9\n",
+         {{"TForm1", "a", "2"}, {"TForm1", "new", "3"}, {"Other", "Z", "8"}},
+         "; my settings\n\n[TForm1]\n; keep me\nunknown=42\na=2\n   odd line\nnew=3\n\n[Other]\nz=8\n"},
+        {"first of repeated keys replaced", "[TForm1]\na=1\na=2\n", {{"TForm1", "a", "x"}}, "[TForm1]\na=x\na=2\n"},
+        {"empty value", "[TForm1]\na=1\n", {{"TForm1", "a", ""}}, "[TForm1]\na=\n"},
+        {"double-quoted value gets one more pair", std::nullopt, {{"S", "a", "\"x y\""}}, "[S]\na=\"\"x y\"\"\n"},
+        {"single-quoted value gets double quotes", std::nullopt, {{"S", "a", "'x'"}}, "[S]\na=\"'x'\"\n"},
+        {"lone quote counts as quoted", std::nullopt, {{"S", "a", "\""}}, "[S]\na=\"\"\"\n"},
+        {"mixed quotes unchanged", std::nullopt, {{"S", "a", "\"x'"}}, "[S]\na=\"x'\n"},
+        {"inner quotes unchanged", std::nullopt, {{"S", "a", "say \"hi\""}}, "[S]\na=say \"hi\"\n"},
+        {"line break cannot split the line", std::nullopt, {{"S", "a", "one\ntwo\r\nthree"}}, "[S]\na=one two three\n"},
+    };
+    for (const QByteArray &eol : kLineEndings) {
+        for (const WriteCase &c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : " (CRLF)"));
+            QFile::remove(path());
+            if (c.before) write_file(path(), with_eol(*c.before, eol));
+            for (const Write &w : c.writes)
+                ASSERT_TRUE(WritePrivateProfileString(w.section, w.key, w.value, path()));
+            // A new file is written with LF line ends.
+            EXPECT_EQ(read_file(path()), c.before ? with_eol(c.after, eol) : c.after);
+        }
+    }
+}
+
+TEST_F(IniFileTest, NewLinesFollowTheFirstLineEnding) {
+    write_file(path(), "[A]\r\nx=1\ny=2\n");
+    ASSERT_TRUE(WritePrivateProfileString("A", "z", "3", path()));
+    ASSERT_TRUE(WritePrivateProfileString("B", "w", "4", path()));
+    EXPECT_EQ(read_file(path()), "[A]\r\nx=1\ny=2\nz=3\r\n[B]\r\nw=4\r\n");
+}
+
+TEST_F(IniFileTest, WrittenValuesReadBackUnchanged) {
+    const std::vector<QString> values = {
+        "plain",
+        "",
+        "\"quoted\"",
+        "'single'",
+        "\"",
+        "'",
+        "\"\"",
+        "\"a\" \"b\"",
+        "\"x'",
+        "a=b; c",
+        "C:\\Sounds\\bell.wav",
+        "\"  padded  \"",
+        QString::fromUtf8("/home/j\xc3\xb6rg/Bilder/*.jpg"),
+    };
+    for (const QString &v : values) {
+        SCOPED_TRACE(v.toStdString());
+        ASSERT_TRUE(WritePrivateProfileString("S", "k", v, path()));
+        EXPECT_EQ(GetPrivateProfileString("S", "k", "dflt", path()), v);
+    }
+    // Blanks around a value are not part of it.
+    ASSERT_TRUE(WritePrivateProfileString("S", "k", "  padded  ", path()));
+    EXPECT_EQ(GetPrivateProfileString("S", "k", "dflt", path()), "padded");
+}
+
+TEST_F(IniFileTest, NamesThatCannotBeStoredAreRefused) {
+    write_file(path(), "[S]\nk=1\n");
+    EXPECT_FALSE(WritePrivateProfileString("", "k", "v", path()));
+    EXPECT_FALSE(WritePrivateProfileString("S", " ", "v", path()));
+    EXPECT_FALSE(WritePrivateProfileString("S", "a=b", "v", path()));
+    EXPECT_FALSE(WritePrivateProfileString("S", "a\nb", "v", path()));
+    EXPECT_FALSE(WritePrivateProfileString("S\nT", "k", "v", path()));
+    EXPECT_FALSE(WritePrivateProfileString("S", ";k", "v", path()));
+    EXPECT_EQ(read_file(path()), "[S]\nk=1\n");
+}
+
+TEST_F(IniFileTest, WriteKeepsPermissionsAndLeavesNoTemporaryFile) {
+    write_file(path(), "[S]\nk=1\n");
+    ASSERT_TRUE(
+        QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", path()));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(entries(), QStringList{"trovel.ini"});
+}
+
+TEST_F(IniFileTest, WriteGoesThroughSymbolicLinks) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("real"));
+    write_file(path("real/trovel.ini"), "[S]\nk=1\n");
+    ASSERT_TRUE(QFile::link("real/trovel.ini", path("link.ini")));
+    ASSERT_TRUE(QFile::link("link.ini", path("link2.ini")));
+    ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", path("link2.ini")));
+    EXPECT_TRUE(QFileInfo(path("link2.ini")).isSymLink());
+    EXPECT_TRUE(QFileInfo(path("link.ini")).isSymLink());
+    EXPECT_EQ(read_file(path("real/trovel.ini")), "[S]\nk=2\n");
+
+    // A link to a file not yet there makes the file, not a plain file in its place.
+    ASSERT_TRUE(QFile::link("real/new.ini", path("dangling.ini")));
+    ASSERT_TRUE(WritePrivateProfileString("S", "k", "3", path("dangling.ini")));
+    EXPECT_TRUE(QFileInfo(path("dangling.ini")).isSymLink());
+    EXPECT_EQ(read_file(path("real/new.ini")), "[S]\nk=3\n");
+}
+
+TEST_F(IniFileTest, UnwritablePlacesReportFailure) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("a_folder.ini"));
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", path("a_folder.ini")));
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", path("missing/trovel.ini")));
+    ASSERT_TRUE(QFile::link("loop.ini", path("loop.ini")));
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", path("loop.ini")));
+}
+
+TEST_F(IniFileTest, FullDiskLeavesTheOldFileWhole) {
+    const QByteArray old_text = "; hand-written\n[S]\nk=1\n";
+    write_file(path(), old_text);
+    bool written = true;
+    {
+        test::FileSizeLimit limit(old_text.size() + 4);
+        written = WritePrivateProfileString("S", "k", "a value too long for the disk", path());
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(read_file(path()), old_text);
+    EXPECT_EQ(entries(), QStringList{"trovel.ini"});
+}
+
+TEST_F(IniFileTest, ReadOnlyFileOrFolderIsNotWritten) {
+    if (test::running_as_root()) GTEST_SKIP() << "a privileged user writes read-only files";
+    write_file(path(), "[S]\nk=1\n");
+    QFile::setPermissions(path(), QFileDevice::ReadOwner);
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", path()));
+    EXPECT_EQ(read_file(path()), "[S]\nk=1\n");
+
+    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", path()));
+    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(read_file(path()), "[S]\nk=1\n");
+}
+
+} // namespace
+} // namespace trovel
