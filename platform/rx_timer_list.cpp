@@ -1,72 +1,245 @@
+// The tick list's rules: activation, the base period, re-arming the platform timer and
+// the passes that fire the events.
 #include "platform/rx_timer_list.h"
 
 #include <QTimer>
+#include <algorithm>
+#include <limits>
 
 namespace trovel {
 
 namespace {
+
+constexpr int32_t kMinPeriod = 100;
+// An event fires this much before its interval has fully elapsed, so a tick that comes
+// a little early does not cost a whole base period.
+constexpr int64_t kEarlyTolerance = 50;
+
+// Counter values are compared modulo 2^32 and read as signed, so order survives the wrap.
+int32_t elapsed(uint32_t now, uint32_t since) { return static_cast<int32_t>(now - since); }
+
 class QtPlatformTimer : public PlatformTimer {
 public:
     QtPlatformTimer() {
         timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { if (on_timeout) on_timeout(); });
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (on_timeout) on_timeout();
+        });
     }
     void start(int period_ms) override { timer_.start(period_ms); }
     void stop() override { timer_.stop(); }
     bool running() const override { return timer_.isActive(); }
     int period() const override { return timer_.interval(); }
+
 private:
     QTimer timer_;
 };
+
 }  // namespace
 
+std::unique_ptr<PlatformTimer> make_qt_platform_timer() { return std::make_unique<QtPlatformTimer>(); }
+
+// ---- events
+
 TRxTimerEvent::TRxTimerEvent(QString name) : name_(std::move(name)) {}
+
+TRxTimerEvent::~TRxTimerEvent() {
+    if (list_) list_->remove(this);
+}
 
 void TRxTimerEvent::setEnabled(bool v) {
     if (v == enabled_) return;
     enabled_ = v;
-    if (v) fire_count_ = 0;
+    if (!v) return;  // passes skip it; the timer keeps its period
+    fire_count_ = 0;
+    if (!list_) return;
+    const uint32_t now = list_->counter_();
+    last_fired_ = now;
+    list_->compute_base_period(now);
+    list_->rearm();
 }
 
-void TRxTimerEvent::setInterval(int32_t v) { interval_ = v; }
+void TRxTimerEvent::setInterval(int32_t v) {
+    if (v == interval_) return;
+    interval_ = v;
+    if (!list_) return;
+    list_->compute_base_period(list_->counter_());
+    list_->rearm();
+}
+
+// ---- the list
 
 TRxTimerList::TRxTimerList(std::function<uint32_t()> counter, QObject *parent)
-    : QObject(parent), counter_(std::move(counter)), timer_(std::make_unique<QtPlatformTimer>()) {
-    timer_->on_timeout = [this] { pass(); };
+    : QObject(parent), counter_(std::move(counter)), timer_(make_qt_platform_timer()) {
+    hook_timer();
 }
 
-TRxTimerList::~TRxTimerList() = default;
+TRxTimerList::~TRxTimerList() {
+    timer_->stop();
+    timer_->on_timeout = nullptr;
+    for (TRxTimerEvent *e : events_) e->list_ = nullptr;
+}
+
+void TRxTimerList::hook_timer() {
+    timer_->on_timeout = [this] { pass(); };
+}
 
 void TRxTimerList::set_platform_timer(std::unique_ptr<PlatformTimer> timer) {
+    timer_->stop();
     timer_ = std::move(timer);
-    timer_->on_timeout = [this] { pass(); };
+    hook_timer();
+    rearm();
 }
 
-void TRxTimerList::add(TRxTimerEvent *event) { event->list_ = this; events_.push_back(event); }
+void TRxTimerList::add(TRxTimerEvent *event) {
+    if (!event || event->list_ == this) return;
+    if (event->list_) event->list_->remove(event);
+    event->list_ = this;
+    const uint32_t now = counter_();
+    // A new event's period counts from its creation, which is now for all practical purposes.
+    event->last_fired_ = now;
+    events_.push_back(event);
+    compute_base_period(now);
+    sort_events();
+    rearm();
+}
+
+void TRxTimerList::remove(TRxTimerEvent *event) {
+    auto it = std::find(events_.begin(), events_.end(), event);
+    if (it == events_.end()) return;
+    events_.erase(it);
+    event->list_ = nullptr;
+}
 
 void TRxTimerList::setActive(bool v) {
     if (v == active_) return;
-    active_ = v;
-    if (v) {
-        const uint32_t t = counter_();
-        for (auto *e : events_) if (e->enabled_) e->last_fired_ = t;
-        base_period_ = 100;
-        timer_->start(100);
-    } else {
-        timer_->stop();
+    if (v)
+        activate();
+    else
+        deactivate();
+}
+
+void TRxTimerList::activate() {
+    armable_ = true;
+    const uint32_t t = counter_();
+    for (TRxTimerEvent *e : events_)
+        if (e->enabled_) e->last_fired_ = t;
+    compute_base_period(t);
+    sort_events();
+    // Not yet marked active, so an activation with no event enabled leaves the list
+    // active with no timer until an event is enabled.
+    rearm();
+    active_ = true;
+}
+
+void TRxTimerList::deactivate() {
+    // Safe inside a pass: stopping the timer from its own tick only cancels later ticks.
+    timer_->stop();
+    armable_ = false;
+    active_ = false;
+}
+
+bool TRxTimerList::any_enabled() const {
+    return std::any_of(events_.begin(), events_.end(), [](const TRxTimerEvent *e) { return e->enabled_; });
+}
+
+void TRxTimerList::compute_base_period(uint32_t t) {
+    if (events_.empty()) {
+        base_period_ = 0;
+        return;
+    }
+    // The shortest interval, and the shortest time left until an enabled event is due.
+    int64_t p = std::numeric_limits<int32_t>::max();
+    bool any = false;
+    for (const TRxTimerEvent *e : events_) {
+        if (!e->enabled_ || e->interval_ <= 0) continue;
+        any = true;
+        p = std::min<int64_t>(p, e->interval_);
+        p = std::min<int64_t>(p, int64_t{e->interval_} - elapsed(t, e->last_fired_));
+    }
+    if (!any) {
+        base_period_ = 0;
+        return;
+    }
+    p = std::max<int64_t>(p, kMinPeriod);
+    // Shrink the period until it divides every interval, disabled events included, so that
+    // enabling one later keeps the grid; 100 ms is the floor.
+    bool changed = true;
+    while (changed && p > kMinPeriod) {
+        changed = false;
+        for (const TRxTimerEvent *e : events_) {
+            const int64_t rem = e->interval_ % p;
+            if (rem == 0) continue;
+            // A negative interval leaves a negative remainder that would grow the period
+            // without end; nothing but the floor divides it, so go there at once.
+            p = rem > 0 ? p - rem : kMinPeriod;
+            changed = true;
+            break;
+        }
+    }
+    base_period_ = static_cast<int32_t>(std::max<int64_t>(p, kMinPeriod));
+}
+
+void TRxTimerList::sort_events() {
+    // Bubble sort: stable, so events with equal intervals keep the order they were added in.
+    bool swapped = true;
+    while (swapped) {
+        swapped = false;
+        for (size_t i = 0; i + 1 < events_.size(); ++i) {
+            if (events_[i]->interval_ > events_[i + 1]->interval_) {
+                std::swap(events_[i], events_[i + 1]);
+                swapped = true;
+            }
+        }
+    }
+}
+
+void TRxTimerList::rearm() {
+    if (!armable_) return;
+    timer_->stop();
+    if (!any_enabled()) {
+        if (active_) deactivate();
+        return;
+    }
+    if (base_period_ <= 0) return;
+    timer_->start(base_period_);
+    if (!timer_->running()) {
+        deactivate();
+        throw EOutOfResources();
     }
 }
 
 void TRxTimerList::pass() {
-    if (!active_) return;
+    if (!active_) {
+        if (armable_)
+            rearm();
+        else
+            timer_->stop();  // a stray tick after deactivation
+        return;
+    }
     const uint32_t t = counter_();
-    for (auto it = events_.rbegin(); it != events_.rend(); ++it) {
-        TRxTimerEvent *e = *it;
-        if (e->enabled_ && static_cast<int32_t>(t - e->last_fired_) >= e->interval_ - 50) {
-            e->last_fired_ = t;
-            ++e->fire_count_;
-            if (e->OnTimer) e->OnTimer(*e);
+    bool ran_out = false;
+    // From the end, so the longest interval fires first when several are due. Handlers may
+    // restart the list or change events; the index is re-checked because one may also
+    // have been removed.
+    for (size_t i = events_.size(); i-- > 0;) {
+        if (i >= events_.size()) continue;
+        TRxTimerEvent *e = events_[i];
+        if (!e->enabled_ || elapsed(t, e->last_fired_) < int64_t{e->interval_} - kEarlyTolerance) continue;
+        e->last_fired_ = t;
+        ++e->fire_count_;
+        if (!e->Cycled && e->fire_count_ >= e->RepeatCount) {
+            e->enabled_ = false;
+            ran_out = true;
         }
+        if (e->OnTimer) e->OnTimer(*e);
+    }
+    if (!ran_out) return;
+    if (!any_enabled()) {
+        setActive(false);
+    } else {
+        compute_base_period(counter_());
+        rearm();
     }
 }
 

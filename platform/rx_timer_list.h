@@ -1,5 +1,8 @@
-// The tick list: several periodic handlers driven by one platform timer on the GUI thread.
-// (Stand-in: the full rules of passes, base period and tolerance land separately.)
+// The tick list: several periodic handlers (tick events) driven by one platform timer on
+// the GUI thread. The timer runs at a base period that divides the events' intervals;
+// at every tick a pass fires each event whose interval has elapsed (with a 50 ms early
+// tolerance), counting its next period from that pass. Time comes from an injected
+// 32-bit millisecond counter that may wrap.
 #pragma once
 
 #include <QObject>
@@ -7,30 +10,43 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <vector>
-
-class QTimer;
 
 namespace trovel {
 
 class TRxTimerList;
 
+// Raised when the platform gives the list no timer.
+class EOutOfResources : public std::runtime_error {
+public:
+    EOutOfResources() : std::runtime_error("Not enough timers available") {}
+};
+
 class TRxTimerEvent {
 public:
     explicit TRxTimerEvent(QString name = {});
+    ~TRxTimerEvent();
+    TRxTimerEvent(const TRxTimerEvent &) = delete;
+    TRxTimerEvent &operator=(const TRxTimerEvent &) = delete;
 
     const QString &Name() const { return name_; }
+
     bool Enabled() const { return enabled_; }
+    // Enabling restarts the event's period and its FireCount; disabling only clears the flag.
     void setEnabled(bool v);
     int32_t Interval() const { return interval_; }
+    // The new interval counts from the last firing; the list is not re-sorted.
     void setInterval(int32_t v);
-    bool Cycled = true;
+
+    bool Cycled = true;     // false: the event disables itself after RepeatCount firings
     int32_t RepeatCount = 0;
-    int32_t Tag = 0;
+    int32_t Tag = 0;        // free for the owner; the list never reads it
     std::function<void(TRxTimerEvent &)> OnTimer;
 
     uint32_t LastFired() const { return last_fired_; }
     int32_t FireCount() const { return fire_count_; }
+    TRxTimerList *List() const { return list_; }
 
 private:
     friend class TRxTimerList;
@@ -43,6 +59,7 @@ private:
 };
 
 // The periodic platform timer the list runs on; replaced by a fake in tests.
+// A timer that is still not running() after start() was refused by the platform.
 class PlatformTimer {
 public:
     virtual ~PlatformTimer() = default;
@@ -53,30 +70,54 @@ public:
     std::function<void()> on_timeout;
 };
 
+// A periodic QTimer on the thread that creates it.
+std::unique_ptr<PlatformTimer> make_qt_platform_timer();
+
 class TRxTimerList : public QObject {
     Q_OBJECT
 public:
+    // counter: a monotonic millisecond counter, 32 bits wide, allowed to wrap.
     explicit TRxTimerList(std::function<uint32_t()> counter, QObject *parent = nullptr);
     ~TRxTimerList() override;
 
+    // Swaps the platform timer (tests put a fake in before the list first runs).
     void set_platform_timer(std::unique_ptr<PlatformTimer> timer);
     PlatformTimer &platform_timer() { return *timer_; }
 
+    // Appends the event (the list does not own it), then re-sorts and re-arms.
     void add(TRxTimerEvent *event);
+    // Takes the event out of the list; the event's destructor does this by itself.
+    void remove(TRxTimerEvent *event);
     const std::vector<TRxTimerEvent *> &Events() const { return events_; }
 
     bool Active() const { return active_; }
+    // Activation starts every enabled event's period afresh; deactivation stops the
+    // timer and leaves the events as they are.
     void setActive(bool v);
+    // Period of the platform timer in ms; 0 when no timer is needed.
     int32_t BasePeriod() const { return base_period_; }
 
-    // One tick of the platform timer.
+    // One tick of the platform timer: fires every event that is due.
     void pass();
 
 private:
+    friend class TRxTimerEvent;
+
+    void activate();
+    void deactivate();
+    void compute_base_period(uint32_t t);
+    void sort_events();
+    void rearm();
+    bool any_enabled() const;
+    void hook_timer();
+
     std::function<uint32_t()> counter_;
     std::unique_ptr<PlatformTimer> timer_;
     std::vector<TRxTimerEvent *> events_;
     bool active_ = false;
+    // The timer may run only while this is set: from the start of an activation until the
+    // next deactivation.
+    bool armable_ = false;
     int32_t base_period_ = 0;
 };
 
