@@ -1,0 +1,185 @@
+// The break cycle: typing and rest countdowns in 10-second ticks, the pause, the hidden
+// alarm, the breaks-ignored count, and what the bar shows of the running countdown.
+#include "app/timer_u.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace trovel {
+
+namespace {
+const QString kType = QStringLiteral("type");
+const QString kRest = QStringLiteral("rest");
+const QString kPause = QStringLiteral("pause");
+const QString kAlarm = QStringLiteral("alarm");
+}  // namespace
+
+void TForm1::start_countdown(int32_t minutes, int32_t kind) {
+    RxTimerList1->setActive(false);
+    countdown_minutes = minutes;
+    elapsed_seconds = 0;
+    set_progress(100);
+    RxTimerEvent_TYPE.Tag = kind;
+    RxTimerList1->setActive(true);
+    show_countdown(countdown_minutes, elapsed_seconds);
+}
+
+void TForm1::start_typing() {
+    menu_nag_store->setEnabled(false);
+    dragging = false;
+    state = kType;
+    Panel_hands->setColor(clBtnFace);
+    RxTimerEvent_knipper.setEnabled(false);
+    make_small();
+    RxTimerEvent_TYPE.setEnabled(true);
+    RxTrayIcon1->setAnimated(false);
+    place_form(kType);
+    menu_pause->setChecked(false);
+    countdown_minutes = type_minutes;
+    start_countdown(type_minutes, 0);
+    Shader1->setFromColor(clTeal);
+    Shader1->setToColor(clLime);
+    Panel_hands->setColor(clLime);
+}
+
+void TForm1::start_rest() {
+    menu_nag_store->setEnabled(true);
+    Memo1->hide();
+    realign();
+
+    if (menu_vantor->Checked()) {
+        // The hidden alarm: show the alarm picture, if there is one, until the user acts.
+        if (!QFileInfo(image_directory() + QStringLiteral("tmp.bmp")).isFile())
+            return;
+        show_image(QStringLiteral("tmp.bmp"));
+        state = kAlarm;
+        RxTimerEvent_knipper.setEnabled(true);
+        make_large();
+        if (menu_play->Checked()) {
+            play_sound();
+            env_.beep();
+        }
+        return;
+    }
+
+    RxTimerEvent_knipper.setEnabled(true);
+    RxTimerEvent_TYPE.setEnabled(true);
+    state = kRest;
+    // The last checked item wins; with none checked the rest is as long as the typing was.
+    if (menu_1min->Checked())
+        countdown_minutes = 1;
+    if (menu_2min->Checked())
+        countdown_minutes = 2;
+    if (menu_5min->Checked())
+        countdown_minutes = 5;
+    start_countdown(countdown_minutes, 1);
+    show_countdown(countdown_minutes, elapsed_seconds);
+
+    RxTrayIcon1->setAnimated(true);
+    menu_pause->setChecked(false);
+    Shader1->setFromColor(clRed);
+    Shader1->setToColor(clYellow);
+    Panel_hands->setColor(clRed);
+    if (menu_show_image->Checked())
+        make_large();
+    else
+        make_small();
+    if (menu_play->Checked()) {
+        play_sound();
+        env_.beep();
+    }
+
+    const bool near_hour = half_hour_rule();
+    if (menu_clock->Checked() || near_hour) {
+        RxClock1->show();
+        make_large();
+    } else {
+        RxClock1->hide();
+    }
+    place_form(menu_center->Checked() ? QStringLiteral("center") : QStringLiteral("nag"));
+    if (menu_show_image->Checked() && !near_hour)
+        next_image();
+}
+
+bool TForm1::half_hour_rule() {
+    if (!menu_half_hour->Checked())
+        return false;
+    const int minute = env_.local_time().minute();
+    return minute < 5 || (minute >= 26 && minute <= 34) || minute > 55;
+}
+
+void TForm1::start_pause() {
+    state = kPause;
+    menu_pause->setChecked(true);
+    place_form(kType);
+    Shader1->setFromColor(clWhite);
+    Shader1->setToColor(clYellow);
+    set_progress(0);
+    RxTimerEvent_TYPE.setEnabled(false);
+    env_.beep();
+}
+
+void TForm1::RxTimerEvent_TYPETimer() {
+    elapsed_seconds += 10;
+    if (countdown_minutes == 0)
+        return;
+    show_countdown(countdown_minutes, elapsed_seconds);
+    // Computed in extended precision and rounded half to even, so the phase ends on the
+    // first tick at 1 % or less: 15, 20 and 30 minutes end one tick before zero.
+    const long double fraction = static_cast<long double>(elapsed_seconds) / 60 / countdown_minutes * 100;
+    const int32_t percent = 100 - static_cast<int32_t>(std::nearbyintl(fraction));
+    set_progress(percent);
+    if (percent > 1)
+        return;
+    if (state == kType) {
+        start_rest();
+    } else if (state == kRest) {
+        dec_ignored();
+        start_typing();
+    }
+}
+
+void TForm1::RxTimerEvent_knipperTimer() {
+    Panel_hands->setColor(Panel_hands->Color() == clYellow ? clRed : clYellow);
+}
+
+void TForm1::inc_ignored() {
+    const int count = lbl_cancel_count->Caption().toInt() + 1;
+    lbl_cancel_count->setCaption(QString::number(count));
+    if (lbl_cancel_count->Caption().toInt() > 0) {
+        Panel_menu->setColor(clRed);
+        Panel_progress->setColor(clRed);
+    }
+}
+
+void TForm1::dec_ignored() {
+    const int count = lbl_cancel_count->Caption().toInt() - 1;
+    lbl_cancel_count->setCaption(QString::number(count));
+    if (lbl_cancel_count->Caption().toInt() > 0)
+        return;
+    lbl_cancel_count->setCaption(QStringLiteral("0"));
+    Panel_menu->setColor(clBtnFace);
+    Panel_progress->setColor(clBtnFace);
+}
+
+void TForm1::show_countdown(int32_t minutes, int32_t elapsed) {
+    // 32-bit arithmetic that wraps instead of overflowing.
+    const auto remaining = static_cast<int32_t>(static_cast<uint32_t>(minutes) * 60u - static_cast<uint32_t>(elapsed));
+    const auto mm = static_cast<int64_t>(std::trunc(remaining / 60.0));
+    const int64_t ss = remaining - 60 * mm;
+    label_minutes->setCaption(QString::asprintf("%2.2lld:%2.2lld", static_cast<long long>(mm),
+                                                static_cast<long long>(ss)));
+    setWindowTitle(label_minutes->Caption() +
+                   (RxTimerEvent_TYPE.Tag != 0 ? QStringLiteral(" Rest trovel") : QStringLiteral(" Type trovel")));
+}
+
+void TForm1::set_progress(int32_t percent) {
+    const int32_t available = Panel_progress->width() - 6;
+    const auto product = static_cast<int32_t>(static_cast<uint32_t>(available) * static_cast<uint32_t>(percent));
+    const auto w = static_cast<int32_t>(std::trunc(product / 100.0));
+    // A width of 0 or less shows no bar.
+    Shader1->setVisible(w > 0);
+    Shader1->resize(std::max(w, 0), Shader1->height());
+}
+
+}  // namespace trovel

@@ -1,0 +1,110 @@
+#include "app/controls.h"
+
+#include <QPainter>
+
+namespace trovel {
+
+void draw_3d_frame(QPainter &p, const QRect &r, TColor light, TColor dark) {
+    const int l = r.left(), t = r.top(), w = r.width(), h = r.height();
+    if (w <= 0 || h <= 0)
+        return;
+    p.fillRect(l, t, w - 1, 1, to_qcolor(light));
+    p.fillRect(l, t, 1, h - 1, to_qcolor(light));
+    p.fillRect(l + w - 1, t, 1, h, to_qcolor(dark));
+    p.fillRect(l, t + h - 1, w, 1, to_qcolor(dark));
+}
+
+TPanel::TPanel(QWidget *parent) : QWidget(parent) {}
+
+void TPanel::setColor(TColor c) {
+    color_ = c;
+    update();
+}
+
+void TPanel::setCaption(const QString &c) {
+    caption_ = c;
+    update();
+}
+
+void TPanel::setBevelOuter(TBevel b) {
+    bevel_outer_ = b;
+    update();
+}
+
+void TPanel::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), to_qcolor(color_));
+    switch (bevel_outer_) {
+    case TBevel::bvRaised: draw_3d_frame(p, rect(), clBtnHighlight, clBtnShadow); break;
+    case TBevel::bvLowered: draw_3d_frame(p, rect(), clBtnShadow, clBtnHighlight); break;
+    case TBevel::bvSpace: draw_3d_frame(p, rect(), color_, color_); break;
+    case TBevel::bvNone: break;
+    }
+    if (!caption_.isEmpty()) {
+        p.setPen(to_qcolor(clWindowText));
+        p.setFont(font());
+        p.drawText(rect(), Qt::AlignCenter, caption_);
+    }
+}
+
+TLabel::TLabel(QWidget *parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setFontColor(clWindowText);
+}
+
+void TLabel::setFontColor(TColor c) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, to_qcolor(c));
+    setPalette(pal);
+}
+
+TImage::TImage(QWidget *parent) : QWidget(parent) {}
+
+void TImage::setPicture(const QImage &image) {
+    if (image.isNull()) {
+        pixmap_ = QPixmap();
+    } else {
+        QImage rgb = image.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = rgb.pixel(0, rgb.height() - 1);
+        for (int y = 0; y < rgb.height(); ++y)
+            for (int x = 0; x < rgb.width(); ++x)
+                if (rgb.pixel(x, y) == key)
+                    rgb.setPixel(x, y, qRgba(0, 0, 0, 0));
+        pixmap_ = QPixmap::fromImage(rgb);
+    }
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent *) {
+    if (pixmap_.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, pixmap_);
+}
+
+TButton::TButton(QWidget *parent) : QPushButton(parent) {}
+
+TMemo::TMemo(QWidget *parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+TAdvSpinEdit::TAdvSpinEdit(QObject *parent) : QObject(parent) {}
+
+int TAdvSpinEdit::Value() const {
+    bool ok = false;
+    const int v = Text.toInt(&ok);
+    return ok ? v : MinValue;
+}
+
+void TAdvSpinEdit::setValue(int v) {
+    if (MinValue != MaxValue) {
+        if (v < MinValue)
+            v = MinValue;
+        if (v > MaxValue)
+            v = MaxValue;
+    }
+    Text = QString::number(v);
+}
+
+}  // namespace trovel

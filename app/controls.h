@@ -1,0 +1,98 @@
+// Plain controls of the form, shaped after what the form needs of them: panels with a
+// colour, bevel and centred caption; labels whose caption is a stored setting; the hands
+// picture drawn with a transparent colour; a read-only memo; and the hidden spin box that
+// holds the typing length. Captions, check marks and values are Qt properties under their
+// own names (Caption, Value) so the settings storage can find them by name.
+#pragma once
+
+#include "widgets/colors.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace trovel {
+
+enum class TBevel { bvNone, bvLowered, bvRaised, bvSpace };
+
+// Paints the outermost one-pixel ring of r: top row (without its rightmost pixel) and left
+// column (without its bottom pixel) in light, right column and bottom row in dark.
+void draw_3d_frame(class QPainter &p, const QRect &r, TColor light, TColor dark);
+
+class TPanel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+public:
+    explicit TPanel(QWidget *parent = nullptr);
+
+    TColor Color() const { return color_; }
+    void setColor(TColor c);
+    QString Caption() const { return caption_; }
+    void setCaption(const QString &c);
+    TBevel BevelOuter() const { return bevel_outer_; }
+    void setBevelOuter(TBevel b);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    TColor color_ = clBtnFace;
+    QString caption_;
+    TBevel bevel_outer_ = TBevel::bvRaised;
+};
+
+class TLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+public:
+    explicit TLabel(QWidget *parent = nullptr);
+    QString Caption() const { return text(); }
+    void setCaption(const QString &c) { setText(c); }
+    void setFontColor(TColor c);
+};
+
+// A picture drawn at its natural size from the top-left corner, clipped to the control;
+// the colour of its bottom-left pixel is drawn transparent.
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget *parent = nullptr);
+    void setPicture(const QImage &image);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QPixmap pixmap_;
+};
+
+class TButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit TButton(QWidget *parent = nullptr);
+};
+
+class TMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TMemo(QWidget *parent = nullptr);
+};
+
+// The never-shown integer spin box. Its value lives as the text of its edit field: reading
+// gives MinValue when the text is no integer; writing clamps to MinValue...MaxValue unless
+// the two are equal.
+class TAdvSpinEdit : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int Value READ Value WRITE setValue)
+public:
+    explicit TAdvSpinEdit(QObject *parent = nullptr);
+    int Value() const;
+    void setValue(int v);
+    int MinValue = 0;
+    int MaxValue = 100;
+    QString Text = QStringLiteral("0");
+};
+
+}  // namespace trovel

@@ -1,0 +1,356 @@
+// The form's controls with their design values, the start-up and end handlers, and the
+// two shapes: the compact bar and the large rest window.
+#include "app/timer_u.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <cmath>
+
+namespace trovel {
+
+namespace {
+
+constexpr int kMenuRowHeight = 21;
+constexpr int kWwwRowHeight = 23;
+
+// Round to the nearest integer, halves to the even neighbour.
+int round_even(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+template <typename W> W *make(QWidget *parent, const char *name, int l, int t, int w, int h) {
+    auto *widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(l, t, w, h);
+    return widget;
+}
+
+TLabel *make_label(QWidget *parent, const char *name, const QString &caption, int l, int t, int w, int h) {
+    auto *label = make<TLabel>(parent, name, l, t, w, h);
+    label->setCaption(caption);
+    return label;
+}
+
+}  // namespace
+
+TForm1::TForm1(Environment &env, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(env) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("trovel"));
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(11);
+    setFont(f);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, to_qcolor(clBtnFace));
+    pal.setColor(QPalette::WindowText, to_qcolor(clWindowText));
+    setPalette(pal);
+    move(467, 84);
+    set_form_size(133, 277);
+
+    create_controls();
+    create_menu();
+    wire_menu();
+    realign();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    // No handler may run while the form comes apart.
+    RxTimerList1->setActive(false);
+    RxTrayIcon1->setAnimated(false);
+}
+
+void TForm1::create_controls() {
+    Panel_menu = make<TPanel>(this, "Panel_menu", 0, 0, 133, kMenuRowHeight);
+    Panel_menu->setToolTip(QStringLiteral("if you want to move this form drag here."));
+
+    SpeedButton1 = make<TButton>(Panel_menu, "SpeedButton1", 61, 3, 34, 15);
+    SpeedButton1->setText(QStringLiteral("t&Rv"));
+    SpeedButton1->setFlat(true);
+    SpeedButton1->setToolTip(QStringLiteral("change settings\r\nstored in c:/win.../trv-timer.ini"));
+    btn_test = make<TButton>(Panel_menu, "btn_test", 45, 5, 27, 14);
+    btn_test->setText(QStringLiteral("&Next"));
+    btn_test->setFlat(true);
+
+    Panel_hands = make<TPanel>(Panel_menu, "Panel_hands", 2, 2, 31, 17);
+    Panel_hands->setBevelOuter(TBevel::bvSpace);
+    Panel_hands->setToolTip(
+        QStringLiteral("press here for popup menu\r\nsettings stored in\r\nc:\\win..\\trovel.ini"));
+    Image_hands = make<TImage>(Panel_hands, "Image_hands", 5, 3, 23, 13);
+    Image_hands->setPicture(QImage(QStringLiteral(":/assets/hands.xpm")));
+    Image_hands->setToolTip(QStringLiteral("if hands are shown, you are allowed to type/mouse (green phase)"));
+
+    // The progress panel lies over the two flat buttons and covers them.
+    Panel_progress = make<TPanel>(Panel_menu, "Panel_progress", 36, 2, 59, 18);
+    Panel_progress->setBevelOuter(TBevel::bvLowered);
+    Shader1 = make<TShader>(Panel_progress, "Shader1", 2, 2, 39, 14);
+    Shader1->setFromColor(clTeal);
+    Shader1->setToColor(clLime);
+    Shader1->setDirection(true);
+    Shader1->setToolTip(QStringLiteral(
+        "percentage of the countdown\r\ngreen : you can type/type\r\nred     : you should pause (10 seconds before "
+        "end, extra pause)\r\n[yellow: program is paused, you are on your own]\r\nif fingers hurt during green "
+        "phase, decrease number of minutes!"));
+
+    label_minutes = make_label(Panel_menu, "label_minutes", QStringLiteral("00:00"), 99, 4, 31, 13);
+    label_minutes->setToolTip(QStringLiteral("countdown"));
+
+    Panel_www = make<TPanel>(this, "Panel_www", 0, kMenuRowHeight, 133, kWwwRowHeight);
+    btn_ignore = make<TButton>(Panel_www, "btn_ignore", 2, 2, 32, 19);
+    btn_ignore->setText(QStringLiteral("&type"));
+    lbl_cancel_count = make_label(Panel_www, "lbl_cancel_count", QStringLiteral("0"), 38, 5, 15, 13);
+    lbl_cancel_count->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QFont bold = font();
+    bold.setBold(true);
+    lbl_cancel_count->setFont(bold);
+    Label2 = make_label(Panel_www, "Label2", QStringLiteral("breaks ignored"), 56, 5, 70, 13);
+    Label2->adjustSize();  // labels size themselves to their caption
+
+    Panel_image = make<TPanel>(this, "Panel_image", 0, 44, 133, 233);
+    Memo1 = make<TMemo>(Panel_image, "Memo1", 0, 0, 120, 233);
+    Memo1->setPlainText(QString::fromUtf8(
+        "Trovel is a small free\n"
+        "tool that reminds you\n"
+        "to take micropauses,\n"
+        "made against pain in\n"
+        "fingers and wrists.\n"
+        "\n"
+        "It comes without any\n"
+        "guarantee: it does not\n"
+        "promise to prevent or\n"
+        "cure the complaint.\n"
+        "If it does not help\n"
+        "you, do not use it.\n"
+        "\n"
+        "You may give it away,\n"
+        "but not sell it.\n"
+        "\n"
+        "Please send us what\n"
+        "you find, and visit\n"
+        "our site:\n") +
+                        kHomePageText + QLatin1Char('\n'));
+    Memo1->hide();
+    image_picture = make<TAdvPicture>(Panel_image, "image_picture", 0, 0, 100, 100);
+    label_image_nr = make_label(Panel_image, "label_image_nr", QStringLiteral("nr"), 5, 5, 9, 13);
+    label_image_nr->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Lbl_default_left = make_label(Panel_image, "Lbl_default_left", QStringLiteral("Lbl_default_left"), 0, 0, 80, 13);
+    lbl_default_top = make_label(Panel_image, "lbl_default_top", QStringLiteral("lbl_default_top"), 0, 0, 80, 13);
+    lbl_nag_left = make_label(Panel_image, "lbl_nag_left", QStringLiteral("lbl_nag_left"), 0, 0, 80, 13);
+    lbl_nag_top = make_label(Panel_image, "lbl_nag_top", QStringLiteral("lbl_nag_top"), 0, 0, 80, 13);
+    for (TLabel *l : {Lbl_default_left, lbl_default_top, lbl_nag_left, lbl_nag_top}) {
+        l->setFontColor(clRed);
+        l->hide();
+    }
+    MediaPlayer1 = new TMediaPlayer(Panel_image);
+    MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
+
+    RxClock1 = new TRxClock(env_, Panel_image);
+    RxClock1->setObjectName(QStringLiteral("RxClock1"));
+    HTMLabel1 = new THTMLabel(env_, RxClock1);
+    HTMLabel1->setObjectName(QStringLiteral("HTMLabel1"));
+    HTMLabel1->setGeometry(32, 3, 95, 15);
+    HTMLabel1->setHTMLText(QStringLiteral("<a href=\"%1\">%2</a>").arg(kHomePageUrl, kHomePageText));
+    HTMLabel1->setURLColor(clBlue);
+    HTMLabel1->setToolTip(QStringLiteral("please visit our site ") + kHomePageText);
+    HTMLabel1->hide();
+    spin_timeout = new TAdvSpinEdit(RxClock1);
+    spin_timeout->setObjectName(QStringLiteral("spin_timeout"));
+    // A new user gets the typing length that the checked "5 min" item promises.
+    spin_timeout->setValue(5);
+
+    RxTimerList1 = new TRxTimerList([this] { return env_.tick_count(); }, this);
+    RxTimerList1->setObjectName(QStringLiteral("RxTimerList1"));
+    RxTimerEvent_TYPE.setInterval(30000);
+    RxTimerEvent_TYPE.OnTimer = [this](TRxTimerEvent &) { RxTimerEvent_TYPETimer(); };
+    RxTimerEvent_knipper.setInterval(300);
+    RxTimerEvent_knipper.OnTimer = [this](TRxTimerEvent &) { RxTimerEvent_knipperTimer(); };
+    RxTimerList1->add(&RxTimerEvent_TYPE);
+    RxTimerList1->add(&RxTimerEvent_knipper);
+
+    RxTrayIcon1 = new TRxTrayIcon(this);
+    RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
+    RxTrayIcon1->ClickDefaultItem = [this] {
+        for (TMenuItem *item : PopupMenu1->Items())
+            if (item->Default && item->Enabled()) {
+                item->Click();
+                return true;
+            }
+        return false;
+    };
+
+    for (QWidget *w : std::initializer_list<QWidget *>{Panel_menu, label_minutes, Shader1, Panel_hands, Image_hands,
+                                                       Panel_image, image_picture, RxClock1, Panel_progress})
+        w->installEventFilter(this);
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(btn_test, &QPushButton::clicked, this, [this] { menu_testClick(); });
+    connect(btn_ignore, &QPushButton::clicked, this, [this] { btn_ignoreClick(); });
+}
+
+void TForm1::FormCreate() {
+    RxTimerList1->setActive(false);
+    RxTimerEvent_TYPE.setInterval(10000);
+    make_small();
+    Panel_hands->setColor(clLime);
+    RxClock1->hide();
+}
+
+void TForm1::FormShow() {
+    place_form(QStringLiteral("type"));
+    Shader1->resize(Panel_progress->width() - 6, Shader1->height());
+    const int v = spin_timeout->Value();
+    type_minutes = v;
+    countdown_minutes = v;
+    show_countdown(v, 0);
+    start_typing();
+}
+
+void TForm1::FormClose() { write_positions(); }
+
+void TForm1::make_small() {
+    set_auto_size(false);
+    HTMLabel1->hide();
+    Panel_image->hide();
+    set_form_size(width(), Panel_menu->height() + 2);
+    set_form_size(Panel_progress->x() + Panel_progress->width() + label_minutes->width() + 4, height());
+    set_auto_size(true);
+}
+
+void TForm1::make_large() {
+    set_auto_size(false);
+    HTMLabel1->show();
+    const QSize screen = env_.screen_size();
+    const int W = screen.width(), H = screen.height();
+    int h = 0;
+    int w = width();
+    if (menu_tiny->Checked()) {
+        w = round_even(W / 8.0);
+        h = w;
+    }
+    if (menu_small->Checked()) {
+        w = round_even(W / 4.0);
+        h = w;
+    }
+    if (menu_large->Checked()) {
+        w = round_even(W / 2.0);
+        h = round_even(H / 2.0);
+    }
+    if (menu_full->Checked()) {
+        h = H - 100;
+        w = W - 60;
+    }
+    Panel_image->show();
+    set_form_size(w, h + Panel_menu->height() + 5);
+    set_auto_size(true);
+}
+
+void TForm1::set_auto_size(bool on) {
+    auto_size_ = on;
+    apply_auto_size();
+}
+
+void TForm1::apply_auto_size() {
+    // The image area fills the large form, so only the compact shape follows its rows.
+    if (!auto_size_ || !Panel_image->isHidden())
+        return;
+    const int h = Panel_menu->height() + (Panel_www->isHidden() ? 0 : Panel_www->height());
+    set_form_size(width(), h);
+}
+
+void TForm1::set_form_size(int w, int h) {
+    w = std::max(w, 0);
+    h = std::max(h, 0);
+    if (w == width() && h == height() && minimumSize() == QSize(w, h))
+        return;
+    // Fixed minimum and maximum: the window system offers neither resizing nor maximizing.
+    setFixedSize(w, h);
+}
+
+void TForm1::set_panel_www_visible(bool v) {
+    Panel_www->setVisible(v);
+    realign();
+    apply_auto_size();
+}
+
+void TForm1::realign() {
+    const int w = width();
+    int y = 0;
+    Panel_menu->setGeometry(0, y, w, Panel_menu->height());
+    y += Panel_menu->height();
+    if (!Panel_www->isHidden()) {
+        Panel_www->setGeometry(0, y, w, Panel_www->height());
+        y += Panel_www->height();
+    }
+    Panel_image->setGeometry(0, y, w, std::max(0, height() - y));
+    const int pw = Panel_image->width(), ph = Panel_image->height();
+    int x = 0;
+    if (!Memo1->isHidden()) {
+        Memo1->setGeometry(0, 0, std::min(120, pw), ph);
+        x = Memo1->width();
+    }
+    image_picture->setGeometry(x, 0, std::max(0, pw - x), ph);
+    RxClock1->setGeometry(x, 0, std::max(0, pw - x), ph);
+}
+
+void TForm1::showEvent(QShowEvent *e) {
+    QWidget::showEvent(e);
+    if (shown_once_)
+        return;
+    shown_once_ = true;
+    FormShow();
+}
+
+void TForm1::closeEvent(QCloseEvent *e) {
+    FormClose();
+    e->accept();
+}
+
+void TForm1::resizeEvent(QResizeEvent *e) {
+    QWidget::resizeEvent(e);
+    realign();
+}
+
+bool TForm1::is_drag_surface(QObject *o) const {
+    return o == Panel_menu || o == label_minutes || o == Shader1 || o == Panel_hands || o == Image_hands ||
+           o == Panel_image || o == image_picture || o == RxClock1;
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *e) {
+    const QEvent::Type type = e->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+        return QWidget::eventFilter(watched, e);
+    auto *me = static_cast<QMouseEvent *>(e);
+    auto *w = static_cast<QWidget *>(watched);
+    const QPoint pos = me->position().toPoint();
+    const bool opens_menu = watched == Panel_hands || watched == Image_hands;
+    const bool ignores_break = watched == Panel_progress || watched == Shader1;
+
+    if (type == QEvent::MouseButtonDblClick && ignores_break && me->button() == Qt::LeftButton) {
+        btn_ignoreClick();
+        if (is_drag_surface(watched))
+            FormMouseDown(w, me->button(), pos);
+        return true;
+    }
+    if (!is_drag_surface(watched))
+        return QWidget::eventFilter(watched, e);
+
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        if (me->button() == Qt::LeftButton)
+            pressed_ = w;
+        FormMouseDown(w, me->button(), pos);
+    } else {
+        // A click is a left press and release on the same control, released inside it;
+        // it comes before the release's own handling.
+        const bool click = me->button() == Qt::LeftButton && pressed_ == w && w->rect().contains(pos);
+        if (me->button() == Qt::LeftButton)
+            pressed_ = nullptr;
+        if (click && opens_menu)
+            SpeedButton1Click();
+        FormMouseUp(w, me->button(), pos);
+    }
+    return true;
+}
+
+}  // namespace trovel

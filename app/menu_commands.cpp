@@ -1,0 +1,85 @@
+// What the menu items, buttons and clicks do.
+#include "app/timer_u.h"
+
+#include <QCoreApplication>
+
+namespace trovel {
+
+void TForm1::btn_ignoreClick() {
+    if (state == QStringLiteral("rest"))
+        inc_ignored();
+    start_typing();
+}
+
+void TForm1::menu_testClick() {
+    dec_ignored();
+    start_rest();
+}
+
+void TForm1::menu_pauseClick() {
+    menu_pause->setChecked(!menu_pause->Checked());
+    if (menu_pause->Checked())
+        start_pause();
+    else
+        start_typing();
+}
+
+void TForm1::toggle_state(TMenuItem &item) {
+    item.setChecked(!item.Checked());
+    // A new size or option applies at once to a rest window that is shown.
+    if (!Panel_image->isHidden())
+        make_large();
+}
+
+void TForm1::N1min1Click(TMenuItem &item) {
+    toggle_state(item);
+    // "&1 min" ... "&9 min": the digit after the ampersand.
+    spin_timeout->setValue(item.Caption().mid(1, 1).toInt());
+    type_minutes = spin_timeout->Value();
+    start_typing();
+}
+
+void TForm1::N10min1Click(TMenuItem &item) {
+    toggle_state(item);
+    // "10 min" ... "30 min": the first two characters.
+    spin_timeout->setValue(item.Caption().left(2).toInt());
+    type_minutes = spin_timeout->Value();
+    start_typing();
+}
+
+void TForm1::menu_show_imageClick() {
+    menu_show_image->setChecked(!menu_show_image->Checked());
+    menu_clock->setChecked(!menu_clock->Checked());
+}
+
+void TForm1::menu_payClick() {
+    menu_play->setChecked(!menu_play->Checked());
+    menu_soundfile->setChecked(!menu_play->Checked());
+    MediaPlayer1->Close();
+}
+
+void TForm1::menu_disclaimerClick() {
+    Memo1->show();
+    realign();
+    make_large();
+    place_form(QStringLiteral("center"));
+}
+
+void TForm1::menu_wwwhomepageClick() {
+    env_.open_url(kHomePageUrl);
+    start_typing();
+}
+
+void TForm1::exitclose1Click() {
+    // Ends the event loop without a close request: the settings are saved as the form is
+    // destroyed, with "Visible" = 1.
+    QCoreApplication::exit(0);
+}
+
+QPoint TForm1::popup_point() const {
+    return QPoint(x() + Panel_hands->x() + 15, y() + Panel_hands->y() + 10);
+}
+
+void TForm1::SpeedButton1Click() {}
+
+}  // namespace trovel

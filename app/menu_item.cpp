@@ -1,0 +1,54 @@
+#include "app/menu_item.h"
+
+namespace trovel {
+
+TMenuItem::TMenuItem(const QString &name, const QString &caption, TMenuItem *parent)
+    : QObject(parent), caption_(caption) {
+    setObjectName(name);
+}
+
+void TMenuItem::setCaption(const QString &c) {
+    caption_ = c;
+    emit changed();
+}
+
+void TMenuItem::setChecked(bool v) {
+    checked_ = v;
+    if (v && RadioItem) {
+        if (TMenuItem *p = Parent()) {
+            for (TMenuItem *sibling : p->Items())
+                if (sibling != this && sibling->RadioItem && sibling->GroupIndex == GroupIndex && sibling->checked_) {
+                    sibling->checked_ = false;
+                    emit sibling->changed();
+                }
+        }
+    }
+    emit changed();
+}
+
+void TMenuItem::setEnabled(bool v) {
+    enabled_ = v;
+    emit changed();
+}
+
+void TMenuItem::setVisible(bool v) {
+    visible_ = v;
+    emit changed();
+}
+
+QList<TMenuItem *> TMenuItem::Items() const {
+    QList<TMenuItem *> items;
+    for (QObject *o : children())
+        if (auto *item = qobject_cast<TMenuItem *>(o))
+            items.append(item);
+    return items;
+}
+
+TMenuItem *TMenuItem::Parent() const { return qobject_cast<TMenuItem *>(parent()); }
+
+void TMenuItem::Click() {
+    if (enabled_ && OnClick)
+        OnClick(*this);
+}
+
+}  // namespace trovel

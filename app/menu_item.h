@@ -1,0 +1,55 @@
+// One item of the popup menu, as data: caption, check mark, radio group, default and
+// enabled state, and the command it runs. The check marks and two captions are settings
+// themselves, so they are Qt properties (Checked, Caption) that the settings storage finds
+// by name. Radio groups are our own: checking an item unchecks the other radio items of its
+// group under the same parent; unchecking checks nothing else.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace trovel {
+
+class TMenuItem : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Checked READ Checked WRITE setChecked)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+public:
+    TMenuItem(const QString &name, const QString &caption, TMenuItem *parent = nullptr);
+
+    QString Caption() const { return caption_; }
+    void setCaption(const QString &c);
+    bool Checked() const { return checked_; }
+    void setChecked(bool v);
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool v);
+    bool Visible() const { return visible_; }
+    void setVisible(bool v);
+
+    bool Default = false;
+    bool RadioItem = false;
+    int GroupIndex = 0;
+    QString Hint;
+    std::function<void(TMenuItem &)> OnClick;
+
+    bool IsSeparator() const { return caption_ == QStringLiteral("-"); }
+    // Child items in display order.
+    QList<TMenuItem *> Items() const;
+    TMenuItem *Parent() const;
+
+    // Runs the item's command, as a click on it does; nothing when it is disabled.
+    void Click();
+
+signals:
+    void changed();
+
+private:
+    QString caption_;
+    bool checked_ = false;
+    bool enabled_ = true;
+    bool visible_ = true;
+};
+
+}  // namespace trovel

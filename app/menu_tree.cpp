@@ -1,0 +1,117 @@
+// The popup menu's items in display order, with their captions, hints, kinds, radio
+// groups and design states, and the command each item runs.
+#include "app/timer_u.h"
+
+namespace trovel {
+
+namespace {
+
+TMenuItem *item(TMenuItem *parent, const char *name, const QString &caption) {
+    return new TMenuItem(QString::fromLatin1(name), caption, parent);
+}
+
+TMenuItem *radio(TMenuItem *parent, const char *name, const QString &caption, int group, bool checked = false) {
+    TMenuItem *i = item(parent, name, caption);
+    i->RadioItem = true;
+    i->GroupIndex = group;
+    i->setChecked(checked);
+    return i;
+}
+
+TMenuItem *separator(TMenuItem *parent, const char *name) { return item(parent, name, QStringLiteral("-")); }
+
+}  // namespace
+
+void TForm1::create_menu() {
+    PopupMenu1 = new TMenuItem(QStringLiteral("PopupMenu1"), QString());
+    PopupMenu1->setParent(this);
+
+    menu_test = item(PopupMenu1, "menu_test", QStringLiteral("&TROVEL Take microbreak"));
+    menu_test->Default = true;
+
+    Rest1 = item(PopupMenu1, "Rest1", QStringLiteral("Rest (micropause/nag) settings"));
+    restbetweencountdowns1 =
+        item(Rest1, "restbetweencountdowns1", QStringLiteral("MINUTES of micropause (1, 2 or 5)"));
+    menu_1min = radio(restbetweencountdowns1, "menu_1min", QStringLiteral("&1 minute"), 7, true);
+    menu_2min = radio(restbetweencountdowns1, "menu_2min", QStringLiteral("&2 minutes"), 7);
+    menu_5min = radio(restbetweencountdowns1, "menu_5min", QStringLiteral("&5 minutes"), 7);
+    separator(Rest1, "N4");
+    menu_play = item(Rest1, "menu_play", QStringLiteral("&Play wav/mp3 file at startof micropause"));
+    menu_soundfile = item(Rest1, "menu_soundfile", QStringLiteral("Click here to select wav/mp3 file to play..."));
+    separator(Rest1, "N11");
+    menu_use_nag = item(Rest1, "menu_use_nag", QStringLiteral("show nagwindow during micropause"));
+    menu_use_nag->setChecked(true);
+    menu_center = item(Rest1, "menu_center", QStringLiteral("use screen &Center for nagwindow"));
+    menu_center->setChecked(true);
+    menusize1 = item(Rest1, "menusize1", QStringLiteral("size of nagwindow (full/quarter/...)"));
+    menu_full = radio(menusize1, "menu_full", QStringLiteral("&Full screen"), 8, true);
+    menu_large = radio(menusize1, "menu_large", QStringLiteral("screen/4"), 8);
+    menu_small = radio(menusize1, "menu_small", QStringLiteral("screen/8"), 8);
+    menu_tiny = radio(menusize1, "menu_tiny", QStringLiteral("screen/16"), 8);
+    separator(Rest1, "N6");
+    menu_show_image = item(Rest1, "menu_show_image", QStringLiteral("show &IMAGES from image-directory"));
+    menu_show_image->setChecked(true);
+    menu_pict_dir = item(Rest1, "menu_pict_dir", QStringLiteral("Click here to set image-directory..."));
+    menu_pict_dir->Hint = QStringLiteral("klick here to select one imagefile");
+    menu_random = item(Rest1, "menu_random", QStringLiteral("show images in rand&Om order"));
+    menu_random->Hint = QStringLiteral("instead of original consecutive order");
+    separator(Rest1, "N14");
+    menu_clock = item(Rest1, "menu_clock", QStringLiteral("show CLOCK (instead of images)"));
+    menu_half_hour = item(Rest1, "menu_half_hour", QStringLiteral("show clock when near half/whole hour"));
+    separator(Rest1, "N1");
+    menu_nag_store = item(Rest1, "menu_nag_store", QStringLiteral("store current position for &Nag-window"));
+
+    separator(PopupMenu1, "N2");
+    menu_restart = item(PopupMenu1, "menu_restart", QStringLiteral("start &TYPING (ignore break)"));
+    Typing1 = item(PopupMenu1, "Typing1", QStringLiteral("Type settings"));
+    minutes1 = item(Typing1, "minutes1", QStringLiteral("&MINUTES allowed"));
+    TMenuItem **one_digit[] = {&N1min1, &N2min1, &N3min1, &N4min1, &N5min1, &N6min1, &N7min1, &N8min1, &N9min1};
+    for (int m = 1; m <= 9; ++m) {
+        const QByteArray name = "N" + QByteArray::number(m) + "min1";
+        *one_digit[m - 1] = radio(minutes1, name.constData(), QStringLiteral("&%1 min").arg(m), 0, m == 5);
+    }
+    N10min1 = radio(minutes1, "N10min1", QStringLiteral("10 min"), 0);
+    N15min1 = radio(minutes1, "N15min1", QStringLiteral("15 min"), 0);
+    N20min1 = radio(minutes1, "N20min1", QStringLiteral("20 min"), 0);
+    N30min1 = radio(minutes1, "N30min1", QStringLiteral("30 min"), 0);
+    separator(Typing1, "N8");
+    menu_default_store = item(Typing1, "menu_default_store", QStringLiteral("store POSITION as default"));
+    separator(Typing1, "N5");
+    menu_pause = item(Typing1, "menu_pause", QStringLiteral("&PAUSE trovel"));
+
+    separator(PopupMenu1, "N3");
+    menu_disclaimer = item(PopupMenu1, "menu_disclaimer", QStringLiteral("Version 2.0; Show disclaimer...."));
+    menu_wwwhomepage = item(PopupMenu1, "menu_wwwhomepage", QStringLiteral("Visit us ") + kHomePageText);
+    menu_wwwhomepage->Hint = QStringLiteral("visit our site ") + kHomePageText;
+    menu_vantor = item(PopupMenu1, "menu_vantor", QStringLiteral("vantor alarm icon (disable trovel)"));
+    menu_vantor->Hint = QStringLiteral("if image exists then show it (alarm)");
+    menu_vantor->setVisible(false);
+    menu_vantor->setEnabled(false);
+    separator(PopupMenu1, "N12");
+    exitclose1 = item(PopupMenu1, "exitclose1", QStringLiteral("E&XIT/close/stop trovel"));
+    exitclose1->Hint = QStringLiteral("stop the program");
+}
+
+void TForm1::wire_menu() {
+    auto toggle = [this](TMenuItem &i) { toggle_state(i); };
+    menu_test->OnClick = [this](TMenuItem &) { menu_testClick(); };
+    for (TMenuItem *i : {menu_1min, menu_2min, menu_5min, menu_use_nag, menu_center, menu_full, menu_large, menu_small,
+                         menu_tiny, menu_random, menu_half_hour})
+        i->OnClick = toggle;
+    menu_play->OnClick = [this](TMenuItem &) { menu_payClick(); };
+    menu_show_image->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
+    menu_clock->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
+    menu_nag_store->OnClick = [this](TMenuItem &) { menu_nag_storeClick(); };
+    menu_restart->OnClick = [this](TMenuItem &) { btn_ignoreClick(); };
+    for (TMenuItem *i : {N1min1, N2min1, N3min1, N4min1, N5min1, N6min1, N7min1, N8min1, N9min1})
+        i->OnClick = [this](TMenuItem &m) { N1min1Click(m); };
+    for (TMenuItem *i : {N10min1, N15min1, N20min1, N30min1})
+        i->OnClick = [this](TMenuItem &m) { N10min1Click(m); };
+    menu_default_store->OnClick = [this](TMenuItem &) { menu_default_storeClick(); };
+    menu_pause->OnClick = [this](TMenuItem &) { menu_pauseClick(); };
+    menu_disclaimer->OnClick = [this](TMenuItem &) { menu_disclaimerClick(); };
+    menu_wwwhomepage->OnClick = [this](TMenuItem &) { menu_wwwhomepageClick(); };
+    exitclose1->OnClick = [this](TMenuItem &) { exitclose1Click(); };
+}
+
+}  // namespace trovel

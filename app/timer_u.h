@@ -1,0 +1,183 @@
+// The main form: the one window of the program, compact bar while the user types and rest
+// window during a micropause. It owns every control and device, and its handlers carry
+// the names of the events they serve. The members are implemented in several files by
+// concern: form_setup.cpp (controls, shapes, start and end), break_cycle.cpp (the
+// countdown state machine and its display), placement.cpp (places and dragging),
+// menu_tree.cpp and menu_commands.cpp (the popup menu and its commands) and
+// rest_content.cpp (pictures, message and sound of a rest).
+#pragma once
+
+#include "app/controls.h"
+#include "app/menu_item.h"
+#include "platform/environment.h"
+#include "platform/media_player.h"
+#include "platform/rx_timer_list.h"
+#include "platform/tray_icon.h"
+#include "widgets/adv_picture.h"
+#include "widgets/html_label.h"
+#include "widgets/rx_clock.h"
+#include "widgets/shader.h"
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+class QMenu;
+
+namespace trovel {
+
+// The maker's home page, opened by the menu and by the link on the clock.
+inline const QString kHomePageUrl = QStringLiteral("https://trovel.example.org/");
+inline const QString kHomePageText = QStringLiteral("trovel.example.org");
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(Environment &env, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    Environment &env() { return env_; }
+
+    // ---- controls (owned through Qt's parent chain) ----
+    TPanel *Panel_menu = nullptr;
+    TPanel *Panel_hands = nullptr;
+    TImage *Image_hands = nullptr;
+    TPanel *Panel_progress = nullptr;
+    TShader *Shader1 = nullptr;
+    TButton *SpeedButton1 = nullptr;
+    TButton *btn_test = nullptr;
+    TLabel *label_minutes = nullptr;
+    TPanel *Panel_www = nullptr;
+    TButton *btn_ignore = nullptr;
+    TLabel *lbl_cancel_count = nullptr;
+    TLabel *Label2 = nullptr;
+    TPanel *Panel_image = nullptr;
+    TMemo *Memo1 = nullptr;
+    TAdvPicture *image_picture = nullptr;
+    TRxClock *RxClock1 = nullptr;
+    THTMLabel *HTMLabel1 = nullptr;
+    TLabel *label_image_nr = nullptr;
+    TLabel *Lbl_default_left = nullptr;
+    TLabel *lbl_default_top = nullptr;
+    TLabel *lbl_nag_left = nullptr;
+    TLabel *lbl_nag_top = nullptr;
+    TAdvSpinEdit *spin_timeout = nullptr;
+    TMediaPlayer *MediaPlayer1 = nullptr;
+    TRxTimerList *RxTimerList1 = nullptr;
+    TRxTimerEvent RxTimerEvent_TYPE{QStringLiteral("RxTimerEvent_TYPE")};
+    TRxTimerEvent RxTimerEvent_knipper{QStringLiteral("RxTimerEvent_knipper")};
+    TRxTrayIcon *RxTrayIcon1 = nullptr;
+
+    // ---- the popup menu's items (the root holds the top-level items) ----
+    TMenuItem *PopupMenu1 = nullptr;
+    TMenuItem *menu_test = nullptr, *Rest1 = nullptr, *restbetweencountdowns1 = nullptr;
+    TMenuItem *menu_1min = nullptr, *menu_2min = nullptr, *menu_5min = nullptr;
+    TMenuItem *menu_play = nullptr, *menu_soundfile = nullptr, *menu_use_nag = nullptr, *menu_center = nullptr;
+    TMenuItem *menusize1 = nullptr, *menu_full = nullptr, *menu_large = nullptr, *menu_small = nullptr,
+              *menu_tiny = nullptr;
+    TMenuItem *menu_show_image = nullptr, *menu_pict_dir = nullptr, *menu_random = nullptr;
+    TMenuItem *menu_clock = nullptr, *menu_half_hour = nullptr, *menu_nag_store = nullptr;
+    TMenuItem *menu_restart = nullptr, *Typing1 = nullptr, *minutes1 = nullptr;
+    TMenuItem *N1min1 = nullptr, *N2min1 = nullptr, *N3min1 = nullptr, *N4min1 = nullptr, *N5min1 = nullptr,
+              *N6min1 = nullptr, *N7min1 = nullptr, *N8min1 = nullptr, *N9min1 = nullptr;
+    TMenuItem *N10min1 = nullptr, *N15min1 = nullptr, *N20min1 = nullptr, *N30min1 = nullptr;
+    TMenuItem *menu_default_store = nullptr, *menu_pause = nullptr;
+    TMenuItem *menu_disclaimer = nullptr, *menu_wwwhomepage = nullptr, *menu_vantor = nullptr, *exitclose1 = nullptr;
+
+    // ---- the break cycle's variables ----
+    QString state;               // "type", "rest", "pause" or "alarm"
+    int32_t countdown_minutes = 0;
+    int32_t elapsed_seconds = 0;  // always a multiple of 10
+    int32_t type_minutes = 1;
+
+    // ---- placement ----
+    int32_t default_left = 0, default_top = 0, nag_left = 0, nag_top = 0;
+    int32_t drag_x = 0, drag_y = 0;
+    bool dragging = false;
+
+    // ---- rest content ----
+    int32_t image_counter = 1;
+    uint32_t rand_seed = 0;  // the runtime's generator: never reseeded, so every run draws the same steps
+
+    // ---- start and end ----
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void make_small();
+    void make_large();
+
+    // ---- break cycle (break_cycle.cpp) ----
+    void start_countdown(int32_t minutes, int32_t kind);
+    void start_typing();
+    void start_rest();
+    void start_pause();
+    void RxTimerEvent_TYPETimer();
+    void RxTimerEvent_knipperTimer();
+    void inc_ignored();
+    void dec_ignored();
+    void show_countdown(int32_t minutes, int32_t elapsed);
+    void set_progress(int32_t percent);
+    bool half_hour_rule();
+
+    // ---- placement and dragging (placement.cpp) ----
+    void read_positions();
+    void write_positions();
+    void place_form(const QString &place);
+    void FormMouseDown(QWidget *sender, Qt::MouseButton button, QPoint pos);
+    void FormMouseUp(QWidget *sender, Qt::MouseButton button, QPoint pos);
+    void menu_default_storeClick();
+    void menu_nag_storeClick();
+
+    // ---- commands (menu_commands.cpp) ----
+    void btn_ignoreClick();  // also menu_restart and double clicks on the progress bar
+    void menu_testClick();   // also btn_test and the tray icon's double click
+    void menu_pauseClick();
+    void toggle_state(TMenuItem &item);
+    void N1min1Click(TMenuItem &item);
+    void N10min1Click(TMenuItem &item);
+    void menu_show_imageClick();
+    void menu_payClick();
+    void menu_disclaimerClick();
+    void menu_wwwhomepageClick();
+    void exitclose1Click();
+    void SpeedButton1Click();  // also clicks on the hands: opens the popup menu
+    QPoint popup_point() const;
+
+    // ---- rest content (rest_content.cpp) ----
+    void next_image();
+    void show_image(const QString &name);
+    void play_sound();
+    int32_t random(int32_t n);
+    QString image_directory() const;
+
+    // The compact or large shape's automatic height follows the visible rows.
+    void set_auto_size(bool on);
+    bool auto_size() const { return auto_size_; }
+    // Sets the form's size; the user cannot resize the borderless window.
+    void set_form_size(int w, int h);
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+
+private:
+    void create_controls();
+    void create_menu();
+    void wire_menu();
+    void realign();
+    void apply_auto_size();
+    void set_panel_www_visible(bool v);
+    void set_drag_cursor(bool on);
+    bool is_drag_surface(QObject *o) const;
+
+    Environment &env_;
+    bool auto_size_ = true;
+    bool shown_once_ = false;
+    bool drag_cursor_ = false;
+    QWidget *pressed_ = nullptr;  // the control a click started on
+};
+
+}  // namespace trovel
