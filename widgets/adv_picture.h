@@ -1,29 +1,87 @@
-// The picture display of the rest window. (Stand-in: loads nothing yet.)
+// The picture display of the rest window: one picture read from a file, shrunk to fit
+// its area if need be and centred, with nothing drawn around it.
 #pragma once
 
+#include "widgets/picture_decoder.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
+#include <functional>
 
 namespace trovel {
 
+class Environment;
+
+// The picture a display holds.
 class TIPicture {
 public:
-    // Reads the file whole, decodes it and refreshes the display; never throws.
-    void load_file(const QString &path) { (void)path; empty_ = true; }
+    // Reads the file whole, recognises its format from the content, decodes it and calls
+    // the change notice. Never throws: any failure (unreadable, not a regular file, too
+    // large, not a picture) only leaves the picture empty, and calls nothing.
+    void load_file(const QString &path) noexcept;
     bool empty() const { return empty_; }
 
+    // The primary screen's size in pixels: large JPEGs are decoded only as finely as it needs.
+    void set_screen_size(QSize size) { screen_size_ = size; }
+    QSize screen_size() const { return screen_size_; }
+    // The screen's resolution. Kept with the picture; sizes come from the decoder's pixels.
+    void set_pixels_per_inch(uint32_t x, uint32_t y) {
+        ppi_x_ = x;
+        ppi_y_ = y;
+    }
+    uint32_t pixels_per_inch_x() const { return ppi_x_; }
+    uint32_t pixels_per_inch_y() const { return ppi_y_; }
+
+    // The decoded picture's size in pixels (the file's full size even when it was decoded
+    // at a reduced scale); 0x0 with no decoded picture.
+    QSize natural_size() const { return decoded_.pixel_size; }
+    // The GIF logical screen size, where the file has one that counts; 0x0 otherwise.
+    QSize logical_screen_size() const { return decoded_.logical_screen; }
+    // The size the display fits: per direction the logical screen size when set, else the
+    // natural size.
+    QSize draw_size() const;
+    const QImage &image() const { return decoded_.image; }
+
+    // Called after every successful load; the display sets it to its refresh.
+    std::function<void()> OnChange;
+
 private:
+    DecodedPicture decoded_;
     bool empty_ = true;
+    QSize screen_size_;
+    uint32_t ppi_x_ = 96;
+    uint32_t ppi_y_ = 96;
 };
 
 class TAdvPicture : public QWidget {
     Q_OBJECT
 public:
-    explicit TAdvPicture(QWidget *parent = nullptr) : QWidget(parent) {}
+    explicit TAdvPicture(QWidget *parent = nullptr);
+
     TIPicture *Picture() { return &picture_; }
+    const TIPicture *Picture() const { return &picture_; }
+
+    // Gives the picture the primary screen's size and resolution; call once the form is built.
+    void set_up(Environment &env);
+
+    // Where the picture is drawn in the display's own coordinates; empty when nothing is
+    // drawn (no picture, or no area).
+    QRect draw_rect() const;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
 
 private:
+    void refresh();
+
     TIPicture picture_;
+    // The last scaled copy, so repaints of an unchanged area do not resample again.
+    QImage scaled_;
+    qint64 scaled_from_ = 0;
 };
 
-}  // namespace trovel
+} // namespace trovel

@@ -1,0 +1,74 @@
+#include "widgets/adv_picture.h"
+
+#include "platform/environment.h"
+#include "widgets/picture_fit.h"
+
+#include <QPainter>
+
+namespace trovel {
+
+void TIPicture::load_file(const QString &path) noexcept {
+    try {
+        // A file that cannot be read leaves the previous picture held but not drawn.
+        const QByteArray bytes = read_picture_file(path);
+        empty_ = false;
+        decoded_ = DecodedPicture(); // release the previous picture before decoding the next
+        decoded_ = decode_picture(bytes, screen_size_);
+        if (OnChange) OnChange();
+    } catch (...) {
+        empty_ = true;
+    }
+}
+
+QSize TIPicture::draw_size() const {
+    const QSize logical = decoded_.logical_screen;
+    const QSize natural = decoded_.pixel_size;
+    return QSize(logical.width() != 0 ? logical.width() : natural.width(),
+                 logical.height() != 0 ? logical.height() : natural.height());
+}
+
+TAdvPicture::TAdvPicture(QWidget *parent) : QWidget(parent) {
+    // No background of its own: the panel's face and caption show around the picture.
+    setAutoFillBackground(false);
+    resize(100, 100);
+    // The display always fills the area its container gives it, so asking for the
+    // picture's own size would change nothing: a load only repaints.
+    picture_.OnChange = [this] { refresh(); };
+}
+
+void TAdvPicture::set_up(Environment &env) {
+    const int dpi = env.screen_dpi();
+    picture_.set_pixels_per_inch(uint32_t(dpi), uint32_t(dpi));
+    picture_.set_screen_size(env.screen_size());
+}
+
+QRect TAdvPicture::draw_rect() const {
+    if (picture_.empty()) return QRect();
+    return fit_picture(picture_.draw_size(), size());
+}
+
+void TAdvPicture::refresh() {
+    scaled_ = QImage();
+    update();
+}
+
+void TAdvPicture::paintEvent(QPaintEvent *) {
+    const QRect target = draw_rect();
+    const QImage &image = picture_.image();
+    if (target.isEmpty() || image.isNull()) return;
+
+    QPainter painter(this);
+    if (image.size() == target.size()) {
+        painter.drawImage(target.topLeft(), image);
+        return;
+    }
+    // Area-averaged shrinking looks far better than sampling; keep the result while the
+    // picture and the area stay the same.
+    if (scaled_.size() != target.size() || scaled_from_ != image.cacheKey()) {
+        scaled_ = image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_from_ = image.cacheKey();
+    }
+    painter.drawImage(target.topLeft(), scaled_);
+}
+
+} // namespace trovel
