@@ -1,9 +1,13 @@
-// The home-page link label. (Stand-in: draws nothing yet.)
+// The home-page link label: one anchor, <a href="TARGET">TEXT</a>, drawn underlined in
+// URLColor on a transparent background from the label's top-left corner. Only the link
+// text's rectangle is live: the pointing hand shows over it, and a press of any button on
+// it opens the target. The label swallows every press, so it never drags its window.
 #pragma once
 
 #include "platform/environment.h"
 #include "widgets/colors.h"
 
+#include <QRect>
 #include <QWidget>
 
 namespace trovel {
@@ -13,16 +17,30 @@ class THTMLabel : public QWidget {
 public:
     THTMLabel(Environment &env, QWidget *parent = nullptr);
 
-    // One anchor element: <a href="TARGET">TEXT</a>.
-    void setHTMLText(const QString &html) { html_ = html; update(); }
+    // One anchor element; text without one is shown as it is, with no link.
+    void setHTMLText(const QString &html);
     const QString &HTMLText() const { return html_; }
     TColor URLColor() const { return url_color_; }
-    void setURLColor(TColor c) { url_color_ = c; update(); }
+    void setURLColor(TColor c);
+
+    const QString &link_text() const { return text_; }
+    const QString &link_target() const { return target_; }
+    // Where the link text lies, in the label's coordinates (empty without a link).
+    QRect link_rect() const;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mouseMoveEvent(QMouseEvent *) override;
+    void mousePressEvent(QMouseEvent *) override;
+    void mouseReleaseEvent(QMouseEvent *) override;
 
 private:
     Environment &env_;
     QString html_;
+    QString text_;
+    QString target_;
+    bool is_link_ = false;
     TColor url_color_ = clBlue;
 };
 
-}  // namespace trovel
+} // namespace trovel
