@@ -184,7 +184,6 @@ mode_t new_file_mode() {
 // file beside it, synced, given the old file's mode and owner, and renamed over it.
 bool replace_file(const QString &path, const QByteArray &data, const struct stat *old) {
     const QFileInfo info(path);
-    const QByteArray dir = QFile::encodeName(info.absolutePath());
     QByteArray temp =
         QFile::encodeName(info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".XXXXXX"));
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
@@ -199,17 +198,10 @@ bool replace_file(const QString &path, const QByteArray &data, const struct stat
     ok = ok && write_all(fd, data) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) == 0;
-    if (!ok) {
-        ::unlink(temp.constData());
-        return false;
-    }
-    // The rename itself becomes durable with the folder's entry.
-    const int dir_fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir_fd >= 0) {
-        ::fsync(dir_fd);
-        ::close(dir_fd);
-    }
-    return true;
+    if (!ok) ::unlink(temp.constData());
+    // The folder is not synced: after a crash the rename may be lost, which leaves the
+    // old content, whole, and that is all this promises.
+    return ok;
 }
 
 } // namespace
@@ -277,6 +269,9 @@ bool WritePrivateProfileString(const QString &section, const QString &key, const
     out.reserve(data.size() + key_line.size() + section_name.size() + 8);
     for (const RawLine &line : lines)
         out += line.text + line.eol;
+    // Most keys of a save hold the value they had; rewriting the file for them would only
+    // cost a sync each.
+    if (exists && out == data) return true;
     return replace_file(target, out, exists ? &st : nullptr);
 }
 

@@ -223,6 +223,20 @@ TEST_F(IniFileTest, WriteKeepsPermissionsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(entries(), QStringList{"trovel.ini"});
 }
 
+TEST_F(IniFileTest, ChangedFileIsReplacedUnchangedFileIsLeftAlone) {
+    auto inode = [this] {
+        struct stat st {};
+        ::stat(QFile::encodeName(path()).constData(), &st);
+        return st.st_ino;
+    };
+    write_file(path(), "[S]\nk=1\n");
+    const auto original = inode();
+    ASSERT_TRUE(WritePrivateProfileString("S", "k", "1", path()));
+    EXPECT_EQ(inode(), original);
+    ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", path()));
+    EXPECT_NE(inode(), original) << "a new file renamed over the old one";
+}
+
 TEST_F(IniFileTest, WriteGoesThroughSymbolicLinks) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir("real"));
     write_file(path("real/trovel.ini"), "[S]\nk=1\n");
@@ -266,6 +280,7 @@ TEST_F(IniFileTest, ReadOnlyFileOrFolderIsNotWritten) {
     write_file(path(), "[S]\nk=1\n");
     QFile::setPermissions(path(), QFileDevice::ReadOwner);
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", path()));
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "1", path())) << "even when nothing would change";
     EXPECT_EQ(read_file(path()), "[S]\nk=1\n");
 
     QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
