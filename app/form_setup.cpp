@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QImage>
 #include <QMouseEvent>
 #include <cmath>
@@ -53,6 +54,7 @@ TForm1::TForm1(Environment &env, QWidget *parent)
     create_menu();
     wire_menu();
     realign();
+    RxTrayIcon1->Loaded();
     FormCreate();
 }
 
@@ -171,6 +173,14 @@ void TForm1::create_controls() {
 
     RxTrayIcon1 = new TRxTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
+    const QIcon frame0(QStringLiteral(":/assets/tray0.xpm"));
+    setWindowIcon(frame0);
+    RxTrayIcon1->setIcon(frame0);
+    RxTrayIcon1->Icons().BeginUpdate();
+    for (const char *frame : {":/assets/tray0.xpm", ":/assets/tray1.xpm", ":/assets/tray2.xpm"})
+        RxTrayIcon1->Icons().Add(QIcon(QString::fromLatin1(frame)));
+    RxTrayIcon1->Icons().EndUpdate();
+    RxTrayIcon1->setAnimated(true);
     RxTrayIcon1->ClickDefaultItem = [this] {
         for (TMenuItem *item : PopupMenu1->Items())
             if (item->Default && item->Enabled()) {

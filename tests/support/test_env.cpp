@@ -1,6 +1,7 @@
 #include "support/test_env.h"
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,7 +10,20 @@
 
 namespace trovel::test {
 
+namespace {
+// The offscreen platform warns at every fixed-size change; that says nothing about us.
+QtMessageHandler previous_handler = nullptr;
+
+void quiet_platform_notes(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    if (previous_handler)
+        previous_handler(type, context, message);
+}
+}  // namespace
+
 void prepare_process_environment() {
+    previous_handler = qInstallMessageHandler(quiet_platform_notes);
     if (qgetenv("QT_QPA_PLATFORM").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LANG", "C.UTF-8");

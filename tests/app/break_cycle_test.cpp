@@ -1,0 +1,257 @@
+// The break cycle driven through the fake counter: when phases end, what the bar and the
+// title show, the ignored-breaks count, the pause and the hidden alarm.
+#include "form_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace trovel::test {
+namespace {
+
+using BreakCycle = FormTest;
+
+TEST_F(BreakCycle, FirstShowStartsTheFiveMinuteBarAtTheCentre) {
+    show();
+    EXPECT_EQ(geometry(), QRect(447, 362, 130, 44));
+    EXPECT_EQ(title(), "05:00 Type trovel");
+    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->Shader1->width(), 53);
+    ticks(1);
+    EXPECT_EQ(title(), "04:50 Type trovel");
+    EXPECT_EQ(form->Shader1->width(), 51);  // 97 % of 53
+}
+
+TEST_F(BreakCycle, TypingEndsOnTheFirstTickAtOnePercentOrLess) {
+    struct Case {
+        TMenuItem *TForm1::*item;
+        int ticks_to_rest;
+    };
+    const Case cases[] = {
+        {&TForm1::N1min1, 6},    {&TForm1::N2min1, 12},   {&TForm1::N5min1, 30},   {&TForm1::N9min1, 54},
+        {&TForm1::N10min1, 60},  {&TForm1::N15min1, 89},  {&TForm1::N20min1, 119}, {&TForm1::N30min1, 178},
+    };
+    for (const Case &c : cases) {
+        recreate();
+        show();
+        TMenuItem *item = (*form).*(c.item);
+        SCOPED_TRACE(item->Caption().toStdString());
+        if (!item->Checked())
+            type_length(item);
+        ticks(c.ticks_to_rest - 1);
+        ASSERT_EQ(form->state, "type");
+        ticks(1);
+        EXPECT_EQ(form->state, "rest");
+        // The rest's own countdown replaces the typing text at once.
+        EXPECT_EQ(title(), "01:00 Rest trovel");
+    }
+}
+
+TEST_F(BreakCycle, RestGrowsTheWindowAndShrinksBackAfterItsLength) {
+    show();
+    type_length(form->N1min1);
+    ticks(6);
+    EXPECT_EQ(geometry(), QRect(30, 37, 964, 694));
+    EXPECT_EQ(form->Shader1->FromColor(), clRed);
+    EXPECT_EQ(form->Shader1->ToColor(), clYellow);
+    EXPECT_TRUE(form->RxTrayIcon1->Animated());
+    EXPECT_TRUE(form->menu_nag_store->Enabled());
+    ticks(5);
+    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(title(), "00:10 Rest trovel");
+    ticks(1);
+    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(geometry(), QRect(447, 362, 130, 44));
+    EXPECT_EQ(title(), "01:00 Type trovel");
+    EXPECT_EQ(form->Panel_hands->Color(), clLime);
+    EXPECT_FALSE(form->RxTrayIcon1->Animated());
+    EXPECT_FALSE(form->menu_nag_store->Enabled());
+}
+
+TEST_F(BreakCycle, RestLengthComesFromTheCheckedItemOrTheTypingLength) {
+    struct Case {
+        const char *what;
+        TMenuItem *TForm1::*click;  // clicked once before the rest (toggles it)
+        int rest_ticks;
+    };
+    const Case cases[] = {
+        {"1 minute (design)", nullptr, 6},
+        {"2 minutes", &TForm1::menu_2min, 12},
+        {"5 minutes", &TForm1::menu_5min, 30},
+        {"none checked: as long as the 3-minute typing phase", &TForm1::menu_1min, 18},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        recreate();
+        show();
+        type_length(form->N3min1);
+        if (c.click)
+            ((*form).*(c.click))->Click();
+        ticks(18);
+        ASSERT_EQ(form->state, "rest");
+        ticks(c.rest_ticks - 1);
+        EXPECT_EQ(form->state, "rest");
+        ticks(1);
+        EXPECT_EQ(form->state, "type");
+    }
+}
+
+TEST_F(BreakCycle, IgnoredBreaksTurnTheBarRedUntilTheCountIsBackAtZero) {
+    show();
+    type_length(form->N1min1);
+    form->menu_testClick();  // a break taken at count 0 keeps "0"
+    EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
+    EXPECT_EQ(form->state, "rest");
+
+    form->btn_ignoreClick();  // ignoring a running rest
+    EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
+    EXPECT_EQ(form->Panel_menu->Color(), clRed);
+    EXPECT_EQ(form->Panel_progress->Color(), clRed);
+
+    form->btn_ignoreClick();  // ignoring while typing adds nothing
+    EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
+
+    ticks(6);  // typing ends
+    ticks(6);  // the rest runs to its end
+    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
+    EXPECT_EQ(form->Panel_menu->Color(), clBtnFace);
+    EXPECT_EQ(form->Panel_progress->Color(), clBtnFace);
+}
+
+TEST_F(BreakCycle, PauseDuringARestKeepsTheLargeWindowAtTheTypingPlaceAndStopsTicks) {
+    show();
+    form->menu_default_storeClick();  // the typing place: where the bar stands now
+    form->menu_testClick();
+    ASSERT_EQ(form->state, "rest");
+    const QString rest_title = title();
+    form->menu_pauseClick();
+    EXPECT_EQ(form->state, "pause");
+    EXPECT_TRUE(form->menu_pause->Checked());
+    EXPECT_EQ(geometry(), QRect(447, 362, 964, 694));
+    EXPECT_EQ(form->Shader1->width(), 0);
+    EXPECT_EQ(form->Shader1->FromColor(), clWhite);
+    EXPECT_EQ(env.beeps, 1);
+    const int elapsed = form->elapsed_seconds;
+    const TColor hands = form->Panel_hands->Color();
+    run_ms(300);
+    EXPECT_NE(form->Panel_hands->Color(), hands) << "the hands keep blinking";
+    ticks(30);
+    EXPECT_EQ(form->elapsed_seconds, elapsed);
+    EXPECT_EQ(title(), rest_title) << "the title keeps the last countdown's text and suffix";
+
+    form->menu_pauseClick();  // leaving the pause starts a fresh typing countdown
+    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(title(), "05:00 Type trovel");
+    ticks(1);
+    EXPECT_EQ(title(), "04:50 Type trovel");
+}
+
+TEST_F(BreakCycle, TakingABreakWhilePausedStartsANormalRest) {
+    show();
+    form->menu_pauseClick();
+    form->menu_testClick();
+    EXPECT_EQ(form->state, "rest");
+    EXPECT_FALSE(form->menu_pause->Checked());
+    ticks(6);
+    EXPECT_EQ(form->state, "type");
+}
+
+TEST_F(BreakCycle, BlinkAlternatesTheHandsPanelEveryThreeHundredMilliseconds) {
+    show();
+    form->menu_testClick();
+    EXPECT_EQ(form->Panel_hands->Color(), clRed);
+    std::vector<TColor> seen;
+    for (int i = 0; i < 4; ++i) {
+        run_ms(300);
+        seen.push_back(form->Panel_hands->Color());
+    }
+    EXPECT_EQ(seen, (std::vector<TColor>{clYellow, clRed, clYellow, clRed}));
+}
+
+TEST_F(BreakCycle, AlarmWithoutItsPictureLetsTheTypingCountdownRunBelowZero) {
+    QTemporaryDir dir;
+    show();
+    type_length(form->N1min1);
+    form->menu_vantor->setChecked(true);
+    form->menu_pict_dir->setCaption(dir.path() + "/*.jpg");
+    ticks(6);
+    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->Shader1->width(), 0);
+    QStringList texts;
+    for (int i = 0; i < 7; ++i) {
+        ticks(1);
+        texts << countdown();
+    }
+    EXPECT_EQ(texts, QStringList({"00:-10", "00:-20", "00:-30", "00:-40", "00:-50", "-01:00", "-01:-10"}));
+    EXPECT_EQ(geometry().size(), QSize(130, 44));
+
+    // The picture appears later: the next tick finds it.
+    QFile bmp(dir.path() + "/tmp.bmp");
+    ASSERT_TRUE(bmp.open(QIODevice::WriteOnly));
+    bmp.close();
+    const QPoint place = form->pos();
+    ticks(1);
+    EXPECT_EQ(form->state, "alarm");
+    EXPECT_EQ(geometry(), QRect(place, QSize(964, 694))) << "the alarm window is not moved";
+    EXPECT_TRUE(form->RxTimerEvent_knipper.Enabled());
+    ticks(1);
+    EXPECT_EQ(countdown(), "-01:-30") << "no countdown is started for an alarm";
+    form->btn_ignoreClick();
+    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
+}
+
+TEST_F(BreakCycle, CountdownTextAndProgressWidth) {
+    struct Text {
+        int minutes, elapsed;
+        const char *text;
+    };
+    const Text texts[] = {{5, 0, "05:00"},   {1, 60, "00:00"},   {1, 70, "00:-10"}, {15, 10, "14:50"},
+                          {100, 0, "100:00"}, {0, 130, "-02:-10"}, {0, 60, "-01:00"}};
+    for (const Text &t : texts) {
+        form->show_countdown(t.minutes, t.elapsed);
+        EXPECT_EQ(countdown(), t.text) << t.minutes << " min, " << t.elapsed << " s";
+    }
+    struct Width {
+        int percent, width;
+    };
+    const Width widths[] = {{100, 53}, {50, 26}, {97, 51}, {1, 0}, {0, 0}, {-5, 0}};
+    for (const Width &w : widths) {
+        form->set_progress(w.percent);
+        EXPECT_EQ(form->Shader1->width(), w.width) << w.percent << " %";
+        EXPECT_EQ(form->Shader1->isVisibleTo(form.get()), w.width > 0) << w.percent << " %";
+    }
+}
+
+TEST_F(BreakCycle, ZeroMinutesOnlyCountsSeconds) {
+    form->spin_timeout->setValue(0);
+    show();
+    EXPECT_EQ(title(), "00:00 Type trovel");
+    ticks(10);
+    EXPECT_EQ(form->elapsed_seconds, 100);
+    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(title(), "00:00 Type trovel");
+}
+
+TEST_F(BreakCycle, HalfHourRuleShowsTheClockNearTheHalfAndWholeHour) {
+    show();
+    form->menu_half_hour->setChecked(true);
+    for (int minute = 0; minute < 60; ++minute) {
+        env.time = QTime(14, minute, 30);
+        const bool near = minute < 5 || (minute >= 26 && minute <= 34) || minute > 55;
+        EXPECT_EQ(form->half_hour_rule(), near) << "minute " << minute;
+    }
+    env.time = QTime(14, 30);
+    form->menu_testClick();
+    EXPECT_FALSE(form->RxClock1->isHidden());
+    form->btn_ignoreClick();
+    env.time = QTime(14, 15);
+    form->menu_testClick();
+    EXPECT_TRUE(form->RxClock1->isHidden());
+    form->menu_half_hour->setChecked(false);
+    env.time = QTime(14, 30);
+    EXPECT_FALSE(form->half_hour_rule());
+}
+
+}  // namespace
+}  // namespace trovel::test

@@ -1,0 +1,44 @@
+// A form on a fake environment (1024 x 768 screen, a fake millisecond counter) whose tick
+// list runs on a fake timer, so tests move time forward without waiting.
+#pragma once
+
+#include "app/timer_u.h"
+#include "support/fake_environment.h"
+#include "support/fake_platform_timer.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace trovel::test {
+
+class FormTest : public ::testing::Test {
+protected:
+    FormTest() { recreate(); }
+
+    // A fresh form, as at program start (the environment keeps its state).
+    void recreate() {
+        form.reset();
+        form = std::make_unique<TForm1>(env);
+        timer = &install_fake_timer(*form->RxTimerList1);
+    }
+
+    // Moves the fake counter forward; the tick list's passes fire on the way.
+    void run_ms(uint32_t ms) { run_for(*timer, env.tick, ms); }
+    // Lets n countdown ticks of 10 s pass.
+    void ticks(int n) { run_ms(static_cast<uint32_t>(n) * 10000u); }
+
+    // Shows the form, which starts the first typing countdown.
+    void show() { form->show(); }
+    // A typing length chosen as the menu does it.
+    void type_length(TMenuItem *item) { item->Click(); }
+
+    QString title() const { return form->windowTitle(); }
+    QString countdown() const { return form->label_minutes->Caption(); }
+    QRect geometry() const { return QRect(form->pos(), form->size()); }
+
+    FakeEnvironment env;
+    std::unique_ptr<TForm1> form;
+    FakePlatformTimer *timer = nullptr;
+};
+
+}  // namespace trovel::test
