@@ -2,7 +2,6 @@
 // the passes that fire the events.
 #include "platform/rx_timer_list.h"
 
-#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -18,26 +17,7 @@ constexpr int64_t kEarlyTolerance = 50;
 // Counter values are compared modulo 2^32 and read as signed, so order survives the wrap.
 int32_t elapsed(uint32_t now, uint32_t since) { return static_cast<int32_t>(now - since); }
 
-class QtPlatformTimer : public PlatformTimer {
-public:
-    QtPlatformTimer() {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (on_timeout) on_timeout();
-        });
-    }
-    void start(int period_ms) override { timer_.start(period_ms); }
-    void stop() override { timer_.stop(); }
-    bool running() const override { return timer_.isActive(); }
-    int period() const override { return timer_.interval(); }
-
-private:
-    QTimer timer_;
-};
-
-}  // namespace
-
-std::unique_ptr<PlatformTimer> make_qt_platform_timer() { return std::make_unique<QtPlatformTimer>(); }
+} // namespace
 
 // ---- events
 
@@ -50,7 +30,7 @@ TRxTimerEvent::~TRxTimerEvent() {
 void TRxTimerEvent::setEnabled(bool v) {
     if (v == enabled_) return;
     enabled_ = v;
-    if (!v) return;  // passes skip it; the timer keeps its period
+    if (!v) return; // passes skip it; the timer keeps its period
     fire_count_ = 0;
     if (!list_) return;
     const uint32_t now = list_->counter_();
@@ -77,7 +57,8 @@ TRxTimerList::TRxTimerList(std::function<uint32_t()> counter, QObject *parent)
 TRxTimerList::~TRxTimerList() {
     timer_->stop();
     timer_->on_timeout = nullptr;
-    for (TRxTimerEvent *e : events_) e->list_ = nullptr;
+    for (TRxTimerEvent *e : events_)
+        e->list_ = nullptr;
 }
 
 void TRxTimerList::hook_timer() {
@@ -214,7 +195,7 @@ void TRxTimerList::pass() {
         if (armable_)
             rearm();
         else
-            timer_->stop();  // a stray tick after deactivation
+            timer_->stop(); // a stray tick after deactivation
         return;
     }
     const uint32_t t = counter_();
@@ -243,4 +224,4 @@ void TRxTimerList::pass() {
     }
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -5,6 +5,8 @@
 // 32-bit millisecond counter that may wrap.
 #pragma once
 
+#include "platform/platform_timer.h"
+
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -39,9 +41,9 @@ public:
     // The new interval counts from the last firing; the list is not re-sorted.
     void setInterval(int32_t v);
 
-    bool Cycled = true;     // false: the event disables itself after RepeatCount firings
+    bool Cycled = true; // false: the event disables itself after RepeatCount firings
     int32_t RepeatCount = 0;
-    int32_t Tag = 0;        // free for the owner; the list never reads it
+    int32_t Tag = 0; // free for the owner; the list never reads it
     std::function<void(TRxTimerEvent &)> OnTimer;
 
     uint32_t LastFired() const { return last_fired_; }
@@ -57,21 +59,6 @@ private:
     int32_t fire_count_ = 0;
     TRxTimerList *list_ = nullptr;
 };
-
-// The periodic platform timer the list runs on; replaced by a fake in tests.
-// A timer that is still not running() after start() was refused by the platform.
-class PlatformTimer {
-public:
-    virtual ~PlatformTimer() = default;
-    virtual void start(int period_ms) = 0;
-    virtual void stop() = 0;
-    virtual bool running() const = 0;
-    virtual int period() const = 0;
-    std::function<void()> on_timeout;
-};
-
-// A periodic QTimer on the thread that creates it.
-std::unique_ptr<PlatformTimer> make_qt_platform_timer();
 
 class TRxTimerList : public QObject {
     Q_OBJECT
@@ -121,4 +108,4 @@ private:
     int32_t base_period_ = 0;
 };
 
-}  // namespace trovel
+} // namespace trovel

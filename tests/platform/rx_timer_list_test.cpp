@@ -51,7 +51,7 @@ protected:
 TEST_F(TickList, BasePeriodAtActivation) {
     struct Case {
         const char *what;
-        std::vector<std::pair<int32_t, bool>> events;  // interval, enabled
+        std::vector<std::pair<int32_t, bool>> events; // interval, enabled
         int32_t base;
     };
     const std::vector<Case> cases = {
@@ -96,7 +96,8 @@ TEST_F(TickList, ActivationSortsByIntervalKeepingTiesInOrder) {
     event("d", 300);
     list.setActive(true);
     std::vector<QString> names;
-    for (auto *e : list.Events()) names.push_back(e->Name());
+    for (auto *e : list.Events())
+        names.push_back(e->Name());
     EXPECT_EQ(names, (std::vector<QString>{"b", "d", "a", "c"}));
 }
 
@@ -119,10 +120,11 @@ TEST_F(TickList, RestartInsideTheCountdownHandler) {
 
     EXPECT_EQ(fired["type"], (Times{10000, 20000, 30000}));
     Times blinks;
-    for (uint32_t t = 10300; t <= 19900; t += 300) blinks.push_back(t);
+    for (uint32_t t = 10300; t <= 19900; t += 300)
+        blinks.push_back(t);
     blinks.insert(blinks.end(), {30300, 30600, 30900});
-    EXPECT_EQ(fired["blink"], blinks);  // not in the restart pass; the third pass after it
-    EXPECT_EQ(list.BasePeriod(), 100);  // the disabled blink leaves the grid as it was
+    EXPECT_EQ(fired["blink"], blinks); // not in the restart pass; the third pass after it
+    EXPECT_EQ(list.BasePeriod(), 100); // the disabled blink leaves the grid as it was
     EXPECT_TRUE(timer.running());
     EXPECT_EQ(timer.period(), 100);
 }
@@ -164,7 +166,7 @@ TEST_F(TickList, SettingActiveToItsValueDoesNothing) {
     list.setActive(true);
     run_until(5000);
     const int starts = timer.starts;
-    list.setActive(true);  // does not restart the period
+    list.setActive(true); // does not restart the period
     EXPECT_EQ(timer.starts, starts);
     run_until(10000);
     EXPECT_EQ(fired["type"], (Times{10000}));
@@ -182,11 +184,11 @@ TEST_F(TickList, PauseKeepsTheTimerAndEnablingRestartsThePeriod) {
     EXPECT_TRUE(timer.running());
     EXPECT_EQ(timer.period(), 100);
 
-    run_until(23050);  // between two passes
+    run_until(23050); // between two passes
     type.setEnabled(true);
     EXPECT_EQ(type.FireCount(), 0);
     run_until(40000);
-    EXPECT_EQ(fired["type"], (Times{33050}));  // the grid restarts with the period
+    EXPECT_EQ(fired["type"], (Times{33050})); // the grid restarts with the period
 }
 
 TEST_F(TickList, ActivatingWithNothingEnabledWaitsForAnEvent) {
@@ -232,7 +234,7 @@ TEST_F(TickList, NewIntervalCountsFromTheLastFiring) {
         Times fires;
     };
     const std::vector<Case> cases = {
-        {400, 100, {1000, 1600, 2000, 2400, 2800, 3200, 3600, 4000}},  // overdue: fires at the next pass
+        {400, 100, {1000, 1600, 2000, 2400, 2800, 3200, 3600, 4000}}, // overdue: fires at the next pass
         {1200, 200, {1000, 2300, 3500}},
         {2000, 1000, {1000, 3500}},
     };
@@ -268,7 +270,7 @@ TEST_F(TickList, TimeLeftShapesTheBasePeriod) {
     TRxTimerEvent &b = event("b", 5000, false);
     list.setActive(true);
     run_until(700);
-    b.setEnabled(true);  // a is due in 300 ms: the grid shrinks to 200
+    b.setEnabled(true); // a is due in 300 ms: the grid shrinks to 200
     EXPECT_EQ(list.BasePeriod(), 200);
     run_until(6000);
     EXPECT_EQ(fired["a"], (Times{1100, 2100, 3100, 4100, 5100}));
@@ -279,7 +281,7 @@ TEST_F(TickList, ALatePassDoesNotMakeUpMissedPeriods) {
     TRxTimerEvent &e = event("blink", 300);
     list.setActive(true);
     run_until(300);
-    clock.now += 1000;  // the event loop was busy
+    clock.now += 1000; // the event loop was busy
     timer.fire();
     EXPECT_EQ(e.FireCount(), 2);
     run_until(1900);
@@ -317,7 +319,7 @@ TEST_F(TickList, NonCycledEventsRunOut) {
         list.setActive(true);
         run_until(2500);
         EXPECT_EQ(fired["short"], c.fires);
-        EXPECT_FALSE(enabled_in_handler.back());  // decided before the handler runs
+        EXPECT_FALSE(enabled_in_handler.back()); // decided before the handler runs
         EXPECT_FALSE(e.Enabled());
         EXPECT_EQ(list.Active(), c.active_after);
         EXPECT_EQ(timer.running(), c.active_after);
@@ -337,11 +339,11 @@ TEST_F(TickList, AnErrorInAHandlerEndsThePassAndTheTimerGoesOn) {
     list.setActive(true);
     EXPECT_THROW(run_until(600), std::runtime_error);
     EXPECT_EQ(clock.now - t0, 600u);
-    EXPECT_EQ(blink.FireCount(), 1);  // not visited in the failing pass
+    EXPECT_EQ(blink.FireCount(), 1); // not visited in the failing pass
     EXPECT_TRUE(timer.running());
     EXPECT_EQ(blink.LastFired() - t0, 300u);
     run_until(1000);
-    EXPECT_EQ(fired["blink"], (Times{300, 900}));  // the 300 ms grid goes on
+    EXPECT_EQ(fired["blink"], (Times{300, 900})); // the 300 ms grid goes on
     EXPECT_EQ(type.FireCount(), 1);
 }
 
@@ -401,5 +403,5 @@ TEST(TickListQt, TheRealTimerRunsPasses) {
     EXPECT_EQ(restarts, after);
 }
 
-}  // namespace
-}  // namespace trovel
+} // namespace
+} // namespace trovel

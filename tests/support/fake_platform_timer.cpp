@@ -47,4 +47,4 @@ void run_for(FakePlatformTimer &timer, uint32_t &now, uint32_t ms) {
     now += left;
 }
 
-}  // namespace trovel::test
+} // namespace trovel::test

@@ -51,8 +51,6 @@ FakePlatformTimer &install_fake_timer(TRxTimerList &list);
 // counted from the timer's last (re)start or tick) and the tick fires; a tick due exactly
 // at the end fires. A stopped timer just lets the time pass.
 void run_for(FakePlatformTimer &timer, uint32_t &now, uint32_t ms);
-inline void run_for(TRxTimerList &, FakePlatformTimer &timer, uint32_t &now, uint32_t ms) {
-    run_for(timer, now, ms);
-}
+inline void run_for(TRxTimerList &, FakePlatformTimer &timer, uint32_t &now, uint32_t ms) { run_for(timer, now, ms); }
 
-}  // namespace trovel::test
+} // namespace trovel::test

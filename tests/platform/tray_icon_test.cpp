@@ -1,0 +1,380 @@
+// The tray icon: switching the animation, the frames it shows and when, what reaches the
+// notification area, and what the mouse does. Also the frame list and the frame pictures.
+#include "platform/tray_icon.h"
+#include "support/fake_platform_timer.h"
+#include "support/fake_tray_host.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace trovel {
+namespace {
+
+using test::FakePlatformTimer;
+using test::FakeTrayHost;
+using test::TrayCall;
+
+QIcon load_frame(int n) { return QIcon(QPixmap(QStringLiteral(TROVEL_SOURCE_DIR "/assets/tray%1.xpm").arg(n))); }
+
+class TrayIcon : public ::testing::Test {
+protected:
+    TrayIcon() {
+        auto h = std::make_unique<FakeTrayHost>();
+        auto t = std::make_unique<FakePlatformTimer>();
+        host = h.get();
+        timer = t.get();
+        log = host->log;
+        tray = std::make_unique<TRxTrayIcon>(std::move(h), std::move(t));
+        for (int i = 0; i < 3; ++i)
+            frames[i] = load_frame(i);
+        stat = frames[0];
+    }
+    // As the form sets it up: the static icon, three frames, then the end of creation.
+    void configure() {
+        tray->setIcon(stat);
+        for (const QIcon &f : frames)
+            tray->Icons().Add(f);
+        tray->Loaded();
+        log->clear();
+    }
+    // The icons shown by the calls logged since `from`.
+    std::vector<qint64> shown_since(size_t from) const {
+        std::vector<qint64> keys;
+        for (size_t i = from; i < log->size(); ++i)
+            if ((*log)[i].kind != TrayCall::Remove) keys.push_back((*log)[i].icon);
+        return keys;
+    }
+    void run(uint32_t ms) { test::run_for(*timer, now, ms); }
+
+    FakeTrayHost *host = nullptr;
+    FakePlatformTimer *timer = nullptr;
+    std::shared_ptr<std::vector<TrayCall>> log;
+    std::unique_ptr<TRxTrayIcon> tray;
+    QIcon frames[3];
+    QIcon stat;
+    uint32_t now = 0;
+};
+
+TEST(TrayFrames, AreSixteenSquareWithTheirBackgrounds) {
+    const QRgb backgrounds[] = {qRgb(192, 192, 192), qRgb(255, 0, 0), qRgb(255, 255, 0)};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const QImage img(QStringLiteral(TROVEL_SOURCE_DIR "/assets/tray%1.xpm").arg(i));
+        ASSERT_EQ(img.size(), QSize(16, 16));
+        EXPECT_EQ(img.pixel(0, 0), backgrounds[i]);
+        EXPECT_FALSE(img.hasAlphaChannel());
+    }
+}
+
+TEST_F(TrayIcon, TheIconEntersTheAreaOnceItHasAPicture) {
+    EXPECT_FALSE(tray->Added());
+    EXPECT_EQ(tray->IconIndex(), -1);
+    tray->Icons().Add(frames[1]); // no static icon yet: stays out
+    EXPECT_FALSE(tray->Added());
+    EXPECT_FALSE(host->shown);
+    tray->setIcon(stat);
+    EXPECT_TRUE(tray->Added());
+    EXPECT_TRUE(host->shown);
+    EXPECT_EQ(log->back().kind, TrayCall::Add);
+    EXPECT_EQ(log->back().icon, stat.cacheKey());
+    tray->Loaded(); // adding again replaces, never doubles
+    EXPECT_TRUE(host->shown);
+    ASSERT_GE(log->size(), 2u);
+    EXPECT_EQ((*log)[log->size() - 2].kind, TrayCall::Remove);
+}
+
+TEST_F(TrayIcon, SwitchingOnWithNoFramesLeavesItOff) {
+    tray->setIcon(stat);
+    log->clear();
+    tray->setAnimated(true);
+    EXPECT_FALSE(tray->Animated());
+    EXPECT_TRUE(log->empty());
+    EXPECT_FALSE(timer->running());
+}
+
+TEST_F(TrayIcon, FrameZeroAtOnceThenOneFrameEachInterval) {
+    configure();
+    tray->setAnimated(true);
+    EXPECT_TRUE(tray->Animated());
+    EXPECT_EQ(tray->IconIndex(), 0);
+    EXPECT_EQ(shown_since(0), (std::vector<qint64>{frames[0].cacheKey()}));
+    run(149);
+    EXPECT_EQ(log->size(), 1u);
+    run(1);
+    run(600);
+    const std::vector<qint64> expected = {frames[0].cacheKey(), frames[1].cacheKey(), frames[2].cacheKey(),
+                                          frames[0].cacheKey(), frames[1].cacheKey(), frames[2].cacheKey()};
+    EXPECT_EQ(shown_since(0), expected);
+    EXPECT_EQ(log->back().kind, TrayCall::Modify);
+}
+
+TEST_F(TrayIcon, SwitchingOnTwiceDoesNotRestartTheCycle) {
+    configure();
+    tray->setAnimated(true);
+    run(320);
+    const size_t sent = log->size();
+    const int starts = timer->starts;
+    tray->setAnimated(true);
+    EXPECT_EQ(log->size(), sent);
+    EXPECT_EQ(timer->starts, starts);
+    EXPECT_EQ(tray->IconIndex(), 2);
+    run(130); // the step due at 450 still comes on time
+    EXPECT_EQ(tray->IconIndex(), 0);
+}
+
+TEST_F(TrayIcon, SwitchingOffShowsTheIconAndNoFrameFollows) {
+    configure();
+    tray->setAnimated(false); // off while off
+    EXPECT_TRUE(log->empty());
+
+    tray->setAnimated(true);
+    run(200);
+    log->clear();
+    tray->setAnimated(false);
+    EXPECT_EQ(shown_since(0), (std::vector<qint64>{stat.cacheKey()}));
+    EXPECT_EQ(tray->IconIndex(), 0);
+    run(1000);
+    EXPECT_EQ(log->size(), 1u);
+    tray->setAnimated(false);
+    EXPECT_EQ(log->size(), 1u);
+}
+
+TEST_F(TrayIcon, ANewIntervalAppliesFromTheNextStep) {
+    configure();
+    tray->setAnimated(true);
+    run(100);
+    tray->setInterval(400);
+    run(50); // the step already waited for comes at 150
+    EXPECT_EQ(tray->IconIndex(), 1);
+    run(399);
+    EXPECT_EQ(tray->IconIndex(), 1);
+    run(1);
+    EXPECT_EQ(tray->IconIndex(), 2);
+}
+
+TEST_F(TrayIcon, RemovedIconPausesTheAnimationAndAddingResumesIt) {
+    configure();
+    tray->setAnimated(true);
+    tray->setActive(false);
+    EXPECT_FALSE(tray->Added());
+    EXPECT_FALSE(host->shown);
+    log->clear();
+    run(1000);
+    EXPECT_TRUE(log->empty());
+    tray->setActive(true);
+    EXPECT_TRUE(host->shown);
+    run(150);
+    EXPECT_EQ(tray->IconIndex(), 1);
+}
+
+TEST_F(TrayIcon, ARefusedAddIsRetriedAtEveryStep) {
+    host->accept = false;
+    configure();
+    tray->setAnimated(true);
+    EXPECT_FALSE(tray->Added());
+    run(300);
+    int adds = 0;
+    for (const TrayCall &c : *log)
+        adds += c.kind == TrayCall::Add;
+    EXPECT_EQ(adds, 3); // switching on, and each of two steps
+    host->accept = true;
+    run(150);
+    EXPECT_TRUE(tray->Added());
+    EXPECT_EQ(log->back().icon, frames[0].cacheKey());
+}
+
+// An empty frame removes the icon, and a removed icon does not animate, so it stays out
+// until the animation is switched off and the static icon comes back.
+TEST_F(TrayIcon, AnEmptyFrameTakesTheIconOutUntilTheAnimationEnds) {
+    configure();
+    tray->Icons().setItems(1, QIcon());
+    tray->setAnimated(true);
+    run(150);
+    EXPECT_FALSE(tray->Added());
+    EXPECT_EQ(log->back().kind, TrayCall::Remove);
+    EXPECT_FALSE(timer->running());
+    tray->setAnimated(false);
+    EXPECT_TRUE(tray->Added());
+    EXPECT_EQ(log->back().icon, stat.cacheKey());
+}
+
+TEST_F(TrayIcon, ClearingTheFramesEndsTheAnimation) {
+    configure();
+    tray->setAnimated(true);
+    tray->Icons().Clear();
+    EXPECT_FALSE(tray->Animated());
+    EXPECT_EQ(log->back().icon, stat.cacheKey());
+    EXPECT_FALSE(timer->running());
+}
+
+TEST_F(TrayIcon, TheTipIsTheHintBeforeTheBarCutTo63) {
+    configure();
+    struct Case {
+        QString hint, tip;
+    };
+    const QString long_text(100, QLatin1Char('x'));
+    for (const Case &c : std::vector<Case>{
+             {"Trovel|the long hint", "Trovel"}, {long_text, long_text.left(63)}, {"|nothing before", ""}, {"", ""}}) {
+        SCOPED_TRACE(c.hint.toStdString());
+        tray->setHint(c.hint);
+        EXPECT_EQ(tray->Tip(), c.tip);
+    }
+    tray->setHint("a|b");
+    tray->setAnimated(true);
+    run(150);
+    EXPECT_EQ(log->back().tip, "a"); // every update sends the tip again
+}
+
+struct MouseCase {
+    const char *what;
+    std::function<void(FakeTrayHost &)> gesture;
+    bool enabled, active, has_default;
+    int default_clicks;
+    std::vector<std::string> hooks;
+};
+
+TEST_F(TrayIcon, MouseNotifications) {
+    const std::vector<MouseCase> cases = {
+        {"double click runs the default item",
+         [](FakeTrayHost &h) { h.double_click_left(); },
+         true,
+         true,
+         true,
+         1,
+         {"down L", "click L", "up L", "down L dbl"}},
+        {"no default item: OnDblClick follows",
+         [](FakeTrayHost &h) { h.double_click_left(); },
+         true,
+         true,
+         false,
+         1,
+         {"down L", "click L", "up L", "dblclick", "down L dbl"}},
+        {"inactive icon clicks no item",
+         [](FakeTrayHost &h) { h.double_click_left(); },
+         true,
+         false,
+         true,
+         0,
+         {"down L", "click L", "up L", "dblclick", "down L dbl"}},
+        {"disabled icon does nothing", [](FakeTrayHost &h) { h.double_click_left(); }, false, true, true, 0, {}},
+        {"single click", [](FakeTrayHost &h) { h.click_left(); }, true, true, true, 0, {"down L", "click L", "up L"}},
+        {"right click opens nothing",
+         [](FakeTrayHost &h) { h.click_right(); },
+         true,
+         true,
+         true,
+         0,
+         {"down R", "click R", "up R"}},
+        {"middle click is no click",
+         [](FakeTrayHost &h) { h.click_middle(); },
+         true,
+         true,
+         true,
+         0,
+         {"down M", "up M"}},
+    };
+    for (const MouseCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        int default_clicks = 0;
+        std::vector<std::string> hooks;
+        auto name = [](const TrayMouseEvent &e) {
+            return std::string(e.button == TrayButton::Left    ? "L"
+                               : e.button == TrayButton::Right ? "R"
+                                                               : "M") +
+                   (e.double_click ? " dbl" : "");
+        };
+        tray->ClickDefaultItem = [&] {
+            ++default_clicks;
+            return c.has_default;
+        };
+        tray->OnClick = [&](const TrayMouseEvent &e) { hooks.push_back("click " + name(e)); };
+        tray->OnDblClick = [&](const TrayMouseEvent &) { hooks.push_back("dblclick"); };
+        tray->OnMouseDown = [&](const TrayMouseEvent &e) {
+            EXPECT_EQ(e.pos, QPoint(100, 200));
+            hooks.push_back("down " + name(e));
+        };
+        tray->OnMouseUp = [&](const TrayMouseEvent &e) { hooks.push_back("up " + name(e)); };
+        tray->setEnabled(c.enabled);
+        tray->setActive(c.active);
+        c.gesture(*host);
+        EXPECT_EQ(default_clicks, c.default_clicks);
+        EXPECT_EQ(hooks, c.hooks);
+    }
+}
+
+TEST_F(TrayIcon, WithoutHooksOnlyTheDoubleClickDoesAnything) {
+    configure();
+    int default_clicks = 0;
+    tray->ClickDefaultItem = [&] {
+        ++default_clicks;
+        return true;
+    };
+    host->click_left();
+    host->click_right();
+    host->click_middle();
+    host->send(TrayNotification::MouseMove);
+    EXPECT_EQ(default_clicks, 0);
+    host->double_click_left();
+    EXPECT_EQ(default_clicks, 1);
+    EXPECT_TRUE(log->empty()); // nothing about the icon changed
+}
+
+TEST_F(TrayIcon, DestructionTakesTheIconOut) {
+    configure();
+    tray->setAnimated(true);
+    log->clear();
+    tray.reset();
+    ASSERT_FALSE(log->empty());
+    EXPECT_EQ(log->back().kind, TrayCall::Remove);
+    EXPECT_EQ(std::count_if(log->begin(), log->end(), [](const TrayCall &c) { return c.kind != TrayCall::Remove; }), 0);
+}
+
+TEST(IconList, NotifiesAfterEachChangeAndOnceAfterTheOutermostUpdate) {
+    TIconList list;
+    int notes = 0;
+    list.OnChange = [&] { ++notes; };
+    const QIcon a = load_frame(0), b = load_frame(1), c = load_frame(2);
+    list.Add(a);
+    list.Add(b);
+    list.Insert(0, c);   // c a b
+    list.Exchange(0, 2); // b a c
+    list.Move(0, 2);     // a c b
+    list.setItems(1, QIcon());
+    EXPECT_EQ(notes, 6);
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list[0].cacheKey(), a.cacheKey());
+    EXPECT_TRUE(list[1].isNull());
+    EXPECT_EQ(list[2].cacheKey(), b.cacheKey());
+
+    list.BeginUpdate();
+    list.BeginUpdate();
+    list.Delete(1);
+    list.Add(c);
+    list.EndUpdate();
+    EXPECT_EQ(notes, 6);
+    list.EndUpdate();
+    EXPECT_EQ(notes, 7);
+    list.Clear();
+    EXPECT_EQ(notes, 8);
+    EXPECT_THROW(list.Items(0), std::out_of_range);
+    EXPECT_THROW(list.Insert(1, a), std::out_of_range);
+}
+
+TEST(TrayIconQt, TheRealTimerStepsTheFrames) {
+    TRxTrayIcon tray(std::make_unique<FakeTrayHost>(), make_qt_platform_timer());
+    for (int i = 0; i < 3; ++i)
+        tray.Icons().Add(load_frame(i));
+    tray.setIcon(load_frame(0));
+    tray.setInterval(20);
+    tray.setAnimated(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tray.IconIndex() == 2; }, 3000));
+    tray.setAnimated(false);
+    QTest::qWait(100);
+    EXPECT_EQ(tray.IconIndex(), 0);
+}
+
+} // namespace
+} // namespace trovel
