@@ -54,12 +54,19 @@ TForm1::TForm1(Environment &env, QWidget *parent)
     create_menu();
     wire_menu();
     realign();
+    // The end of loading: the storage binds its stored properties and the tray icon
+    // enters the notification area; then the creation handler sees the design values.
+    FormStorage1 = new TFormStorage(this, env_, this);
+    FormStorage1->setObjectName(QStringLiteral("FormStorage1"));
+    FormStorage1->bind_stored_props();
     RxTrayIcon1->Loaded();
     FormCreate();
 }
 
 TForm1::~TForm1() {
-    // No handler may run while the form comes apart.
+    // Saves the settings unless a close request already did, while every control still
+    // holds its value. No handler may run while the form comes apart.
+    FormStorage1->on_destroy();
     RxTimerList1->setActive(false);
     RxTrayIcon1->setAnimated(false);
 }
@@ -308,10 +315,12 @@ void TForm1::showEvent(QShowEvent *e) {
     if (shown_once_)
         return;
     shown_once_ = true;
+    FormStorage1->on_show();
     FormShow();
 }
 
 void TForm1::closeEvent(QCloseEvent *e) {
+    FormStorage1->on_close_query();
     FormClose();
     e->accept();
 }

@@ -13,6 +13,7 @@
 #include "platform/media_player.h"
 #include "platform/rx_timer_list.h"
 #include "platform/tray_icon.h"
+#include "settings/form_storage.h"
 #include "widgets/adv_picture.h"
 #include "widgets/html_label.h"
 #include "widgets/rx_clock.h"
@@ -68,6 +69,7 @@ public:
     TRxTimerEvent RxTimerEvent_TYPE{QStringLiteral("RxTimerEvent_TYPE")};
     TRxTimerEvent RxTimerEvent_knipper{QStringLiteral("RxTimerEvent_knipper")};
     TRxTrayIcon *RxTrayIcon1 = nullptr;
+    TFormStorage *FormStorage1 = nullptr;
 
     // ---- the popup menu's items (the root holds the top-level items) ----
     TMenuItem *PopupMenu1 = nullptr;

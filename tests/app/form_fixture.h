@@ -6,6 +6,7 @@
 #include "support/fake_environment.h"
 #include "support/fake_platform_timer.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -15,12 +16,18 @@ class FormTest : public ::testing::Test {
 protected:
     FormTest() { recreate(); }
 
-    // A fresh form, as at program start (the environment keeps its state).
-    void recreate() {
+    // A fresh form, as at program start (the environment keeps its state). Unless asked to
+    // keep them, the settings file of the form before is out of reach.
+    void recreate(bool keep_settings = false) {
         form.reset();
+        if (!keep_settings || !config) {
+            config = std::make_unique<QTemporaryDir>();
+            qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
+        }
         form = std::make_unique<TForm1>(env);
         timer = &install_fake_timer(*form->RxTimerList1);
     }
+    QString settings_file() const { return config->filePath("trovel.ini"); }
 
     // Moves the fake counter forward; the tick list's passes fire on the way.
     void run_ms(uint32_t ms) { run_for(*timer, env.tick, ms); }
@@ -37,6 +44,7 @@ protected:
     QRect geometry() const { return QRect(form->pos(), form->size()); }
 
     FakeEnvironment env;
+    std::unique_ptr<QTemporaryDir> config;  // outlives the form, which saves into it
     std::unique_ptr<TForm1> form;
     FakePlatformTimer *timer = nullptr;
 };
