@@ -36,15 +36,16 @@ void TRxTimerEvent::setEnabled(bool v) {
     const uint32_t now = list_->counter_();
     last_fired_ = now;
     list_->compute_base_period(now);
-    list_->rearm();
+    list_->rearm(now);
 }
 
 void TRxTimerEvent::setInterval(int32_t v) {
     if (v == interval_) return;
     interval_ = v;
     if (!list_) return;
-    list_->compute_base_period(list_->counter_());
-    list_->rearm();
+    const uint32_t now = list_->counter_();
+    list_->compute_base_period(now);
+    list_->rearm(now);
 }
 
 // ---- the list
@@ -69,7 +70,13 @@ void TRxTimerList::set_platform_timer(std::unique_ptr<PlatformTimer> timer) {
     timer_->stop();
     timer_ = std::move(timer);
     hook_timer();
-    rearm();
+    rearm(counter_());
+}
+
+void TRxTimerList::set_skip_idle_passes(bool v) {
+    if (v == skip_idle_) return;
+    skip_idle_ = v;
+    rearm(counter_());
 }
 
 void TRxTimerList::add(TRxTimerEvent *event) {
@@ -82,7 +89,7 @@ void TRxTimerList::add(TRxTimerEvent *event) {
     events_.push_back(event);
     compute_base_period(now);
     sort_events();
-    rearm();
+    rearm(now);
 }
 
 void TRxTimerList::remove(TRxTimerEvent *event) {
@@ -109,7 +116,7 @@ void TRxTimerList::activate() {
     sort_events();
     // Not yet marked active, so an activation with no event enabled leaves the list
     // active with no timer until an event is enabled.
-    rearm();
+    rearm(t);
     active_ = true;
 }
 
@@ -175,7 +182,19 @@ void TRxTimerList::sort_events() {
     }
 }
 
-void TRxTimerList::rearm() {
+int64_t TRxTimerList::passes_until_due(uint32_t t) const {
+    // Passes come at t + k * BasePeriod; an event is due at the first k >= 1 where
+    // t + k * BasePeriod - LastFired >= Interval - tolerance.
+    int64_t passes = std::numeric_limits<int32_t>::max() / base_period_;
+    for (const TRxTimerEvent *e : events_) {
+        if (!e->enabled_) continue;
+        const int64_t wait = int64_t{e->interval_} - kEarlyTolerance - elapsed(t, e->last_fired_);
+        passes = std::min(passes, std::max<int64_t>(1, (wait + base_period_ - 1) / base_period_));
+    }
+    return passes;
+}
+
+void TRxTimerList::rearm(uint32_t t) {
     if (!armable_) return;
     timer_->stop();
     if (!any_enabled()) {
@@ -183,7 +202,8 @@ void TRxTimerList::rearm() {
         return;
     }
     if (base_period_ <= 0) return;
-    timer_->start(base_period_);
+    const int64_t period = skip_idle_ ? passes_until_due(t) * base_period_ : base_period_;
+    timer_->start(static_cast<int>(period));
     if (!timer_->running()) {
         deactivate();
         throw EOutOfResources();
@@ -193,35 +213,54 @@ void TRxTimerList::rearm() {
 void TRxTimerList::pass() {
     if (!active_) {
         if (armable_)
-            rearm();
+            rearm(counter_());
         else
             timer_->stop(); // a stray tick after deactivation
         return;
     }
     const uint32_t t = counter_();
     bool ran_out = false;
-    // From the end, so the longest interval fires first when several are due. Handlers may
-    // restart the list or change events; the index is re-checked because one may also
-    // have been removed.
-    for (size_t i = events_.size(); i-- > 0;) {
-        if (i >= events_.size()) continue;
-        TRxTimerEvent *e = events_[i];
-        if (!e->enabled_ || elapsed(t, e->last_fired_) < int64_t{e->interval_} - kEarlyTolerance) continue;
-        e->last_fired_ = t;
-        ++e->fire_count_;
-        if (!e->Cycled && e->fire_count_ >= e->RepeatCount) {
-            e->enabled_ = false;
-            ran_out = true;
+    try {
+        // From the end, so the longest interval fires first when several are due. Handlers
+        // may restart the list or change events; the index is re-checked because one may
+        // also have been removed.
+        for (size_t i = events_.size(); i-- > 0;) {
+            if (i >= events_.size()) continue;
+            TRxTimerEvent *e = events_[i];
+            if (!e->enabled_ || elapsed(t, e->last_fired_) < int64_t{e->interval_} - kEarlyTolerance) continue;
+            e->last_fired_ = t;
+            ++e->fire_count_;
+            if (!e->Cycled && e->fire_count_ >= e->RepeatCount) {
+                e->enabled_ = false;
+                ran_out = true;
+            }
+            if (e->OnTimer) e->OnTimer(*e);
         }
-        if (e->OnTimer) e->OnTimer(*e);
+    } catch (...) {
+        // The error ends the pass, but the next pass must still come when something is due.
+        if (skip_idle_) rearm_after_pass(t);
+        throw;
     }
-    if (!ran_out) return;
-    if (!any_enabled()) {
-        setActive(false);
-    } else {
-        compute_base_period(counter_());
-        rearm();
+    if (ran_out) {
+        if (!any_enabled()) {
+            setActive(false);
+            return;
+        }
+        const uint32_t now = counter_();
+        compute_base_period(now);
+        rearm(now);
+    } else if (skip_idle_) {
+        rearm_after_pass(t);
     }
+}
+
+void TRxTimerList::rearm_after_pass(uint32_t t) {
+    // With nothing enabled the list stays active and waits for an event to be enabled,
+    // as an every-pass timer would keep ticking and fire nothing.
+    if (armable_ && !any_enabled())
+        timer_->stop();
+    else
+        rearm(t);
 }
 
 } // namespace trovel

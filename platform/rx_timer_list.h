@@ -81,8 +81,14 @@ public:
     // Activation starts every enabled event's period afresh; deactivation stops the
     // timer and leaves the events as they are.
     void setActive(bool v);
-    // Period of the platform timer in ms; 0 when no timer is needed.
+    // The grid of passes in ms; 0 when no timer is needed.
     int32_t BasePeriod() const { return base_period_; }
+
+    // When set, the platform timer is armed for the next pass of the grid at which an
+    // event is due, instead of every pass: the same firings with far fewer wake-ups.
+    // Off by default.
+    bool skip_idle_passes() const { return skip_idle_; }
+    void set_skip_idle_passes(bool v);
 
     // One tick of the platform timer: fires every event that is due.
     void pass();
@@ -94,7 +100,9 @@ private:
     void deactivate();
     void compute_base_period(uint32_t t);
     void sort_events();
-    void rearm();
+    void rearm(uint32_t t);
+    void rearm_after_pass(uint32_t t);
+    int64_t passes_until_due(uint32_t t) const;
     bool any_enabled() const;
     void hook_timer();
 
@@ -106,6 +114,7 @@ private:
     // next deactivation.
     bool armable_ = false;
     int32_t base_period_ = 0;
+    bool skip_idle_ = false;
 };
 
 } // namespace trovel

@@ -18,8 +18,10 @@ using test::FakeClock;
 using test::FakePlatformTimer;
 using Times = std::vector<uint32_t>;
 
-class TickList : public ::testing::Test {
+class TickListHarness {
 protected:
+    explicit TickListHarness(bool skip_idle) { list.set_skip_idle_passes(skip_idle); }
+
     // Times are recorded relative to t0, so a test may start the clock anywhere (even just
     // before the wrap).
     void start_clock_at(uint32_t t) { clock.now = t0 = t; }
@@ -48,7 +50,24 @@ protected:
     std::vector<QString> order;
 };
 
-TEST_F(TickList, BasePeriodAtActivation) {
+// Rules that do not depend on how often the timer wakes.
+class TickList : public ::testing::Test, public TickListHarness {
+protected:
+    TickList() : TickListHarness(false) {}
+};
+
+// When each event fires: the same whether the timer wakes at every pass of the grid or
+// only at the passes where something is due.
+class TickTimeline : public ::testing::TestWithParam<bool>, public TickListHarness {
+protected:
+    TickTimeline() : TickListHarness(GetParam()) {}
+    bool every_pass() const { return !GetParam(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Wakes, TickTimeline, ::testing::Values(false, true),
+                         [](const auto &info) { return info.param ? "OnlyWhenDue" : "EveryPass"; });
+
+TEST(TickListRules, BasePeriodAtActivation) {
     struct Case {
         const char *what;
         std::vector<std::pair<int32_t, bool>> events; // interval, enabled
@@ -103,7 +122,7 @@ TEST_F(TickList, ActivationSortsByIntervalKeepingTiesInOrder) {
 
 // The break cycle's own use: the countdown handler ends the typing phase by enabling the
 // blink and restarting the list from inside the pass, and ends the rest the same way.
-TEST_F(TickList, RestartInsideTheCountdownHandler) {
+TEST_P(TickTimeline, RestartInsideTheCountdownHandler) {
     TRxTimerEvent &type = event("type", 10000);
     TRxTimerEvent &blink = event("blink", 300, false);
     auto record = type.OnTimer;
@@ -126,10 +145,15 @@ TEST_F(TickList, RestartInsideTheCountdownHandler) {
     EXPECT_EQ(fired["blink"], blinks); // not in the restart pass; the third pass after it
     EXPECT_EQ(list.BasePeriod(), 100); // the disabled blink leaves the grid as it was
     EXPECT_TRUE(timer.running());
-    EXPECT_EQ(timer.period(), 100);
+    if (every_pass()) {
+        EXPECT_EQ(timer.period(), 100);
+        EXPECT_EQ(timer.ticks, 310);
+    } else {
+        EXPECT_EQ(timer.ticks, 39); // one wake-up per pass that fires
+    }
 }
 
-TEST_F(TickList, WhenBothAreDueTheLongerFiresFirst) {
+TEST_P(TickTimeline, WhenBothAreDueTheLongerFiresFirst) {
     event("type", 600);
     event("blink", 300);
     list.setActive(true);
@@ -137,7 +161,7 @@ TEST_F(TickList, WhenBothAreDueTheLongerFiresFirst) {
     EXPECT_EQ(order, (std::vector<QString>{"blink", "type", "blink"}));
 }
 
-TEST_F(TickList, AnEventDisabledEarlierInThePassDoesNotFire) {
+TEST_P(TickTimeline, AnEventDisabledEarlierInThePassDoesNotFire) {
     TRxTimerEvent &type = event("type", 600);
     TRxTimerEvent &blink = event("blink", 300);
     type.OnTimer = [&](TRxTimerEvent &) { blink.setEnabled(false); };
@@ -147,7 +171,7 @@ TEST_F(TickList, AnEventDisabledEarlierInThePassDoesNotFire) {
     EXPECT_EQ(type.FireCount(), 1);
 }
 
-TEST_F(TickList, EnablingAnEnabledEventChangesNothing) {
+TEST_P(TickTimeline, EnablingAnEnabledEventChangesNothing) {
     TRxTimerEvent &e = event("type", 10000);
     list.setActive(true);
     run_until(5000);
@@ -159,7 +183,7 @@ TEST_F(TickList, EnablingAnEnabledEventChangesNothing) {
     EXPECT_EQ(fired["type"], (Times{10000}));
 }
 
-TEST_F(TickList, SettingActiveToItsValueDoesNothing) {
+TEST_P(TickTimeline, SettingActiveToItsValueDoesNothing) {
     event("type", 10000);
     list.setActive(false);
     EXPECT_EQ(timer.stops, 0);
@@ -172,7 +196,7 @@ TEST_F(TickList, SettingActiveToItsValueDoesNothing) {
     EXPECT_EQ(fired["type"], (Times{10000}));
 }
 
-TEST_F(TickList, PauseKeepsTheTimerAndEnablingRestartsThePeriod) {
+TEST_P(TickTimeline, PauseKeepsTheTimerAndEnablingRestartsThePeriod) {
     TRxTimerEvent &type = event("type", 10000);
     event("blink", 300, false);
     list.setActive(true);
@@ -181,8 +205,10 @@ TEST_F(TickList, PauseKeepsTheTimerAndEnablingRestartsThePeriod) {
     run_until(23000);
     EXPECT_TRUE(fired["type"].empty());
     EXPECT_TRUE(list.Active());
-    EXPECT_TRUE(timer.running());
-    EXPECT_EQ(timer.period(), 100);
+    if (every_pass()) {
+        EXPECT_TRUE(timer.running());
+        EXPECT_EQ(timer.period(), 100);
+    }
 
     run_until(23050); // between two passes
     type.setEnabled(true);
@@ -191,7 +217,7 @@ TEST_F(TickList, PauseKeepsTheTimerAndEnablingRestartsThePeriod) {
     EXPECT_EQ(fired["type"], (Times{33050})); // the grid restarts with the period
 }
 
-TEST_F(TickList, ActivatingWithNothingEnabledWaitsForAnEvent) {
+TEST_P(TickTimeline, ActivatingWithNothingEnabledWaitsForAnEvent) {
     TRxTimerEvent &type = event("type", 10000, false);
     event("blink", 300, false);
     list.setActive(true);
@@ -202,7 +228,7 @@ TEST_F(TickList, ActivatingWithNothingEnabledWaitsForAnEvent) {
     run_until(2000);
     type.setEnabled(true);
     EXPECT_TRUE(timer.running());
-    EXPECT_EQ(timer.period(), 100);
+    EXPECT_EQ(timer.period(), every_pass() ? 100 : 10000);
     run_until(12500);
     EXPECT_EQ(fired["type"], (Times{12000}));
 
@@ -214,7 +240,7 @@ TEST_F(TickList, ActivatingWithNothingEnabledWaitsForAnEvent) {
     EXPECT_FALSE(timer.running());
 }
 
-TEST_F(TickList, PeriodsKeepTheirLengthAcrossTheWrap) {
+TEST_P(TickTimeline, PeriodsKeepTheirLengthAcrossTheWrap) {
     start_clock_at(0xFFFFFF00u - 10000);
     event("type", 10000);
     event("blink", 300);
@@ -227,7 +253,7 @@ TEST_F(TickList, PeriodsKeepTheirLengthAcrossTheWrap) {
 }
 
 // A new interval counts from the last firing, on a grid re-armed at the change.
-TEST_F(TickList, NewIntervalCountsFromTheLastFiring) {
+TEST_P(TickTimeline, NewIntervalCountsFromTheLastFiring) {
     struct Case {
         int32_t interval;
         int32_t base;
@@ -265,7 +291,7 @@ TEST_F(TickList, NewIntervalDoesNotResort) {
     EXPECT_EQ(list.Events().back(), &blink);
 }
 
-TEST_F(TickList, TimeLeftShapesTheBasePeriod) {
+TEST_P(TickTimeline, TimeLeftShapesTheBasePeriod) {
     event("a", 1000);
     TRxTimerEvent &b = event("b", 5000, false);
     list.setActive(true);
@@ -277,7 +303,7 @@ TEST_F(TickList, TimeLeftShapesTheBasePeriod) {
     EXPECT_EQ(fired["b"], (Times{5700}));
 }
 
-TEST_F(TickList, ALatePassDoesNotMakeUpMissedPeriods) {
+TEST_P(TickTimeline, ALatePassDoesNotMakeUpMissedPeriods) {
     TRxTimerEvent &e = event("blink", 300);
     list.setActive(true);
     run_until(300);
@@ -288,7 +314,7 @@ TEST_F(TickList, ALatePassDoesNotMakeUpMissedPeriods) {
     EXPECT_EQ(fired["blink"], (Times{300, 1300, 1600, 1900}));
 }
 
-TEST_F(TickList, NonCycledEventsRunOut) {
+TEST_P(TickTimeline, NonCycledEventsRunOut) {
     struct Case {
         const char *what;
         int32_t repeat;
@@ -330,7 +356,7 @@ TEST_F(TickList, NonCycledEventsRunOut) {
     }
 }
 
-TEST_F(TickList, AnErrorInAHandlerEndsThePassAndTheTimerGoesOn) {
+TEST_P(TickTimeline, AnErrorInAHandlerEndsThePassAndTheTimerGoesOn) {
     TRxTimerEvent &type = event("type", 600);
     TRxTimerEvent &blink = event("blink", 300);
     type.OnTimer = [&](TRxTimerEvent &e) {
@@ -381,26 +407,33 @@ TEST_F(TickList, EventsLeaveTheListWhenDestroyed) {
 }
 
 TEST(TickListQt, TheRealTimerRunsPasses) {
-    QtEnvironment env;
-    TRxTimerList list{[&] { return env.tick_count(); }};
-    TRxTimerEvent e;
-    e.setInterval(150);
-    int restarts = 0;
-    e.OnTimer = [&](TRxTimerEvent &) {
-        // Restarting from inside the tick, as the break cycle does, keeps the ticks coming.
-        if (++restarts <= 3) {
-            list.setActive(false);
-            list.setActive(true);
-        }
-    };
-    list.add(&e);
-    list.setActive(true);
-    EXPECT_EQ(list.BasePeriod(), 150);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return restarts >= 5; }, 5000));
-    list.setActive(false);
-    const int after = restarts;
-    QTest::qWait(400);
-    EXPECT_EQ(restarts, after);
+    for (bool skip_idle : {false, true}) {
+        SCOPED_TRACE(skip_idle);
+        QtEnvironment env;
+        TRxTimerList list{[&] { return env.tick_count(); }};
+        list.set_skip_idle_passes(skip_idle);
+        TRxTimerEvent short_one, long_one;
+        short_one.setInterval(100);
+        long_one.setInterval(300);
+        int restarts = 0;
+        long_one.OnTimer = [&](TRxTimerEvent &) {
+            // Restarting from inside the tick, as the break cycle does, keeps the ticks coming.
+            if (++restarts <= 3) {
+                list.setActive(false);
+                list.setActive(true);
+            }
+        };
+        list.add(&short_one);
+        list.add(&long_one);
+        list.setActive(true);
+        EXPECT_EQ(list.BasePeriod(), 100);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return restarts >= 4; }, 5000));
+        EXPECT_GE(short_one.FireCount(), 2);
+        list.setActive(false);
+        const int after = restarts;
+        QTest::qWait(400);
+        EXPECT_EQ(restarts, after);
+    }
 }
 
 } // namespace

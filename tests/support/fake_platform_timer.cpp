@@ -23,6 +23,7 @@ void FakePlatformTimer::stop() {
 }
 
 void FakePlatformTimer::fire() {
+    ++ticks;
     if (on_timeout) on_timeout();
 }
 

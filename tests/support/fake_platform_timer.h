@@ -34,6 +34,7 @@ public:
 
     int starts = 0;                   // calls of start()
     int stops = 0;                    // calls of stop()
+    int ticks = 0;                    // calls of fire(): the passes run
     std::vector<int> started_periods; // the period of every start(), in order
 
 private:
