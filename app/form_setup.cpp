@@ -142,6 +142,7 @@ void TForm1::create_controls() {
                         kHomePageText + QLatin1Char('\n'));
     Memo1->hide();
     image_picture = make<TAdvPicture>(Panel_image, "image_picture", 0, 0, 100, 100);
+    image_picture->set_up(env_);
     label_image_nr = make_label(Panel_image, "label_image_nr", QStringLiteral("nr"), 5, 5, 9, 13);
     label_image_nr->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Lbl_default_left = make_label(Panel_image, "Lbl_default_left", QStringLiteral("Lbl_default_left"), 0, 0, 80, 13);
