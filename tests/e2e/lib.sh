@@ -1,0 +1,102 @@
+# Shared helpers for the end-to-end tests: a private X display with a window manager that
+# has a tray, the real program started with a fresh config folder, and clean-up of every
+# process a test started. Source it, then call e2e_start DISPLAY_NUMBER.
+set -euo pipefail
+
+E2E_PIDS=()
+E2E_TMP=$(mktemp -d /tmp/trovel-e2e-XXXXXX)
+TROVEL=${TROVEL:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/trovel}
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    sleep 0.2
+    for pid in "${E2E_PIDS[@]}"; do
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        import -window root "/tmp/trovel-e2e-fail-${DISPLAY#:}.png" 2>/dev/null || true
+        echo "screenshot: /tmp/trovel-e2e-fail-${DISPLAY#:}.png" >&2
+    fi
+    exit 1
+}
+
+# Waits up to $1 seconds for the command "${@:2}" to succeed.
+wait_for() {
+    local limit=$1
+    shift
+    local end=$((SECONDS + limit))
+    until "$@"; do
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.1
+    done
+}
+
+# Starts Xvfb on :$1 at 1024x768x24 and icewm (a window manager with a tray).
+e2e_start() {
+    export DISPLAY=":$1"
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+    export HOME="$E2E_TMP/home"
+    mkdir -p "$HOME"
+    icewm >"$E2E_TMP/icewm.log" 2>&1 &
+    E2E_PIDS+=($!)
+    sleep 1
+    export XDG_CONFIG_HOME="$E2E_TMP/config"
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export SDL_AUDIODRIVER=dummy
+    export LANG=C.UTF-8
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+# Starts the program with time running $1 times faster (1 for real time).
+TROVEL_PID=
+start_trovel() {
+    local speed=${1:-1}
+    if [ "$speed" = 1 ]; then
+        "$TROVEL" >"$E2E_TMP/trovel.log" 2>&1 &
+    else
+        faketime -f "+0 x$speed" "$TROVEL" >"$E2E_TMP/trovel.log" 2>&1 &
+    fi
+    TROVEL_PID=$!
+    E2E_PIDS+=($TROVEL_PID)
+    wait_for 20 main_window >/dev/null || fail "no trovel window appeared"
+}
+
+# The program's visible main window id.
+main_window() {
+    xdotool search --onlyvisible --class trovel 2>/dev/null | head -n 1 | grep .
+}
+
+window_title() { xprop -id "$(main_window)" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//'; }
+
+# "X,Y WxH" of the main window.
+window_geometry() {
+    xdotool getwindowgeometry "$(main_window)" |
+        awk '/Position/ {split($2, p, ","); pos = p[1] "," p[2]} /Geometry/ {size = $2} END {print pos " " size}'
+}
+
+title_matches() { [[ "$(window_title)" =~ $1 ]]; }
+geometry_is() { [ "$(window_geometry)" = "$1" ]; }
+
+# The colour of one screen pixel as "R,G,B".
+pixel() {
+    import -window root "$E2E_TMP/shot.png"
+    convert "$E2E_TMP/shot.png" -format "%[pixel:p{$1,$2}]" info: |
+        sed -e 's/^srgba\{0,1\}(//' -e 's/)$//' | awk -F, '{print $1 "," $2 "," $3}'
+}
+
+expect_eq() {
+    [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
+}
