@@ -8,6 +8,10 @@ start_trovel 20
 geometry_is "447,362 130x44" || fail "bar at $(window_geometry)"
 title_matches '^0[45]:[0-5]0 Type trovel$' || fail "title '$(window_title)'"
 
+# The progress strip starts with the typing ramp's first band, teal, at its left edge
+# (the bar at 447,362; the strip at 36+2, 2+2 inside it).
+expect_eq "$(pixel 485 366)" "0,128,128" "first band of the typing ramp"
+
 # The countdown steps every 10 s (half a second at 20 times the speed).
 first=$(window_title)
 wait_for 10 bash -c "[ \"\$(xprop -id $(main_window) _NET_WM_NAME)\" != '_NET_WM_NAME(UTF8_STRING) = \"$first\"' ]" ||
