@@ -8,13 +8,17 @@ E2E_TMP=$(mktemp -d /tmp/trovel-e2e-XXXXXX)
 TROVEL=${TROVEL:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/trovel}
 
 e2e_cleanup() {
-    local pid
-    for pid in "${E2E_PIDS[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    sleep 0.2
-    for pid in "${E2E_PIDS[@]}"; do
+    local pid i
+    # The program first (it saves on the way out), the display last.
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${E2E_PIDS[i]}
+        kill "$pid" 2>/dev/null || continue
+        for _ in $(seq 30); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
         kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
     done
     rm -rf "$E2E_TMP"
 }
@@ -99,4 +103,47 @@ pixel() {
 
 expect_eq() {
     [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
+}
+
+# Succeeds when process $1 has ended (a child of this shell not yet waited for counts).
+process_ended() {
+    ! kill -0 "$1" 2>/dev/null || [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = Z ]
+}
+
+# Waits up to $1 seconds for the child process $2 to end and puts its exit status in
+# EXIT_STATUS. Call it directly, not in $(...): a subshell cannot wait for the child.
+EXIT_STATUS=
+wait_exit() {
+    wait_for "$1" process_ended "$2" || return 1
+    EXIT_STATUS=0
+    wait "$2" 2>/dev/null || EXIT_STATUS=$?
+}
+
+# The value of key $1 in the settings file (empty when the key or the file is missing).
+ini_value() {
+    sed -n "s/^$1=//p" "$XDG_CONFIG_HOME/trovel.ini" 2>/dev/null | tr -d '\r' | head -n 1
+}
+
+# Size, modification time (ns) and checksum of file $1, to prove it was left alone.
+file_stamp() {
+    echo "$(stat -c '%s %.9Y' "$1") $(sha256sum <"$1")"
+}
+
+# The program's tray icon window: the small window of the process that is not the bar.
+tray_window() {
+    local w
+    for w in $(xdotool search --pid "$TROVEL_PID" 2>/dev/null); do
+        if xdotool getwindowgeometry "$w" 2>/dev/null | grep -qE 'Geometry: (16|2[0-9]|3[0-2])x'; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# The colour of one pixel of a window, in the window's own coordinates, as "R,G,B".
+window_pixel() {
+    import -window "$1" "$E2E_TMP/win.png" 2>/dev/null
+    convert "$E2E_TMP/win.png" -format "%[pixel:p{$2,$3}]" info: |
+        sed -e 's/^srgba\{0,1\}(//' -e 's/)$//' | awk -F, '{print $1 "," $2 "," $3}'
 }
