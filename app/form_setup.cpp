@@ -172,6 +172,8 @@ void TForm1::create_controls() {
 
     RxTimerList1 = new TRxTimerList([this] { return env_.tick_count(); }, this);
     RxTimerList1->setObjectName(QStringLiteral("RxTimerList1"));
+    // Wake only for passes at which something fires: while typing, once in 10 s.
+    RxTimerList1->set_skip_idle_passes(true);
     RxTimerEvent_TYPE.setInterval(30000);
     RxTimerEvent_TYPE.OnTimer = [this](TRxTimerEvent &) { RxTimerEvent_TYPETimer(); };
     RxTimerEvent_knipper.setInterval(300);
