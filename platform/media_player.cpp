@@ -4,8 +4,9 @@
 #include <QFileInfo>
 #include <QMetaObject>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "platform/sdl_mixer_api.h"
+#include "platform/sdl_mixer_loader.h"
+
 #include <mutex>
 
 namespace trovel {
@@ -19,9 +20,12 @@ namespace {
 std::mutex owner_mutex;
 TMediaPlayer *music_owner = nullptr;
 bool audio_open = false;
+// The audio libraries, loaded at the first Open; set whenever audio_open is, or a player
+// holds a file.
+const SdlMixerApi *sdl = nullptr;
 
 QString backend_error() {
-    const char *text = SDL_GetError();
+    const char *text = sdl->SDL_GetError();
     return text && *text ? QString::fromUtf8(text) : QStringLiteral("Unknown error code");
 }
 
@@ -37,13 +41,18 @@ void music_finished() {
 
 void open_audio_device() {
     if (audio_open) return;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw EMCIDeviceError(backend_error().toStdString());
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 2048) != 0) {
+    if (!sdl) {
+        std::string error;
+        sdl = sdl_mixer_api(error);
+        if (!sdl) throw EMCIDeviceError(error);
+    }
+    if (sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw EMCIDeviceError(backend_error().toStdString());
+    if (sdl->Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 2048) != 0) {
         const QString error = backend_error();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         throw EMCIDeviceError(error.toStdString());
     }
-    Mix_HookMusicFinished(music_finished);
+    sdl->Mix_HookMusicFinished(music_finished);
     audio_open = true;
     static bool cleanup_registered = false;
     if (!cleanup_registered && QCoreApplication::instance()) {
@@ -60,10 +69,10 @@ void close_audio_device() {
         std::lock_guard lock(owner_mutex);
         music_owner = nullptr;
     }
-    Mix_HaltMusic();
-    Mix_HookMusicFinished(nullptr);
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl->Mix_HaltMusic();
+    sdl->Mix_HookMusicFinished(nullptr);
+    sdl->Mix_CloseAudio();
+    sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audio_open = false;
 }
 
@@ -79,8 +88,8 @@ void TMediaPlayer::Open() {
     if (info.exists() && !info.isFile())
         throw EMCIDeviceError(QStringLiteral("Couldn't open '%1': not a regular file").arg(FileName).toStdString());
     open_audio_device();
-    SDL_ClearError();
-    music_ = Mix_LoadMUS(QFile::encodeName(FileName).constData());
+    sdl->SDL_ClearError();
+    music_ = sdl->Mix_LoadMUS(QFile::encodeName(FileName).constData());
     if (!music_) throw EMCIDeviceError(backend_error().toStdString());
 }
 
@@ -92,12 +101,12 @@ void TMediaPlayer::Close() {
         playing_ours = music_owner == this;
     }
     // Halting calls the finished hook, which posts this player's notice of the stop.
-    if (playing_ours) Mix_HaltMusic();
+    if (playing_ours) sdl->Mix_HaltMusic();
     {
         std::lock_guard lock(owner_mutex);
         if (music_owner == this) music_owner = nullptr;
     }
-    Mix_FreeMusic(music_);
+    sdl->Mix_FreeMusic(music_);
     music_ = nullptr;
 }
 
@@ -108,7 +117,7 @@ void TMediaPlayer::Play() {
         music_owner = this;
     }
     // Starting the music again rewinds it; a failure to start stays silent.
-    Mix_PlayMusic(music_, 1);
+    sdl->Mix_PlayMusic(music_, 1);
 }
 
 void TMediaPlayer::deliver_notice() {

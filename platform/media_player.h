@@ -29,8 +29,9 @@ public:
     std::function<void()> OnNotify;
 
     // Opens FileName, closing what was open first; returns when the file is ready to play.
-    // The audio device is opened on the first call. Throws EMCIDeviceError with the audio
-    // backend's text when the device or the file cannot be opened.
+    // The audio libraries are loaded and the device opened on the first call. Throws
+    // EMCIDeviceError with the dynamic loader's or the audio backend's text when the
+    // libraries, the device or the file cannot be opened.
     void Open();
     // Stops the sound and releases the file. Does nothing when nothing is open.
     void Close();

@@ -2,6 +2,7 @@
 // driver where a test must prove what was played: the disk driver writes the mixed
 // samples to a file in real time.
 #include "platform/media_player.h"
+#include "platform/sdl_mixer_loader.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
@@ -57,6 +59,34 @@ int count_of(const QByteArray &haystack, const QByteArray &needle) {
     int n = 0;
     for (qsizetype at = haystack.indexOf(needle); at >= 0; at = haystack.indexOf(needle, at + 1)) ++n;
     return n;
+}
+
+// Whether SDL was mapped before main: it would be, were it linked into the program.
+const bool sdl_mapped_at_start = dlopen(kSdlSoname, RTLD_LAZY | RTLD_NOLOAD) != nullptr;
+
+TEST(SdlMixerLoader, LoadsTheLibrariesOnlyWhenAskedAndNamesWhatIsMissing) {
+    EXPECT_FALSE(sdl_mapped_at_start);
+    struct Case {
+        const char *name;
+        const char *sdl;
+        const char *mixer;
+        const char *text;  // a part of the message; "" for success
+    };
+    const std::vector<Case> cases = {
+        {"installed libraries", kSdlSoname, kSdlMixerSoname, ""},
+        {"no SDL", "libtrovel-no-such-sdl.so.0", kSdlMixerSoname, "libtrovel-no-such-sdl.so.0: cannot open"},
+        {"no mixer", kSdlSoname, "libtrovel-no-such-mixer.so.0", "libtrovel-no-such-mixer.so.0: cannot open"},
+        {"not SDL", "libz.so.1", kSdlMixerSoname, "undefined symbol: SDL_GetError"},
+        {"not the mixer", kSdlSoname, kSdlSoname, "undefined symbol: Mix_OpenAudio"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string error = sdl_mixer_load_error(c.sdl, c.mixer);
+        if (*c.text)
+            EXPECT_NE(error.find(c.text), std::string::npos) << error;
+        else
+            EXPECT_EQ(error, "");
+    }
 }
 
 class MediaPlayer : public testing::Test {
