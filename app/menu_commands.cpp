@@ -1,7 +1,10 @@
 // What the menu items, buttons and clicks do.
 #include "app/timer_u.h"
 
+#include "app/popup_menu.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace trovel {
 
@@ -80,6 +83,36 @@ QPoint TForm1::popup_point() const {
     return QPoint(x() + Panel_hands->x() + 15, y() + Panel_hands->y() + 10);
 }
 
-void TForm1::SpeedButton1Click() {}
+void TForm1::SpeedButton1Click() {
+    // Built at each opening, so it shows the items as they are now.
+    PopupMenuView view(*PopupMenu1, this);
+    view.exec(popup_point());
+}
+
+void TForm1::menu_selectsoundClick() {
+    const QString path = dialogs().open_sound_file(this);
+    if (path.isEmpty())
+        return;
+    // The caption is the setting, so it holds the new path even when the file will not open.
+    menu_soundfile->setCaption(path);
+    MediaPlayer1->Close();
+    MediaPlayer1->FileName = path;
+    MediaPlayer1->Open();
+    play_sound();
+}
+
+void TForm1::menu_pict_dirClick() {
+    const QString path = dialogs().open_picture_file(this);
+    if (path.isEmpty())
+        return;
+    // The chosen file's folder with its extension: "/home/me/pics/sea.jpg" gives
+    // "/home/me/pics/*.jpg", so only files of that kind take part in the rests.
+    const QString file = QFileInfo(path).absoluteFilePath();
+    const QString directory = file.left(file.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString name = file.mid(directory.size());
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    menu_pict_dir->setCaption(directory + QStringLiteral("*") + (dot < 0 ? QString() : name.mid(dot)));
+    image_counter = 1;
+}
 
 }  // namespace trovel

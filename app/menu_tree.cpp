@@ -99,6 +99,8 @@ void TForm1::wire_menu() {
                          menu_tiny, menu_random, menu_half_hour})
         i->OnClick = toggle;
     menu_play->OnClick = [this](TMenuItem &) { menu_payClick(); };
+    menu_soundfile->OnClick = [this](TMenuItem &) { menu_selectsoundClick(); };
+    menu_pict_dir->OnClick = [this](TMenuItem &) { menu_pict_dirClick(); };
     menu_show_image->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
     menu_clock->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
     menu_nag_store->OnClick = [this](TMenuItem &) { menu_nag_storeClick(); };

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/dialogs.h"
 #include "app/menu_item.h"
 #include "platform/environment.h"
 #include "platform/media_player.h"
@@ -145,6 +146,12 @@ public:
     void exitclose1Click();
     void SpeedButton1Click();  // also clicks on the hands: opens the popup menu
     QPoint popup_point() const;
+    void menu_selectsoundClick();
+    void menu_pict_dirClick();
+
+    // The file choosers; tests put their own in place (nullptr restores Qt's).
+    void set_dialogs(Dialogs *dialogs) { dialogs_ = dialogs; }
+    Dialogs &dialogs() { return dialogs_ ? *dialogs_ : qt_dialogs_; }
 
     // ---- rest content (rest_content.cpp) ----
     void next_image();
@@ -180,6 +187,8 @@ private:
     bool shown_once_ = false;
     bool drag_cursor_ = false;
     QWidget *pressed_ = nullptr;  // the control a click started on
+    QtDialogs qt_dialogs_;
+    Dialogs *dialogs_ = nullptr;
 };
 
 }  // namespace trovel
