@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The popup menu on a real display: a click on the hands opens it, the keyboard walks it,
+# a typing length chosen there is saved at exit and read again at the next start, and a
+# close request through the window manager saves the form as not visible.
+source "$(dirname "$0")/lib.sh"
+e2e_start 92
+
+# The open menu and its submenus: the program's visible windows that sit straight on the
+# root window, unmanaged (the bar has a frame of the window manager, the tray icon sits
+# in the tray). While a menu is open, main_window may name the menu: use $BAR.
+menu_windows() {
+    local w info
+    for w in $(xdotool search --onlyvisible --class trovel 2>/dev/null); do
+        info=$(xwininfo -tree -id "$w" 2>/dev/null; xwininfo -id "$w" 2>/dev/null) || continue
+        grep -q 'Parent window id: .*(the root window)' <<<"$info" &&
+            grep -q 'Override Redirect State: yes' <<<"$info" && echo "$w"
+    done
+    return 0
+}
+menu_is_open() { [ -n "$(menu_windows)" ]; }
+menu_is_closed() { [ -z "$(menu_windows)" ]; }
+
+# Clicks the hands at the left of the bar and waits for the menu; MENU_AT is where it opened.
+MENU_AT=
+open_menu() {
+    local x y
+    read -r x y < <(xdotool getwindowgeometry "$BAR" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+    xdotool mousemove $((x + 12)) $((y + 10)) click 1
+    wait_for 5 menu_is_open || fail "no menu opened on a click on the hands"
+    MENU_AT=$(xdotool getwindowgeometry "$(menu_windows | head -n 1)" | awk '/Position/ {print $2}')
+}
+
+# Keys, with a pause for the menus to follow.
+keys() { xdotool key --delay 150 "$@"; }
+
+start_trovel
+BAR=$(main_window)
+geometry_is "447,362 130x44" || fail "bar at $(window_geometry)"
+
+# A right click opens nothing.
+xdotool mousemove 459 372 click 3
+sleep 0.5
+menu_is_closed || fail "a right click opened a window"
+
+# Type settings > MINUTES allowed > &2 min: the fourth entry, two submenus in, its accelerator.
+open_menu
+expect_eq "$MENU_AT" "464,374" "menu position"
+keys Down Down Down Down Right Right 2
+wait_for 5 menu_is_closed || fail "the menu stayed open after choosing 2 min"
+wait_for 5 title_matches '^02:00 Type trovel$' || fail "title after 2 min: '$(window_title)'"
+
+# Up from the top selects the last entry, the exit.
+open_menu
+keys Up Return
+wait_exit 10 "$TROVEL_PID" || fail "the exit entry did not end the program"
+expect_eq "$EXIT_STATUS" 0 "exit status"
+
+ini="$XDG_CONFIG_HOME/trovel.ini"
+[ -f "$ini" ] || fail "no settings file at $ini"
+expect_eq "$(head -n 1 "$ini" | tr -d '\r')" "[TForm1]" "first line of the settings file"
+expect_eq "$(ini_value FormVersion)" 1 FormVersion
+expect_eq "$(ini_value Visible)" 1 "Visible after the exit entry"
+expect_eq "$(ini_value spin_timeout_Value)" 2 spin_timeout_Value
+expect_eq "$(ini_value N2min1_Checked)" True N2min1_Checked
+expect_eq "$(ini_value N5min1_Checked)" False N5min1_Checked
+
+# The next start reads the length back; a close request saves the form as hidden.
+start_trovel
+BAR=$(main_window)
+wait_for 5 title_matches '^02:00 Type trovel$' || fail "title after restart: '$(window_title)'"
+wmctrl -i -c "$BAR"
+wait_exit 10 "$TROVEL_PID" || fail "the close request did not end the program"
+expect_eq "$(ini_value Visible)" 0 "Visible after a close request"
+expect_eq "$(ini_value spin_timeout_Value)" 2 "spin_timeout_Value after the second run"
+echo "PASS menu_settings"
