@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <climits>
@@ -74,9 +75,19 @@ struct ParsedLine {
     QString value;
 };
 
-ParsedLine parse_line(const QByteArray &raw, bool first_line) {
-    QString s = QString::fromUtf8(raw);
+// A line's text exactly as stored. QString::fromUtf8 drops a leading byte order mark from
+// every line it decodes, which would hide the start of a key name that begins with one
+// (such a key could be written but never found again); only the file's own mark, at the
+// start of its first line, is not part of the text.
+QString line_text(const QByteArray &raw, bool first_line) {
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString s = decode(raw);
     if (first_line && s.startsWith(QChar(0xFEFF))) s.remove(0, 1);
+    return s;
+}
+
+ParsedLine parse_line(const QByteArray &raw, bool first_line) {
+    const QString s = line_text(raw, first_line);
     const QStringView t = trim_blanks(s);
     ParsedLine p;
     if (t.startsWith(u'[')) {
@@ -118,7 +129,7 @@ KeyPlace find_key(const std::vector<RawLine> &lines, const QString &section, con
             continue;
         }
         if (p.kind == LineKind::section) break;
-        if (!trim_blanks(QString::fromUtf8(lines[i].text)).isEmpty()) place.last_content_line = qsizetype(i);
+        if (!trim_blanks(line_text(lines[i].text, false)).isEmpty()) place.last_content_line = qsizetype(i);
         if (place.key_line < 0 && p.kind == LineKind::key && same_name(p.name, key)) {
             place.key_line = qsizetype(i);
             place.key = std::move(p);
