@@ -24,6 +24,12 @@ namespace {
 // A crafted progressive JPEG can hold thousands of tiny scans, each costing a full pass
 // over the coefficients; real files have a dozen or so.
 constexpr int kMaxJpegScans = 1000;
+// A progressive JPEG keeps every DCT coefficient of the whole picture until its last scan,
+// two bytes a sample whatever the output scale: a file of a few hundred bytes can declare
+// 16384x16384 pixels and ask for gigabytes. libjpeg refuses any such buffer that would take
+// its memory beyond this (it has no backing store to fall back on). Single-scan files need
+// only a few rows at a time and never come near it.
+constexpr long kMaxJpegMemoryBytes = 512L * 1024 * 1024;
 
 void check_side_limits(QSize size) {
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
@@ -67,6 +73,7 @@ DecodedPicture decode_jpeg(const QByteArray &bytes, QSize min_size) {
         j_decompress_ptr c;
         ~Destroy() { jpeg_destroy_decompress(c); }
     } destroy{&cinfo};
+    cinfo.mem->max_memory_to_use = kMaxJpegMemoryBytes;
     progress.progress_monitor = jpeg_limit_scans;
     cinfo.progress = &progress;
 
