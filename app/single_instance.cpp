@@ -1,0 +1,71 @@
+// The per-user instance lock: a flock() held on an open descriptor.
+#include "app/single_instance.h"
+
+#include "settings/settings_path.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace trovel {
+
+namespace {
+const QString kLockName = QStringLiteral("trovel.lock");
+
+// The runtime folder, or empty when it is unset; a relative one is invalid and ignored.
+QString runtime_folder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return QDir::isAbsolutePath(runtime) ? runtime : QString();
+}
+}  // namespace
+
+QString instance_lock_path() {
+    const QString runtime = runtime_folder();
+    const QString folder = runtime.isEmpty() ? config_folder() : runtime;
+    return QDir::cleanPath(folder + QLatin1Char('/') + kLockName);
+}
+
+InstanceLock InstanceLock::for_user() { return InstanceLock(instance_lock_path(), runtime_folder().isEmpty()); }
+
+InstanceLock::InstanceLock(const QString &path, bool create_folder) {
+    if (create_folder)
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    // Close-on-exec: a browser or helper started from the program must not inherit the
+    // lock and keep it after the program has ended.
+    const QByteArray native = QFile::encodeName(path);
+    do {
+        fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    } while (fd_ < 0 && errno == EINTR);
+    if (fd_ < 0) {
+        error_ = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    int rc;
+    do {
+        rc = ::flock(fd_, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    if (rc == 0) {
+        status_ = Status::owner;
+        return;
+    }
+    const int err = errno;
+    ::close(fd_);
+    fd_ = -1;
+    if (err == EWOULDBLOCK) {
+        status_ = Status::taken;
+        return;
+    }
+    error_ = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(err)));
+}
+
+InstanceLock::~InstanceLock() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+}  // namespace trovel

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# One copy per user: a second start ends at once with status 0 and leaves the running
+# copy and the settings file alone; a copy killed outright does not block the next start.
+source "$(dirname "$0")/lib.sh"
+e2e_start 93
+
+ini="$XDG_CONFIG_HOME/trovel.ini"
+printf '[TForm1]\nFormVersion=1\nspin_timeout_Value=7\n' >"$ini"
+touch -d '2020-01-02 03:04:05' "$ini"
+before=$(file_stamp "$ini")
+
+start_trovel
+first=$TROVEL_PID
+window=$(main_window)
+
+# With and without a display: the second copy ends before it would open one.
+for display in "$DISPLAY" ""; do
+    start=$(date +%s%N)
+    rc=0
+    DISPLAY=$display "$TROVEL" >"$E2E_TMP/second.log" 2>&1 || rc=$?
+    ms=$((($(date +%s%N) - start) / 1000000))
+    expect_eq "$rc" 0 "second start (DISPLAY='$display') exit status"
+    [ ! -s "$E2E_TMP/second.log" ] || fail "second start printed: $(cat "$E2E_TMP/second.log")"
+    [ "$ms" -lt 3000 ] || fail "second start took $ms ms"
+    echo "second start (DISPLAY='$display'): $ms ms"
+done
+
+kill -0 "$first" 2>/dev/null || fail "the first copy ended"
+expect_eq "$(main_window)" "$window" "the first copy's window"
+expect_eq "$(file_stamp "$ini")" "$before" "the settings file"
+# The typing length read from the untouched file still counts down.
+title_matches '^0[67]:[0-5]0 Type trovel$' || fail "the first copy's title '$(window_title)'"
+
+# A copy that dies without cleaning up leaves no lock behind.
+kill -9 "$first"
+wait_exit 10 "$first" || fail "the killed copy did not end"
+expect_eq "$EXIT_STATUS" 137 "the killed copy's exit status"
+wait_for 5 bash -c '! xdotool search --onlyvisible --class trovel >/dev/null 2>&1' || fail "window left after kill -9"
+start_trovel
+kill -0 "$TROVEL_PID" 2>/dev/null || fail "the new copy did not stay up"
+echo "PASS single_instance"
