@@ -1,12 +1,22 @@
 // Trovel: a small break reminder. Creates the application and the one form, runs the
 // event loop, and destroys the form (which saves the settings) when the loop ends.
 #include "app/application.h"
+#include "app/signal_close.h"
+#include "app/single_instance.h"
 #include "app/timer_u.h"
 #include "platform/error_text.h"
 
 #include <memory>
 
 int main(int argc, char **argv) {
+    // One copy per user: a second start ends here, quietly and successfully, before it
+    // opens a display or touches the settings. The lock is held until the process ends.
+    const trovel::InstanceLock lock = trovel::InstanceLock::for_user();
+    if (lock.status() == trovel::InstanceLock::Status::taken)
+        return 0;
+    if (lock.status() == trovel::InstanceLock::Status::unavailable)
+        qWarning("trovel: running without the single-instance lock (%s)", qUtf8Printable(lock.error()));
+
     // The bar is placed at absolute positions and kept on top: that needs X11 semantics,
     // so a Wayland session runs it on XWayland unless the user chose a platform.
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -14,7 +24,11 @@ int main(int argc, char **argv) {
 
     trovel::TApplication app(argc, argv);
     trovel::QtEnvironment env;
-    auto form = std::make_unique<trovel::TForm1>(env);
+    std::unique_ptr<trovel::TForm1> form;
+    // SIGTERM, SIGINT and SIGHUP close the form as a close request does. Caught before the
+    // form exists, so no library the form starts (the sound player's) takes them over.
+    const trovel::SignalClose close_signals([&form](int) { trovel::close_for_signal(form.get()); });
+    form = std::make_unique<trovel::TForm1>(env);
     app.set_error_handler([&env, &form](const QString &message) {
         env.show_error(form ? form->windowTitle() : QStringLiteral("trovel"), trovel::error_box_text(message));
     });

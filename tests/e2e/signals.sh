@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# SIGTERM, SIGINT and SIGHUP end the program as a close request does: the settings file is
+# written with Visible=0, the process ends with status 0 and none of its windows is left,
+# also while the popup menu is open.
+source "$(dirname "$0")/lib.sh"
+e2e_start 94
+
+for round in TERM INT HUP TERM-with-menu; do
+    sig=${round%%-*}
+    rm -f "$XDG_CONFIG_HOME/trovel.ini"
+    # A background job of a script ignores SIGINT from birth, and the program leaves an
+    # ignored signal alone; give it the default back, as a terminal or session would.
+    env --default-signal=INT "$TROVEL" >"$E2E_TMP/trovel.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=($pid)
+    wait_for 20 main_window >/dev/null || fail "$round: no trovel window appeared"
+    # Let the form finish its first show, where the settings are read.
+    sleep 0.5
+    if [ "$round" = TERM-with-menu ]; then
+        # A click on the hands opens the menu, which runs a nested event loop.
+        read -r x y < <(xdotool getwindowgeometry "$(main_window)" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+        xdotool mousemove $((x + 12)) $((y + 10)) click 1
+        wait_for 5 bash -c "[ \$(xdotool search --onlyvisible --pid $pid 2>/dev/null | wc -l) -ge 2 ]" ||
+            fail "no menu opened"
+    fi
+    kill -"$sig" "$pid"
+    wait_exit 10 "$pid" || fail "$round: the program did not end"
+    expect_eq "$EXIT_STATUS" 0 "$round: exit status"
+    expect_eq "$(ini_value Visible)" 0 "$round: Visible"
+    expect_eq "$(ini_value FormVersion)" 1 "$round: FormVersion"
+    left=$(xdotool search --pid "$pid" 2>/dev/null || true)
+    [ -z "$left" ] || fail "$round: windows left: $left"
+    echo "$round: status 0, Visible=0"
+done
+echo "PASS signals"
