@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QDirIterator>
 
+#include <optional>
+#include <vector>
+
 namespace trovel {
 
 QString mask_directory(const QString &mask) {
@@ -10,26 +13,50 @@ QString mask_directory(const QString &mask) {
     return slash < 0 ? QString() : mask.left(slash + 1);
 }
 
-bool wildcard_match(const QString &pattern, const QString &name) {
-    // Greedy match with one backtrack point: linear in practice and never recursive.
-    qsizetype p = 0, n = 0, star = -1, resume = 0;
-    const qsizetype plen = pattern.size(), nlen = name.size();
+namespace {
+
+// The text as case-folded code points: "?" stands for one character even where UTF-16 needs
+// two units for it, and letters beyond the first plane fold too. A lone surrogate stays one
+// character of its own.
+std::vector<char32_t> folded_characters(const QString &text) {
+    std::vector<char32_t> out;
+    out.reserve(size_t(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        out.push_back(QChar::toCaseFolded(c));
+    }
+    return out;
+}
+
+} // namespace
+
+bool wildcard_match(const QString &pattern_text, const QString &name_text) {
+    const std::vector<char32_t> pattern = folded_characters(pattern_text);
+    const std::vector<char32_t> name = folded_characters(name_text);
+    // Greedy match with one backtrack point: never recursive, and at worst proportional to
+    // the product of the two lengths.
+    size_t p = 0, n = 0, resume = 0;
+    std::optional<size_t> star;
+    const size_t plen = pattern.size(), nlen = name.size();
     while (n < nlen) {
-        if (p < plen && pattern[p] == QLatin1Char('*')) {
+        if (p < plen && pattern[p] == U'*') {
             star = p++;
             resume = n;
-        } else if (p < plen && (pattern[p] == QLatin1Char('?') ||
-                                pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
+        } else if (p < plen && (pattern[p] == U'?' || pattern[p] == name[n])) {
             ++p;
             ++n;
-        } else if (star >= 0) {
-            p = star + 1;
+        } else if (star) {
+            p = *star + 1;
             n = ++resume;
         } else {
             return false;
         }
     }
-    while (p < plen && pattern[p] == QLatin1Char('*'))
+    while (p < plen && pattern[p] == U'*')
         ++p;
     return p == plen;
 }
