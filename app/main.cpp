@@ -12,8 +12,7 @@ int main(int argc, char **argv) {
     // One copy per user: a second start ends here, quietly and successfully, before it
     // opens a display or touches the settings. The lock is held until the process ends.
     const trovel::InstanceLock lock = trovel::InstanceLock::for_user();
-    if (lock.status() == trovel::InstanceLock::Status::taken)
-        return 0;
+    if (lock.status() == trovel::InstanceLock::Status::taken) return 0;
     if (lock.status() == trovel::InstanceLock::Status::unavailable)
         qWarning("trovel: running without the single-instance lock (%s)", qUtf8Printable(lock.error()));
 

@@ -38,7 +38,7 @@ extern "C" void on_close_signal(int signo) {
     errno = saved_errno;
 }
 
-}  // namespace
+} // namespace
 
 SignalClose::SignalClose(std::function<void(int)> on_signal, QObject *parent)
     : QObject(parent), on_signal_(std::move(on_signal)) {
@@ -55,26 +55,23 @@ SignalClose::SignalClose(std::function<void(int)> on_signal, QObject *parent)
     action.sa_handler = on_close_signal;
     sigemptyset(&action.sa_mask);
     for (int s : kSignals)
-        sigaddset(&action.sa_mask, s);  // no handler interrupts another
-    action.sa_flags = SA_RESTART;       // system calls in Qt and the libraries carry on
+        sigaddset(&action.sa_mask, s); // no handler interrupts another
+    action.sa_flags = SA_RESTART;      // system calls in Qt and the libraries carry on
     for (size_t i = 0; i < kSignals.size(); ++i) {
         struct sigaction old = {};
         ::sigaction(kSignals[i], nullptr, &old);
         // A signal ignored from the start stays ignored: `nohup trovel` must outlive its
         // terminal, and a background job keeps ignoring the terminal's Ctrl+C.
         caught_[i] = old.sa_handler != SIG_IGN;
-        if (caught_[i])
-            ::sigaction(kSignals[i], &action, &previous_[i]);
+        if (caught_[i]) ::sigaction(kSignals[i], &action, &previous_[i]);
     }
     installed_ = true;
 }
 
 SignalClose::~SignalClose() {
-    if (!installed_)
-        return;
+    if (!installed_) return;
     for (size_t i = 0; i < kSignals.size(); ++i) {
-        if (caught_[i])
-            ::sigaction(kSignals[i], &previous_[i], nullptr);
+        if (caught_[i]) ::sigaction(kSignals[i], &previous_[i], nullptr);
     }
     ::close(g_socket[0]);
     ::close(g_socket[1]);
@@ -83,12 +80,10 @@ SignalClose::~SignalClose() {
 
 void SignalClose::read_signal() {
     unsigned char byte = 0;
-    if (::read(g_socket[1], &byte, 1) != 1)
-        return;
+    if (::read(g_socket[1], &byte, 1) != 1) return;
     // One close is enough: later bytes cannot come (the handler writes once).
     notifier_->setEnabled(false);
-    if (on_signal_)
-        on_signal_(byte);
+    if (on_signal_) on_signal_(byte);
 }
 
 void close_for_signal(QWidget *form) {
@@ -96,21 +91,17 @@ void close_for_signal(QWidget *form) {
     // innermost first. One that refuses to close must not keep this loop going.
     for (int guard = 0; guard < 16; ++guard) {
         QPointer<QWidget> open = QApplication::activePopupWidget();
-        if (!open)
-            open = QApplication::activeModalWidget();
-        if (!open)
-            break;
+        if (!open) open = QApplication::activeModalWidget();
+        if (!open) break;
         if (auto *dialog = qobject_cast<QDialog *>(open))
-            dialog->reject();  // a message box without an escape button ignores close()
+            dialog->reject(); // a message box without an escape button ignores close()
         else
             open->close();
-        if (open && open->isVisible())
-            open->hide();
+        if (open && open->isVisible()) open->hide();
     }
-    if (form)
-        form->close();
+    if (form) form->close();
     // The last window closed quits the application; this covers a window left open.
     QCoreApplication::quit();
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -29,7 +29,7 @@ public:
     SignalClose(const SignalClose &) = delete;
     SignalClose &operator=(const SignalClose &) = delete;
 
-    static constexpr size_t kSignalCount = 3;  // SIGTERM, SIGINT, SIGHUP
+    static constexpr size_t kSignalCount = 3; // SIGTERM, SIGINT, SIGHUP
 
     // True when the handlers are in place (false when the socket could not be made).
     bool installed() const { return installed_; }
@@ -49,4 +49,4 @@ private:
 // application to quit in case another window keeps it alive.
 void close_for_signal(QWidget *form);
 
-}  // namespace trovel
+} // namespace trovel

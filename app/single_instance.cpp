@@ -22,7 +22,7 @@ QString runtime_folder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     return QDir::isAbsolutePath(runtime) ? runtime : QString();
 }
-}  // namespace
+} // namespace
 
 QString instance_lock_path() {
     const QString runtime = runtime_folder();
@@ -33,8 +33,7 @@ QString instance_lock_path() {
 InstanceLock InstanceLock::for_user() { return InstanceLock(instance_lock_path(), runtime_folder().isEmpty()); }
 
 InstanceLock::InstanceLock(const QString &path, bool create_folder) {
-    if (create_folder)
-        QDir().mkpath(QFileInfo(path).absolutePath());
+    if (create_folder) QDir().mkpath(QFileInfo(path).absolutePath());
     // Close-on-exec: a browser or helper started from the program must not inherit the
     // lock and keep it after the program has ended.
     const QByteArray native = QFile::encodeName(path);
@@ -64,8 +63,7 @@ InstanceLock::InstanceLock(const QString &path, bool create_folder) {
 }
 
 InstanceLock::~InstanceLock() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);
 }
 
-}  // namespace trovel
+} // namespace trovel

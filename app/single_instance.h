@@ -17,9 +17,9 @@ QString instance_lock_path();
 class InstanceLock {
 public:
     enum class Status {
-        owner,        // this process holds the lock
-        taken,        // another process holds it: this copy should end
-        unavailable,  // no lock could be had (folder or file system refuses): run unguarded
+        owner,       // this process holds the lock
+        taken,       // another process holds it: this copy should end
+        unavailable, // no lock could be had (folder or file system refuses): run unguarded
     };
 
     // Tries to take the lock at `path` without waiting. The file is created when
@@ -28,7 +28,7 @@ public:
     // The current user's lock, at instance_lock_path(). The configuration folder is made
     // when the lock goes there; the runtime folder belongs to the session and never is.
     static InstanceLock for_user();
-    ~InstanceLock();  // lets the lock go
+    ~InstanceLock(); // lets the lock go
     InstanceLock(const InstanceLock &) = delete;
     InstanceLock &operator=(const InstanceLock &) = delete;
 
@@ -42,4 +42,4 @@ private:
     QString error_;
 };
 
-}  // namespace trovel
+} // namespace trovel

@@ -22,12 +22,12 @@ int main(int argc, char **argv) {
         return 1;
     }
     if (!ok || size <= 0 || image.width() != image.height() || size % image.width() != 0) {
-        std::fprintf(stderr, "%s: %s is %dx%d; %s is not a whole multiple of it\n", argv[0], argv[1],
-                     image.width(), image.height(), argv[3]);
+        std::fprintf(stderr, "%s: %s is %dx%d; %s is not a whole multiple of it\n", argv[0], argv[1], image.width(),
+                     image.height(), argv[3]);
         return 1;
     }
-    const QImage scaled = image.convertToFormat(QImage::Format_ARGB32)
-                              .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage scaled =
+        image.convertToFormat(QImage::Format_ARGB32).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (!scaled.save(output, "PNG")) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
         return 1;

@@ -77,7 +77,7 @@ class SignalCloseForm : public FormTest {};
 TEST_F(SignalCloseForm, ClosesPopupsAndModalDialogsThenTheForm) {
     struct Case {
         const char *name;
-        std::function<void(QWidget *)> open;  // runs a nested event loop until closed
+        std::function<void(QWidget *)> open; // runs a nested event loop until closed
     };
     const std::vector<Case> cases = {
         {"nothing open", [](QWidget *) { QTest::qWait(300); }},
@@ -120,7 +120,7 @@ TEST_F(SignalCloseForm, ClosesPopupsAndModalDialogsThenTheForm) {
         QObject::connect(&watchdog, &QTimer::timeout, [&stuck] {
             stuck = true;
             while (QWidget *w = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                                   : QApplication::activeModalWidget())
+                                                                  : QApplication::activeModalWidget())
                 w->hide();
         });
         watchdog.start(3000);
@@ -141,5 +141,5 @@ TEST_F(SignalCloseForm, ClosesPopupsAndModalDialogsThenTheForm) {
     }
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

@@ -17,8 +17,7 @@ namespace {
 class ScopedEnv {
 public:
     ScopedEnv(const char *name, std::optional<QByteArray> value) : name_(name) {
-        if (qEnvironmentVariableIsSet(name))
-            old_ = qgetenv(name);
+        if (qEnvironmentVariableIsSet(name)) old_ = qgetenv(name);
         value ? qputenv(name, *value) : qunsetenv(name);
     }
     ~ScopedEnv() { old_ ? qputenv(name_, *old_) : qunsetenv(name_); }
@@ -72,16 +71,16 @@ TEST(InstanceLock, HolderKilledOutrightLeavesNoLock) {
     QTemporaryDir dir;
     const QString path = dir.filePath("trovel.lock");
     QProcess holder;
-    holder.start(QStringLiteral("flock"), {QStringLiteral("--exclusive"), QStringLiteral("--no-fork"), path, QStringLiteral("sleep"), QStringLiteral("60")});
+    holder.start(QStringLiteral("flock"), {QStringLiteral("--exclusive"), QStringLiteral("--no-fork"), path,
+                                           QStringLiteral("sleep"), QStringLiteral("60")});
     ASSERT_TRUE(holder.waitForStarted());
     bool taken = false;
     for (int i = 0; i < 200 && !taken; ++i) {
         taken = InstanceLock(path).status() == Status::taken;
-        if (!taken)
-            QThread::msleep(10);
+        if (!taken) QThread::msleep(10);
     }
     ASSERT_TRUE(taken) << "the flock utility never took the lock";
-    holder.kill();  // SIGKILL: no clean-up of any kind
+    holder.kill(); // SIGKILL: no clean-up of any kind
     ASSERT_TRUE(holder.waitForFinished());
     EXPECT_EQ(InstanceLock(path).status(), Status::owner);
 }
@@ -133,5 +132,5 @@ TEST(InstanceLock, UnusablePlaceIsReportedNotTaken) {
     }
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test
