@@ -1,0 +1,72 @@
+# Shared by bench/soak and bench/peers: the Release build of the program, a private X
+# display per run, and clean-up of what a script started. Source it from the repo root.
+
+BENCH_PIDS=()
+BENCH_TMP=$(mktemp -d /tmp/trovel-bench-XXXXXX)
+
+bench_cleanup() {
+    local pid i
+    # Newest first: the programs before their window manager, the display last.
+    for ((i = ${#BENCH_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${BENCH_PIDS[i]}
+        kill "$pid" 2>/dev/null || continue
+        for _ in $(seq 30); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$BENCH_TMP"
+}
+trap bench_cleanup EXIT
+
+# Builds the program in Release mode into build-bench and sets TROVEL to the binary.
+bench_build() {
+    scripts/deps
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTROVEL_TESTS=OFF >/dev/null
+    cmake --build build-bench --target trovel >/dev/null
+    TROVEL=$PWD/build-bench/trovel
+}
+
+# Starts a fresh Xvfb at 1024x768x24 on a display it picks itself (so runs never collide)
+# and exports DISPLAY. The server's pid is left in BENCH_XVFB.
+bench_display() {
+    local f=$BENCH_TMP/display.$RANDOM
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$f" >/dev/null 2>&1 &
+    BENCH_XVFB=$!
+    BENCH_PIDS+=("$BENCH_XVFB")
+    for _ in $(seq 100); do [ -s "$f" ] && break; sleep 0.1; done
+    [ -s "$f" ] || { echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=:$(head -n 1 "$f")
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    echo "Xvfb on $DISPLAY does not answer" >&2
+    return 1
+}
+
+# A fresh HOME and XDG folders under $1, exported, as a first start on a new account.
+bench_fresh_home() {
+    export HOME=$1/home XDG_CONFIG_HOME=$1/home/.config XDG_DATA_HOME=$1/home/.local/share \
+        XDG_CACHE_HOME=$1/home/.cache XDG_RUNTIME_DIR=$1/run
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export SDL_AUDIODRIVER=dummy LANG=C.UTF-8
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+}
+
+# Waits up to $1 seconds for the command "${@:2}" to succeed.
+bench_wait_for() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.05
+    done
+}
+
+# Resident memory of process $1 in KiB (empty once it has gone).
+bench_rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || true; }
+
+# Nanoseconds on the CPU of process $1, summed over its threads (%.0f: mawk's %d stops
+# at 2^31 - 1, about 2.1 s).
+bench_cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f", s}' || true; }
