@@ -9,14 +9,32 @@ namespace trovel {
 
 void TIPicture::load_file(const QString &path) noexcept {
     try {
-        // A file that cannot be read leaves the previous picture held but not drawn.
-        const QByteArray bytes = read_picture_file(path);
-        empty_ = false;
-        decoded_ = DecodedPicture(); // release the previous picture before decoding the next
-        decoded_ = decode_picture(bytes, screen_size_);
+        std::optional<DecodedPicture> prefetched;
+        if (prefetcher_) prefetched = prefetcher_->take(path, screen_size_);
+        if (prefetched) {
+            empty_ = false;
+            decoded_ = std::move(*prefetched);
+        } else {
+            // A file that cannot be read leaves the previous picture held but not drawn.
+            const QByteArray bytes = read_picture_file(path);
+            empty_ = false;
+            decoded_ = DecodedPicture(); // release the previous picture before decoding the next
+            ++decodes_;
+            decoded_ = decode_picture(bytes, screen_size_);
+        }
         if (OnChange) OnChange();
     } catch (...) {
         empty_ = true;
+    }
+}
+
+void TIPicture::prefetch(const QString &path) noexcept {
+    ++prefetch_requests_;
+    try {
+        if (!prefetcher_) prefetcher_ = std::make_unique<PicturePrefetcher>();
+        prefetcher_->start(path, screen_size_);
+    } catch (...) {
+        // No thread to be had: the load decodes the picture itself, as without a prefetch.
     }
 }
 

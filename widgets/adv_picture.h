@@ -3,6 +3,7 @@
 #pragma once
 
 #include "widgets/picture_decoder.h"
+#include "widgets/picture_prefetch.h"
 
 #include <QImage>
 #include <QRect>
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace trovel {
 
@@ -22,8 +24,19 @@ public:
     // Reads the file whole, recognises its format from the content, decodes it and calls
     // the change notice. Never throws: any failure (unreadable, not a regular file, too
     // large, not a picture) only leaves the picture empty, and calls nothing.
+    // A picture prefetched from the same, unchanged file for the same screen size is taken
+    // instead of decoding again (waiting for its prefetch if it is still under way).
     void load_file(const QString &path) noexcept;
     bool empty() const { return empty_; }
+
+    // Starts decoding the file in the background for a load that is expected soon. One
+    // prefetch at a time: a newer one replaces the older, and any load_file ends it. The
+    // picture shown meanwhile stays as it is; a file that fails leaves nothing behind.
+    void prefetch(const QString &path) noexcept;
+    // How often prefetch was asked for, and how many pictures were decoded in all (by
+    // load_file and ahead of time): for tests and measurements.
+    int prefetch_requests() const { return prefetch_requests_; }
+    int decode_count() const { return decodes_ + (prefetcher_ ? prefetcher_->decodes() : 0); }
 
     // The primary screen's size in pixels: large JPEGs are decoded only as finely as it needs.
     void set_screen_size(QSize size) { screen_size_ = size; }
@@ -55,6 +68,9 @@ private:
     QSize screen_size_;
     uint32_t ppi_x_ = 96;
     uint32_t ppi_y_ = 96;
+    int prefetch_requests_ = 0;
+    int decodes_ = 0;
+    std::unique_ptr<PicturePrefetcher> prefetcher_; // made at the first prefetch
 };
 
 class TAdvPicture : public QWidget {
