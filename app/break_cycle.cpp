@@ -28,6 +28,7 @@ void TForm1::start_typing() {
     menu_nag_store->setEnabled(false);
     dragging = false;
     state = kType;
+    next_image_prefetched = false;
     Panel_hands->setColor(clBtnFace);
     RxTimerEvent_knipper.setEnabled(false);
     make_small();
@@ -129,6 +130,12 @@ void TForm1::RxTimerEvent_TYPETimer() {
     const long double fraction = static_cast<long double>(elapsed_seconds) / 60 / countdown_minutes * 100;
     const int32_t percent = 100 - static_cast<int32_t>(std::nearbyintl(fraction));
     set_progress(percent);
+    // In the typing phase's last 30 s the coming rest's picture is decoded in the background.
+    const int64_t left = static_cast<int64_t>(countdown_minutes) * 60 - elapsed_seconds;
+    if (state == kType && left > 0 && left <= 30 && !next_image_prefetched) {
+        next_image_prefetched = true;
+        prefetch_next_image();
+    }
     if (percent > 1)
         return;
     if (state == kType) {

@@ -3,6 +3,7 @@
 #include "app/timer_u.h"
 
 #include "app/file_mask.h"
+#include "app/next_image.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -23,37 +24,42 @@ public:
 }  // namespace
 
 int32_t TForm1::random(int32_t n) {
-    rand_seed = rand_seed * 134775813u + 1u;
-    return static_cast<int32_t>((static_cast<uint64_t>(rand_seed) * static_cast<uint32_t>(n)) >> 32);
+    rand_seed = next_rand_seed(rand_seed);
+    return random_below(rand_seed, n);
 }
 
 QString TForm1::image_directory() const { return mask_directory(menu_pict_dir->Caption()); }
 
 void TForm1::next_image() {
     Panel_image->setCaption(QString());
-    if (menu_random->Checked())
-        image_counter += random(30);
+    const int32_t step = menu_random->Checked() ? random(30) : 0;
 
     const QStringList entries = list_matching(menu_pict_dir->Caption());
-    if (entries.isEmpty()) {
+    const NextImage next = choose_next_image(static_cast<int32_t>(entries.size()), image_counter, step);
+    image_counter = next.new_counter;
+    if (next.message) {
         Panel_image->setCaption(QStringLiteral("take a micropause"));
     } else {
-        const auto n = static_cast<int32_t>(entries.size());
-        // Each pass over the listing takes n off a counter beyond the last entry.
-        if (image_counter > n)
-            image_counter = (image_counter - 1) % n + 1;
-        if (image_counter >= 1) {
-            label_image_nr->setCaption(QString::number(image_counter));
-            show_image(entries[image_counter - 1]);
-            image_counter += 1;
-        } else {
-            // A counter of 0 or less shows the first entry and goes on with the second.
-            label_image_nr->setCaption(QString::number(1));
-            image_counter = 2;
-            show_image(entries.first());
-        }
+        label_image_nr->setCaption(QString::number(next.label));
+        show_image(entries[next.shown_index]);
     }
     make_large();
+}
+
+QString TForm1::predicted_image() {
+    // The random step that next_image will draw, taken from a copy of the seed.
+    const int32_t step = menu_random->Checked() ? random_below(next_rand_seed(rand_seed), 30) : 0;
+    const QStringList entries = list_matching(menu_pict_dir->Caption());
+    const NextImage next = choose_next_image(static_cast<int32_t>(entries.size()), image_counter, step);
+    return next.message ? QString() : image_directory() + entries[next.shown_index];
+}
+
+void TForm1::prefetch_next_image() {
+    if (!menu_show_image->Checked() || menu_vantor->Checked())
+        return;
+    const QString path = predicted_image();
+    if (!path.isEmpty())
+        image_picture->Picture()->prefetch(path);
 }
 
 void TForm1::show_image(const QString &name) {

@@ -93,6 +93,7 @@ public:
     int32_t countdown_minutes = 0;
     int32_t elapsed_seconds = 0;  // always a multiple of 10
     int32_t type_minutes = 1;
+    bool next_image_prefetched = false;  // once per typing phase, shortly before its end
 
     // ---- placement ----
     int32_t default_left = 0, default_top = 0, nag_left = 0, nag_top = 0;
@@ -155,6 +156,10 @@ public:
 
     // ---- rest content (rest_content.cpp) ----
     void next_image();
+    // The file next_image would show now (empty for the message), without taking a step.
+    QString predicted_image();
+    // Starts decoding that file in the background when the rest is to show a picture.
+    void prefetch_next_image();
     void show_image(const QString &name);
     void play_sound();
     int32_t random(int32_t n);
