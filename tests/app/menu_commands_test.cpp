@@ -79,6 +79,13 @@ TEST_F(MenuCommands, RadioItemsCheckOneAndUncheckingTheCheckedOneEmptiesTheGroup
             s.item->Click();
             EXPECT_EQ(checks(members), s.group) << "after " << s.item->objectName().toStdString();
         }
+
+    // The typing length of an emptied group is still applied, with a fresh countdown.
+    ticks(3);
+    f.N5min1->Click();
+    EXPECT_FALSE(f.N5min1->Checked());
+    EXPECT_EQ(f.spin_timeout->Value(), 5);
+    EXPECT_EQ(title(), "05:00 Type trovel");
 }
 
 TEST_F(MenuCommands, TypingLengthComesFromTheCaptionAndRestartsTyping) {
@@ -106,15 +113,6 @@ TEST_F(MenuCommands, TypingLengthComesFromTheCaptionAndRestartsTyping) {
         EXPECT_TRUE(item->Checked());
         EXPECT_FALSE(form->N5min1->Checked());
     }
-}
-
-TEST_F(MenuCommands, UncheckingTheCheckedTypingLengthStillAppliesIt) {
-    show();
-    ticks(3);
-    form->N5min1->Click();
-    EXPECT_FALSE(form->N5min1->Checked());
-    EXPECT_EQ(form->spin_timeout->Value(), 5);
-    EXPECT_EQ(title(), "05:00 Type trovel");
 }
 
 TEST_F(MenuCommands, PlayOptionFlipsTheSoundFileCheckAndStopsTheSound) {
@@ -165,23 +163,6 @@ TEST_F(MenuCommands, HomePageOpensThroughTheDesktopAndRestartsTyping) {
     EXPECT_EQ(form->state, "type");
     EXPECT_EQ(title(), "05:00 Type trovel");
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0") << "a visit is no ignored break";
-}
-
-TEST_F(MenuCommands, CommandItemsRunTheirOperations) {
-    show();
-    form->menu_test->Click();
-    EXPECT_EQ(form->state, "rest");
-    form->menu_restart->Click();
-    EXPECT_EQ(form->state, "type");
-    EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
-    form->menu_pause->Click();
-    EXPECT_EQ(form->state, "pause");
-    EXPECT_TRUE(form->menu_pause->Checked());
-    form->menu_pause->Click();
-    EXPECT_EQ(form->state, "type");
-    EXPECT_FALSE(form->menu_pause->Checked());
-    form->menu_vantor->Click();
-    EXPECT_FALSE(form->menu_vantor->Checked()) << "the hidden item cannot be used";
 }
 
 TEST_F(MenuCommands, CancelledChoosersChangeNothing) {
