@@ -15,8 +15,11 @@ namespace {
 QtMessageHandler previous_handler = nullptr;
 
 void quiet_platform_notes(QtMsgType type, const QMessageLogContext &context, const QString &message) {
-    if (message.contains(QLatin1String("does not support propagateSizeHints")))
-        return;
+    // The offscreen platform cannot do what a real window system does with windows.
+    for (const char *note : {"does not support propagateSizeHints", "does not support raise",
+                             "does not support grabbing the keyboard"})
+        if (message.contains(QLatin1String(note)))
+            return;
     if (previous_handler)
         previous_handler(type, context, message);
 }
