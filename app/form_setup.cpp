@@ -2,10 +2,18 @@
 // two shapes: the compact bar and the large rest window.
 #include "app/timer_u.h"
 
+// The pixel art is compiled in: reading it from a resource would load every image plugin
+// at start-up.
+#include "assets/hands.xpm"
+#include "assets/tray0.xpm"
+#include "assets/tray1.xpm"
+#include "assets/tray2.xpm"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QMouseEvent>
 #include <cmath>
 
@@ -88,7 +96,7 @@ void TForm1::create_controls() {
     Panel_hands->setToolTip(
         QStringLiteral("press here for popup menu\r\nsettings stored in\r\nc:\\win..\\trovel.ini"));
     Image_hands = make<TImage>(Panel_hands, "Image_hands", 5, 3, 23, 13);
-    Image_hands->setPicture(QImage(QStringLiteral(":/assets/hands.xpm")));
+    Image_hands->setPicture(QImage(hands_xpm));
     Image_hands->setToolTip(QStringLiteral("if hands are shown, you are allowed to type/mouse (green phase)"));
 
     // The progress panel lies over the two flat buttons and covers them.
@@ -183,12 +191,12 @@ void TForm1::create_controls() {
 
     RxTrayIcon1 = new TRxTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
-    const QIcon frame0(QStringLiteral(":/assets/tray0.xpm"));
+    const QIcon frame0{QPixmap(tray0_xpm)};
     setWindowIcon(frame0);
     RxTrayIcon1->setIcon(frame0);
     RxTrayIcon1->Icons().BeginUpdate();
-    for (const char *frame : {":/assets/tray0.xpm", ":/assets/tray1.xpm", ":/assets/tray2.xpm"})
-        RxTrayIcon1->Icons().Add(QIcon(QString::fromLatin1(frame)));
+    for (const char **frame : {tray0_xpm, tray1_xpm, tray2_xpm})
+        RxTrayIcon1->Icons().Add(QIcon(QPixmap(frame)));
     RxTrayIcon1->Icons().EndUpdate();
     RxTrayIcon1->setAnimated(true);
     RxTrayIcon1->ClickDefaultItem = [this] {
