@@ -120,19 +120,23 @@ void TForm1::start_pause() {
     env_.beep();
 }
 
+int32_t TForm1::percent_left(int32_t elapsed) const {
+    // Computed in extended precision and rounded half to even, so the phase ends on the
+    // first tick at 1 % or less: 15, 20 and 30 minutes end one tick before zero.
+    const long double fraction = static_cast<long double>(elapsed) / 60 / countdown_minutes * 100;
+    return 100 - static_cast<int32_t>(std::nearbyintl(fraction));
+}
+
 void TForm1::RxTimerEvent_TYPETimer() {
     elapsed_seconds += 10;
     if (countdown_minutes == 0)
         return;
     show_countdown(countdown_minutes, elapsed_seconds);
-    // Computed in extended precision and rounded half to even, so the phase ends on the
-    // first tick at 1 % or less: 15, 20 and 30 minutes end one tick before zero.
-    const long double fraction = static_cast<long double>(elapsed_seconds) / 60 / countdown_minutes * 100;
-    const int32_t percent = 100 - static_cast<int32_t>(std::nearbyintl(fraction));
+    const int32_t percent = percent_left(elapsed_seconds);
     set_progress(percent);
-    // In the typing phase's last 30 s the coming rest's picture is decoded in the background.
-    const int64_t left = static_cast<int64_t>(countdown_minutes) * 60 - elapsed_seconds;
-    if (state == kType && left > 0 && left <= 30 && !next_image_prefetched) {
+    // When the typing phase will end within three more ticks, the coming rest's picture is
+    // decoded in the background.
+    if (state == kType && percent > 1 && percent_left(elapsed_seconds + 30) <= 1 && !next_image_prefetched) {
         next_image_prefetched = true;
         prefetch_next_image();
     }

@@ -122,6 +122,8 @@ public:
     void dec_ignored();
     void show_countdown(int32_t minutes, int32_t elapsed);
     void set_progress(int32_t percent);
+    // The percentage of the running countdown left after elapsed seconds.
+    int32_t percent_left(int32_t elapsed) const;
     bool half_hour_rule();
 
     // ---- placement and dragging (placement.cpp) ----

@@ -98,7 +98,7 @@ TEST_F(NextImageForm, ThePredictionIsWhatTheRestShows) {
     EXPECT_EQ(form->predicted_image(), "") << "the message: nothing to foresee";
 }
 
-TEST_F(NextImageForm, EachTypingPhaseDecodesTheComingPictureInItsLast30Seconds) {
+TEST_F(NextImageForm, EachTypingPhaseDecodesTheComingPictureThreeTicksBeforeItEnds) {
     type_length(form->N1min1);
     for (int phase = 1; phase <= 3; ++phase) {
         SCOPED_TRACE(phase);
@@ -116,15 +116,15 @@ TEST_F(NextImageForm, EachTypingPhaseDecodesTheComingPictureInItsLast30Seconds) 
         ticks(6);
         ASSERT_EQ(form->state, "type");
     }
-    // Also in random mode, over the 30 s left of a 30-minute phase that ends 20 s early.
+    // Also in random mode, three ticks before a 30-minute phase that ends at 1780 s.
     form->menu_random->setChecked(true);
     type_length(form->N30min1);
-    ticks(176);
+    ticks(174);
     EXPECT_EQ(picture().prefetch_requests(), 3);
     const QString predicted = form->predicted_image();
     ticks(1);
     EXPECT_EQ(picture().prefetch_requests(), 4);
-    ticks(1);
+    ticks(3);
     ASSERT_EQ(form->state, "rest");
     EXPECT_EQ(shown().toStdString(), predicted.toStdString());
     EXPECT_EQ(picture().decode_count(), 4);
