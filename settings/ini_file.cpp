@@ -1,16 +1,31 @@
 // INI key lookup and the line-preserving, atomic key write.
+//
+// A load or save asks for one key at a time, and each call must see the file as it is on
+// disk. Parsing a large file for every key made a 50 MB file take a minute, so the last
+// file read or written stays in memory with what identifies its state on disk (device,
+// inode, size, modification and change times) and is used again while nothing of that
+// has changed. The file is scanned as bytes; only the lines that can be a section header
+// or a key are decoded.
 #include "settings/ini_file.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <initializer_list>
+#include <mutex>
+#include <optional>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
 
@@ -18,10 +33,15 @@ namespace trovel {
 
 namespace {
 
+// Larger files are read afresh by every call rather than held for the rest of the run.
+constexpr qsizetype kMaxCachedFileSize = qsizetype(64) << 20;
+
 bool is_blank(QChar c) {
     const char16_t u = c.unicode();
     return u == ' ' || u == '\t' || u == '\r' || u == '\n' || u == '\v' || u == '\f';
 }
+
+bool is_blank_byte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 QStringView trim_blanks(QStringView s) {
     qsizetype begin = 0;
@@ -42,29 +62,41 @@ QString capped(QString s) {
     return s;
 }
 
-// One line of the file as it stands: its text and its own terminator ("\n", "\r\n" or
-// none on a last line without one). Lines are kept as bytes so that whatever they hold,
-// even text that is not UTF-8, is written back exactly.
-struct RawLine {
-    QByteArray text;
-    QByteArray eol;
+// ---- Lines
+
+// One line of the file as byte offsets: its text and its own terminator ("\n", "\r\n" or
+// none on a last line without one). Lines stay bytes so that whatever they hold, even
+// text that is not UTF-8, is written back exactly.
+struct LineSpan {
+    qsizetype begin = 0;
+    qsizetype text_end = 0; // where its terminator starts
+    qsizetype end = 0;      // where the next line starts
 };
 
-std::vector<RawLine> split_lines(const QByteArray &data) {
-    std::vector<RawLine> lines;
-    qsizetype start = 0;
-    while (start < data.size()) {
-        qsizetype nl = data.indexOf('\n', start);
-        if (nl < 0) {
-            lines.push_back({data.mid(start), QByteArray()});
-            break;
-        }
-        qsizetype text_end = nl;
-        if (text_end > start && data[text_end - 1] == '\r') --text_end;
-        lines.push_back({data.mid(start, text_end - start), data.mid(text_end, nl + 1 - text_end)});
-        start = nl + 1;
-    }
-    return lines;
+// The line of `data` that starts at `begin`.
+LineSpan line_at(const QByteArray &data, qsizetype begin) {
+    const char *p = data.constData();
+    const qsizetype n = data.size();
+    const void *nl = begin < n ? std::memchr(p + begin, '\n', size_t(n - begin)) : nullptr;
+    if (!nl) return {begin, n, n};
+    const qsizetype at = static_cast<const char *>(nl) - p;
+    return {begin, (at > begin && p[at - 1] == '\r') ? at - 1 : at, at + 1};
+}
+
+QByteArrayView text_of(const QByteArray &data, const LineSpan &line) {
+    return QByteArrayView(data.constData() + line.begin, line.text_end - line.begin);
+}
+
+// The first byte of the line's text that is not a blank, or -1 for a blank line. The
+// byte order mark at the very start of the file is not part of the text. Blanks are
+// ASCII, so this is also the first character of the decoded text when it is ASCII.
+int first_text_byte(const QByteArray &data, const LineSpan &line) {
+    const char *p = data.constData();
+    qsizetype i = line.begin;
+    if (i == 0 && line.text_end >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0) i = 3;
+    while (i < line.text_end && is_blank_byte(p[i]))
+        ++i;
+    return i < line.text_end ? static_cast<unsigned char>(p[i]) : -1;
 }
 
 enum class LineKind { other, section, key };
@@ -79,14 +111,14 @@ struct ParsedLine {
 // every line it decodes, which would hide the start of a key name that begins with one
 // (such a key could be written but never found again); only the file's own mark, at the
 // start of its first line, is not part of the text.
-QString line_text(const QByteArray &raw, bool first_line) {
+QString line_text(QByteArrayView raw, bool first_line) {
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString s = decode(raw);
     if (first_line && s.startsWith(QChar(0xFEFF))) s.remove(0, 1);
     return s;
 }
 
-ParsedLine parse_line(const QByteArray &raw, bool first_line) {
+ParsedLine parse_line(QByteArrayView raw, bool first_line) {
     const QString s = line_text(raw, first_line);
     const QStringView t = trim_blanks(s);
     ParsedLine p;
@@ -108,34 +140,115 @@ ParsedLine parse_line(const QByteArray &raw, bool first_line) {
     return p;
 }
 
+ParsedLine parse_line(const QByteArray &data, const LineSpan &line) {
+    return parse_line(text_of(data, line), line.begin == 0);
+}
+
+// Whether the line is a section header, and its name. Only a line whose text starts with
+// "[" can be one, so no other line is decoded.
+bool is_section_header(const QByteArray &data, const LineSpan &line, QString *name) {
+    if (first_text_byte(data, line) != '[') return false;
+    ParsedLine p = parse_line(data, line);
+    if (p.kind != LineKind::section) return false;
+    *name = std::move(p.name);
+    return true;
+}
+
 bool same_name(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-// Where a key stands in the file: the first section of the name and, in it, the first
-// line of the key.
+// The first section of a name in the file: from its header line to the next header line.
+struct SectionSpan {
+    QString name; // as asked for
+    bool found = false;
+    qsizetype header = 0; // where its header line starts
+    qsizetype body = 0;   // where the line after the header starts
+    qsizetype end = 0;    // where the next header line starts, or the end of the file
+};
+
+SectionSpan find_section(const QByteArray &data, const QString &name) {
+    SectionSpan s{name};
+    QString header_name;
+    for (qsizetype at = 0; at < data.size();) {
+        const LineSpan line = line_at(data, at);
+        if (is_section_header(data, line, &header_name)) {
+            if (s.found) {
+                s.end = line.begin;
+                return s;
+            }
+            if (same_name(header_name, name)) {
+                s.found = true;
+                s.header = line.begin;
+                s.body = line.end;
+            }
+        }
+        at = line.end;
+    }
+    s.end = data.size();
+    return s;
+}
+
+// Where a key stands in its section: the section's first line of that key, or, when it
+// has none, the section's last line that is not blank (its header when there is none).
 struct KeyPlace {
-    qsizetype section_line = -1;      // header line, -1 when the section is missing
-    qsizetype last_content_line = -1; // last non-blank line of the section
-    qsizetype key_line = -1;          // -1 when the key is missing
+    bool found = false;
+    LineSpan line;
     ParsedLine key;
 };
 
-KeyPlace find_key(const std::vector<RawLine> &lines, const QString &section, const QString &key) {
+KeyPlace find_key(const QByteArray &data, const SectionSpan &section, const QString &key) {
     KeyPlace place;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        ParsedLine p = parse_line(lines[i].text, i == 0);
-        if (place.section_line < 0) {
-            if (p.kind == LineKind::section && same_name(p.name, section))
-                place.section_line = place.last_content_line = qsizetype(i);
-            continue;
+    place.line = line_at(data, section.header);
+    const qsizetype end = std::min(section.end, data.size());
+    for (qsizetype at = section.body; at < end;) {
+        const LineSpan line = line_at(data, at);
+        const int first = first_text_byte(data, line);
+        if (first >= 0) {
+            place.line = line;
+            // A key line holds "=" and starts with neither "[" nor ";".
+            if (first != '[' && first != ';' && text_of(data, line).contains('=')) {
+                ParsedLine p = parse_line(data, line);
+                if (p.kind == LineKind::key && same_name(p.name, key)) {
+                    place.found = true;
+                    place.key = std::move(p);
+                    return place;
+                }
+            }
         }
-        if (p.kind == LineKind::section) break;
-        if (!trim_blanks(line_text(lines[i].text, false)).isEmpty()) place.last_content_line = qsizetype(i);
-        if (place.key_line < 0 && p.kind == LineKind::key && same_name(p.name, key)) {
-            place.key_line = qsizetype(i);
-            place.key = std::move(p);
-        }
+        at = line.end;
     }
     return place;
+}
+
+// The terminator of new lines: CRLF when the file's first line ends so, LF otherwise.
+QByteArray new_line_ending(const QByteArray &data) {
+    const qsizetype nl = data.indexOf('\n');
+    return (nl > 0 && data[nl - 1] == '\r') ? QByteArray("\r\n") : QByteArray("\n");
+}
+
+// One change to a file: the bytes from `from` to `to` replaced by `text`.
+struct Edit {
+    qsizetype from = 0;
+    qsizetype to = 0;
+    QByteArray text;
+};
+
+Edit edit_at(qsizetype from, qsizetype to, std::initializer_list<QByteArrayView> parts) {
+    Edit e{from, to, {}};
+    for (QByteArrayView part : parts)
+        e.text.append(part);
+    return e;
+}
+
+// Applies the edit where the bytes are: only what follows it moves, and a large file is
+// neither copied nor allocated again.
+void apply(QByteArray &data, const Edit &e) {
+    const qsizetype tail = data.size() - e.to;
+    const qsizetype delta = e.text.size() - (e.to - e.from);
+    if (delta > 0) data.resize(data.size() + delta);
+    char *p = data.data();
+    std::memmove(p + e.to + delta, p + e.to, size_t(tail));
+    std::memcpy(p + e.from, e.text.constData(), size_t(e.text.size()));
+    if (delta < 0) data.truncate(data.size() + delta);
 }
 
 bool has_line_break(const QString &s) { return s.contains(u'\n') || s.contains(u'\r'); }
@@ -151,6 +264,159 @@ QString quoted_for_write(QString value) {
     }
     return value;
 }
+
+// ---- The file kept in memory
+
+// What tells one state of a file from another without reading it. The change time cannot
+// be set back by anyone, so a file rewritten and given its old modification time again
+// still differs (unless within the same tick of the clock; see Cache::recent).
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    static FileIdentity of(const struct stat &st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}; }
+    bool operator==(const FileIdentity &o) const {
+        auto same = [](const timespec &a, const timespec &b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+        return device == o.device && inode == o.inode && size == o.size && same(modified, o.modified) &&
+               same(changed, o.changed);
+    }
+};
+
+// A file's bytes and the section last looked up in them (a load or save asks for every
+// key of one section).
+struct IniText {
+    QByteArray data;
+    std::optional<SectionSpan> section;
+
+    const SectionSpan &locate(const QString &name) {
+        if (!section || section->name != name) section = find_section(data, name);
+        return *section;
+    }
+};
+
+struct Cache {
+    std::mutex mutex;
+    bool valid = false;
+    FileIdentity identity;
+    // A file changed moments before it was last known to hold `text` can change again
+    // within the same step of the file system's clock, keeping its size and times; its
+    // bytes are compared before they are used again.
+    bool recent = false;
+    IniText text;
+
+    void drop() {
+        valid = false;
+        text = IniText();
+    }
+};
+
+Cache &cache() {
+    static Cache c;
+    return c;
+}
+
+// The clock that stamps the files, which the kernel advances once per tick. Asked of the
+// kernel directly, so that a library faking the time for this process cannot make a file
+// look older than it is.
+qint64 file_clock_now_ns() {
+    timespec now{};
+    ::syscall(SYS_clock_gettime, CLOCK_REALTIME_COARSE, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// Whether a change to the file after the moment `known_ns`, when its content was known,
+// could leave its times as they are. A change is stamped no earlier than the file clock
+// at that moment, less the file system's step: two seconds for times in whole seconds (as
+// FAT counts them); otherwise 20 ms, twice the coarsest step below a second (exFAT's
+// 10 ms; most systems count nanoseconds).
+bool changed_lately(const FileIdentity &id, qint64 known_ns) {
+    auto ns = [](const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    const bool whole_seconds = id.modified.tv_nsec == 0 && id.changed.tv_nsec == 0;
+    const qint64 step = whole_seconds ? qint64(2000000000) : qint64(20000000);
+    return std::max(ns(id.modified), ns(id.changed)) > known_ns - step;
+}
+
+bool same_content(int fd, const QByteArray &data) {
+    QByteArray chunk(qsizetype(64) << 10, Qt::Uninitialized);
+    qsizetype at = 0;
+    for (;;) {
+        const ssize_t n = ::pread(fd, chunk.data(), size_t(chunk.size()), off_t(at));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return at == data.size();
+        if (n > data.size() - at || std::memcmp(chunk.constData(), data.constData() + at, size_t(n)) != 0) return false;
+        at += n;
+    }
+}
+
+bool read_all(int fd, qsizetype expected, QByteArray &out) {
+    // One byte more than expected, so that the end of the file is seen without growing.
+    out.resize(std::max<qsizetype>(expected, 0) + 1);
+    qsizetype got = 0;
+    for (;;) {
+        if (got == out.size()) out.resize(out.size() + std::max<qsizetype>(out.size() / 2, 4096));
+        const ssize_t n = ::pread(fd, out.data() + got, size_t(out.size() - got), off_t(got));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        got += n;
+    }
+    out.truncate(got);
+    return true;
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The text of the file at `native`, as it is now: the cached one while the file is
+// unchanged, else read afresh and cached (or, for a file too large to keep, read into
+// `scratch`). Null when the file is missing, cannot be read or is no regular file.
+IniText *load_text(Cache &c, const QByteArray &native, IniText &scratch) {
+    const qint64 now = file_clock_now_ns();
+    // Not blocking: a FIFO in the file's place must not hang the program.
+    const Fd fd(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+    const FileIdentity before = FileIdentity::of(st);
+    if (c.valid && c.identity == before && (!c.recent || same_content(fd.get(), c.text.data))) {
+        c.recent = changed_lately(before, now);
+        return &c.text;
+    }
+    QByteArray data;
+    if (!read_all(fd.get(), qsizetype(st.st_size), data) || ::fstat(fd.get(), &st) != 0) return nullptr;
+    if (data.size() > kMaxCachedFileSize) {
+        c.drop();
+        scratch = IniText{std::move(data), std::nullopt};
+        return &scratch;
+    }
+    const FileIdentity after = FileIdentity::of(st);
+    c.valid = true;
+    c.identity = after;
+    // A file that changed while it was read is compared at its next use.
+    c.recent = !(after == before) || changed_lately(after, now);
+    c.text = IniText{std::move(data), std::nullopt};
+    return &c.text;
+}
+
+// ---- Writing
 
 // The file a write lands in: the path itself, or the end of its chain of symbolic links
 // (a link is written through, never replaced by a plain file). Empty for a link loop.
@@ -170,8 +436,8 @@ QString resolve_symlinks(const QString &path) {
     return QString();
 }
 
-bool write_all(int fd, const QByteArray &data) {
-    const char *p = data.constData();
+bool write_all(int fd, QByteArrayView data) {
+    const char *p = data.data();
     qsizetype left = data.size();
     while (left > 0) {
         const ssize_t n = ::write(fd, p, size_t(left));
@@ -191,9 +457,12 @@ mode_t new_file_mode() {
     return 0666 & ~mask;
 }
 
-// Replaces the file at `path` (no symbolic link) with `data`: written to a temporary
-// file beside it, synced, given the old file's mode and owner, and renamed over it.
-bool replace_file(const QString &path, const QByteArray &data, const struct stat *old) {
+// Replaces the file at `path` (no symbolic link) with `data` changed by `edit`: written to
+// a temporary file beside it, synced, given the old file's mode and owner, and renamed
+// over it. `*written` gets the new file's identity, when it can be told for sure, and
+// `*known_ns` the file clock at the rename.
+bool replace_file(const QString &path, const QByteArray &data, const Edit &edit, const struct stat *old,
+                  std::optional<FileIdentity> *written, qint64 *known_ns) {
     const QFileInfo info(path);
     QByteArray temp =
         QFile::encodeName(info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".XXXXXX"));
@@ -206,12 +475,22 @@ bool replace_file(const QString &path, const QByteArray &data, const struct stat
         if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
         }
     }
-    ok = ok && write_all(fd, data) && ::fsync(fd) == 0;
+    ok = ok && write_all(fd, QByteArrayView(data.constData(), edit.from)) && write_all(fd, edit.text) &&
+         write_all(fd, QByteArrayView(data.constData() + edit.to, data.size() - edit.to)) && ::fsync(fd) == 0;
+    struct stat mine {};
+    const bool known = ok && ::fstat(fd, &mine) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) == 0;
+    const QByteArray native = QFile::encodeName(path);
+    *known_ns = file_clock_now_ns();
+    ok = ok && ::rename(temp.constData(), native.constData()) == 0;
     if (!ok) ::unlink(temp.constData());
     // The folder is not synced: after a crash the rename may be lost, which leaves the
     // old content, whole, and that is all this promises.
+    // The rename sets the file's change time, so its identity is taken from the path,
+    // and only if the path still leads to the file just written.
+    struct stat now {};
+    if (ok && known && ::stat(native.constData(), &now) == 0 && now.st_dev == mine.st_dev && now.st_ino == mine.st_ino)
+        *written = FileIdentity::of(now);
     return ok;
 }
 
@@ -221,10 +500,16 @@ QString GetPrivateProfileString(const QString &section, const QString &key, cons
                                 const QString &path) {
     const QString section_name = trim_blanks(section).toString();
     const QString key_name = trim_blanks(key).toString();
-    QFile file(path);
-    if (section_name.isEmpty() || key_name.isEmpty() || !file.open(QIODevice::ReadOnly)) return capped(default_value);
-    const KeyPlace place = find_key(split_lines(file.readAll()), section_name, key_name);
-    if (place.key_line < 0) return capped(default_value);
+    if (section_name.isEmpty() || key_name.isEmpty()) return capped(default_value);
+    Cache &c = cache();
+    const std::lock_guard<std::mutex> lock(c.mutex);
+    IniText scratch;
+    IniText *text = load_text(c, QFile::encodeName(path), scratch);
+    if (!text) return capped(default_value);
+    const SectionSpan &place_of_section = text->locate(section_name);
+    if (!place_of_section.found) return capped(default_value);
+    const KeyPlace place = find_key(text->data, place_of_section, key_name);
+    if (!place.found) return capped(default_value);
     QString value = place.key.value;
     if (value.size() >= 2) {
         const QChar first = value.front();
@@ -252,38 +537,80 @@ bool WritePrivateProfileString(const QString &section, const QString &key, const
     if (exists && (!S_ISREG(st.st_mode) || ::access(native.constData(), W_OK) != 0)) return false;
     if (::access(folder.constData(), W_OK | X_OK) != 0) return false;
 
-    QByteArray data;
+    Cache &c = cache();
+    const std::lock_guard<std::mutex> lock(c.mutex);
+    IniText scratch;
+    IniText *text = &scratch;
     if (exists) {
-        QFile file(target);
-        if (!file.open(QIODevice::ReadOnly)) return false;
-        data = file.readAll();
-        if (file.error() != QFileDevice::NoError) return false;
+        text = load_text(c, native, scratch);
+        if (!text) return false;
     }
+    QByteArray &data = text->data;
+    const SectionSpan span = text->locate(section_name);
+    const QByteArray eol = new_line_ending(data);
+    const QString stored = quoted_for_write(value);
 
-    std::vector<RawLine> lines = split_lines(data);
-    const QByteArray eol = (!lines.empty() && lines.front().eol == "\r\n") ? QByteArray("\r\n") : QByteArray("\n");
-    const QByteArray key_line = (key_name + u'=' + quoted_for_write(value)).toUtf8();
-    const KeyPlace place = find_key(lines, section_name, key_name);
-    if (place.key_line >= 0) {
-        lines[size_t(place.key_line)].text = (place.key.name + u'=' + quoted_for_write(value)).toUtf8();
-    } else if (place.section_line >= 0) {
-        RawLine &after = lines[size_t(place.last_content_line)];
-        if (after.eol.isEmpty()) after.eol = eol;
-        lines.insert(lines.begin() + place.last_content_line + 1, RawLine{key_line, eol});
+    Edit edit;
+    const qsizetype old_size = data.size();
+    qsizetype new_header = -1; // where a new section's header goes
+    if (span.found) {
+        const KeyPlace place = find_key(data, span, key_name);
+        const LineSpan &line = place.line;
+        if (place.found) {
+            // The key keeps its spelling in the file.
+            const QByteArray new_text = (place.key.name + u'=' + stored).toUtf8();
+            // Most keys of a save hold the value they had; rewriting the file for them
+            // would only cost a sync each.
+            if (text_of(data, line) == new_text) return true;
+            edit = edit_at(line.begin, line.text_end, {new_text});
+        } else {
+            const QByteArray new_line = (key_name + u'=' + stored).toUtf8();
+            if (line.end == line.text_end) // the file's last line, without a line end
+                edit = edit_at(line.end, line.end, {eol, new_line, eol});
+            else
+                edit = edit_at(line.end, line.end, {new_line, eol});
+        }
     } else {
-        if (!lines.empty() && lines.back().eol.isEmpty()) lines.back().eol = eol;
-        lines.push_back({(u'[' + section_name + u']').toUtf8(), eol});
-        lines.push_back({key_line, eol});
+        const QByteArray new_line = (key_name + u'=' + stored).toUtf8();
+        const QByteArray header = (u'[' + section_name + u']').toUtf8();
+        const bool last_line_open = !data.isEmpty() && !data.endsWith('\n');
+        new_header = data.size() + (last_line_open ? eol.size() : 0);
+        edit = edit_at(data.size(), data.size(),
+                       {last_line_open ? QByteArrayView(eol) : QByteArrayView(), header, eol, new_line, eol});
     }
 
-    QByteArray out;
-    out.reserve(data.size() + key_line.size() + section_name.size() + 8);
-    for (const RawLine &line : lines)
-        out += line.text + line.eol;
-    // Most keys of a save hold the value they had; rewriting the file for them would only
-    // cost a sync each.
-    if (exists && out == data) return true;
-    return replace_file(target, out, exists ? &st : nullptr);
+    std::optional<FileIdentity> written;
+    qint64 known_ns = 0;
+    if (!replace_file(target, data, edit, exists ? &st : nullptr, &written, &known_ns)) return false;
+
+    // The text in memory follows the file, and so does the section looked up in it.
+    apply(data, edit);
+    SectionSpan after = span;
+    if (span.found) {
+        // Everything changed lies in the section or at its end, which is the file's end
+        // when its last line needed a line end.
+        after.body = line_at(data, span.header).end;
+        after.end += data.size() - old_size;
+    } else {
+        const LineSpan header_line = line_at(data, new_header);
+        QString header_name;
+        // The new header is the section asked for only if it reads back as that name (a
+        // name that is not valid Unicode does not).
+        after.found = is_section_header(data, header_line, &header_name) && same_name(header_name, section_name);
+        after.header = header_line.begin;
+        after.body = header_line.end;
+        after.end = data.size();
+    }
+    text->section = std::move(after);
+    if (!written || data.size() > kMaxCachedFileSize) {
+        c.drop();
+        return true;
+    }
+    if (text != &c.text) c.text = std::move(*text);
+    c.valid = true;
+    c.identity = *written;
+    c.recent = changed_lately(*written, known_ns);
+    return true;
 }
 
 } // namespace trovel

@@ -1,6 +1,7 @@
-// Reading and writing single keys of an INI file, one call per key, nothing cached.
-// The file is read afresh by every call; a write rewrites the whole file atomically
-// and keeps every line it does not change byte for byte.
+// Reading and writing single keys of an INI file, one call per key. Every call sees the
+// file as it is on disk now (the last file read or written is kept in memory only while
+// it is unchanged there); a write rewrites the whole file atomically and keeps every line
+// it does not change byte for byte. Safe to call from any thread.
 #pragma once
 
 #include <QString>
