@@ -47,6 +47,9 @@ void QtEnvironment::open_url(const QString &url) { QDesktopServices::openUrl(QUr
 
 void QtEnvironment::show_error(const QString &caption, const QString &text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+    // The bar and the rest window stay on top of everything; the box must stand above them,
+    // or a modal box hidden under a full-screen rest would block it unseen.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
 
