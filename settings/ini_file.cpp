@@ -8,6 +8,8 @@
 // or a key are decoded.
 #include "settings/ini_file.h"
 
+#include "platform/file_stamp.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDir>
@@ -267,23 +269,8 @@ QString quoted_for_write(QString value) {
 
 // ---- The file kept in memory
 
-// What tells one state of a file from another without reading it. The change time cannot
-// be set back by anyone, so a file rewritten and given its old modification time again
-// still differs (unless within the same tick of the clock; see Cache::recent).
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-
-    static FileIdentity of(const struct stat &st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}; }
-    bool operator==(const FileIdentity &o) const {
-        auto same = [](const timespec &a, const timespec &b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
-        return device == o.device && inode == o.inode && size == o.size && same(modified, o.modified) &&
-               same(changed, o.changed);
-    }
-};
+// A file's identity; see FileStamp. Cache::recent covers changes within one clock tick.
+using FileIdentity = FileStamp;
 
 // A file's bytes and the section last looked up in them (a load or save asks for every
 // key of one section).

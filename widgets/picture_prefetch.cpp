@@ -1,35 +1,12 @@
 #include "widgets/picture_prefetch.h"
 
+#include "platform/file_stamp.h"
+
 #include <QFile>
 
 #include <sys/stat.h>
 
 namespace trovel {
-
-namespace {
-
-// What tells a file apart from a changed or replaced one without reading it. The change
-// time moves on every write, rename or change of permissions, and cannot be set back.
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-
-    static std::optional<FileStamp> of(const QString &path) {
-        struct stat st {};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
-        return FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-    }
-    bool operator==(const FileStamp &o) const {
-        return device == o.device && inode == o.inode && size == o.size && same(modified, o.modified) &&
-               same(changed, o.changed);
-    }
-    static bool same(timespec a, timespec b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
-};
-
-} // namespace
 
 struct PicturePrefetcher::Result {
     QString path;
