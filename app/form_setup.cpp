@@ -80,6 +80,27 @@ TForm1::~TForm1() {
 }
 
 void TForm1::create_controls() {
+    // The tray icon first: docking it takes a few round trips to the window system,
+    // which then run while the rest of the form is built.
+    RxTrayIcon1 = new TRxTrayIcon(this);
+    RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
+    const QIcon frame0{QPixmap(tray0_xpm)};
+    setWindowIcon(frame0);
+    RxTrayIcon1->setIcon(frame0);
+    RxTrayIcon1->Icons().BeginUpdate();
+    for (const char **frame : {tray0_xpm, tray1_xpm, tray2_xpm})
+        RxTrayIcon1->Icons().Add(QIcon(QPixmap(frame)));
+    RxTrayIcon1->Icons().EndUpdate();
+    RxTrayIcon1->setAnimated(true);
+    RxTrayIcon1->ClickDefaultItem = [this] {
+        for (TMenuItem *item : PopupMenu1->Items())
+            if (item->Default && item->Enabled()) {
+                item->Click();
+                return true;
+            }
+        return false;
+    };
+
     Panel_menu = make<TPanel>(this, "Panel_menu", 0, 0, 133, kMenuRowHeight);
     Panel_menu->setToolTip(QStringLiteral("if you want to move this form drag here."));
 
@@ -188,25 +209,6 @@ void TForm1::create_controls() {
     RxTimerEvent_knipper.OnTimer = [this](TRxTimerEvent &) { RxTimerEvent_knipperTimer(); };
     RxTimerList1->add(&RxTimerEvent_TYPE);
     RxTimerList1->add(&RxTimerEvent_knipper);
-
-    RxTrayIcon1 = new TRxTrayIcon(this);
-    RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
-    const QIcon frame0{QPixmap(tray0_xpm)};
-    setWindowIcon(frame0);
-    RxTrayIcon1->setIcon(frame0);
-    RxTrayIcon1->Icons().BeginUpdate();
-    for (const char **frame : {tray0_xpm, tray1_xpm, tray2_xpm})
-        RxTrayIcon1->Icons().Add(QIcon(QPixmap(frame)));
-    RxTrayIcon1->Icons().EndUpdate();
-    RxTrayIcon1->setAnimated(true);
-    RxTrayIcon1->ClickDefaultItem = [this] {
-        for (TMenuItem *item : PopupMenu1->Items())
-            if (item->Default && item->Enabled()) {
-                item->Click();
-                return true;
-            }
-        return false;
-    };
 
     for (QWidget *w : std::initializer_list<QWidget *>{Panel_menu, label_minutes, Shader1, Panel_hands, Image_hands,
                                                        Panel_image, image_picture, RxClock1, Panel_progress})

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace trovel {
 
@@ -14,6 +15,9 @@ namespace {
 class QtTrayHost : public TrayHost {
 public:
     QtTrayHost() {
+        hide_timer_.setSingleShot(true);
+        hide_timer_.setInterval(0);
+        QObject::connect(&hide_timer_, &QTimer::timeout, [this] { icon_.hide(); });
         QObject::connect(&icon_, &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
             switch (reason) {
             case QSystemTrayIcon::Trigger:
@@ -38,18 +42,24 @@ public:
     }
 
     bool add(const QIcon &icon, const QString &tip) override {
-        icon_.setIcon(icon);
-        icon_.setToolTip(tip);
+        // An add right after a remove (every add begins with one) keeps the docked icon
+        // and only changes its picture, instead of undocking and docking it again.
+        hide_timer_.stop();
+        modify(icon, tip);
         // Without a notification area at the moment Qt keeps the request and docks the
         // icon as soon as one appears, so the add itself always succeeds.
-        icon_.show();
+        if (!icon_.isVisible()) icon_.show();
         return true;
     }
     void modify(const QIcon &icon, const QString &tip) override {
         icon_.setIcon(icon);
-        icon_.setToolTip(tip);
+        if (icon_.toolTip() != tip) icon_.setToolTip(tip);
     }
-    void remove() override { icon_.hide(); }
+    // The icon leaves the notification area when control returns to the event loop,
+    // unless an add came first. Destroying the host removes it at once.
+    void remove() override {
+        if (icon_.isVisible()) hide_timer_.start();
+    }
     QPoint cursor_pos() const override { return QCursor::pos(); }
     Qt::KeyboardModifiers modifiers() const override {
         return QGuiApplication::queryKeyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
@@ -60,6 +70,7 @@ private:
         if (on_notification) on_notification(n);
     }
     QSystemTrayIcon icon_;
+    QTimer hide_timer_;
 };
 
 } // namespace

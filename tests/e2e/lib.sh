@@ -78,9 +78,10 @@ start_trovel() {
     wait_for 20 main_window >/dev/null || fail "no trovel window appeared"
 }
 
-# The program's visible main window id.
+# The program's visible main window id: the one whose title is a countdown ("04:50 Type
+# trovel"); the tray icon's window is titled "trovel" alone, and menus have no title.
 main_window() {
-    xdotool search --onlyvisible --class trovel 2>/dev/null | head -n 1 | grep .
+    xdotool search --onlyvisible --name ' (Type|Rest) trovel$' 2>/dev/null | head -n 1 | grep .
 }
 
 window_title() { xprop -id "$(main_window)" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//'; }

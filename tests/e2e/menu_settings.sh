@@ -7,7 +7,7 @@ e2e_start 92
 
 # The open menu and its submenus: the program's visible windows that sit straight on the
 # root window, unmanaged (the bar has a frame of the window manager, the tray icon sits
-# in the tray). While a menu is open, main_window may name the menu: use $BAR.
+# in the tray).
 menu_windows() {
     local w info
     for w in $(xdotool search --onlyvisible --class trovel 2>/dev/null); do
