@@ -6,6 +6,7 @@
 #include "app/timer_u.h"
 #include "platform/error_text.h"
 
+#include <malloc.h>
 #include <memory>
 
 int main(int argc, char **argv) {
@@ -15,6 +16,13 @@ int main(int argc, char **argv) {
     if (lock.status() == trovel::InstanceLock::Status::taken) return 0;
     if (lock.status() == trovel::InstanceLock::Status::unavailable)
         qWarning("trovel: running without the single-instance lock (%s)", qUtf8Printable(lock.error()));
+
+    // Pictures are decoded into buffers of megabytes. With glibc's sliding threshold the
+    // first freed one moves such buffers onto the heap, where freed space stays resident,
+    // so the memory of a program that runs for weeks would wander with the pictures
+    // shown. A fixed threshold keeps every large buffer in its own mapping, returned to
+    // the system as soon as it is freed.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
     // The bar is placed at absolute positions and kept on top: that needs X11 semantics,
     // so a Wayland session runs it on XWayland unless the user chose a platform.

@@ -70,6 +70,8 @@ void TAdvPicture::refresh() {
     update();
 }
 
+void TAdvPicture::hideEvent(QHideEvent *) { scaled_ = QImage(); }
+
 void TAdvPicture::paintEvent(QPaintEvent *) {
     const QRect target = draw_rect();
     const QImage &image = picture_.image();

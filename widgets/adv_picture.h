@@ -90,6 +90,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    // The scaled copy goes while the display is not seen (the bar between rests).
+    void hideEvent(QHideEvent *) override;
 
 private:
     void refresh();

@@ -3,6 +3,7 @@
 #include "picture_samples.h"
 #include "widgets/adv_picture.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -173,6 +174,29 @@ TEST_F(PictureDisplay, FitsADownscaledJpegByItsFullPixelSize) {
     EXPECT_GT(qRed(middle), 240);
     EXPECT_GT(qGreen(middle), 240);
     EXPECT_LT(qBlue(middle), 20);
+}
+
+TEST_F(PictureDisplay, DrawsTheSameShrunkPictureAfterBeingHiddenAndShownAgain) {
+    // The shrunk copy is dropped while the display is hidden and made again on the next
+    // paint: the picture itself stays.
+    QImage quarters(600, 400, QImage::Format_RGB32);
+    quarters.fill(Qt::blue);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            quarters.setPixel(x, y, qRgb(255, 0, 0));
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    ASSERT_TRUE(quarters.save(&buffer, "BMP"));
+    panel_.picture->Picture()->load_file(write("quarters.bmp", bmp));
+    panel_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel_));
+    const QImage before = panel_.grab_rgb();
+    EXPECT_EQ(before.pixel(100, 60), qRgb(255, 0, 0));
+    EXPECT_EQ(before.pixel(200, 150), qRgb(0, 0, 255));
+    panel_.hide();
+    panel_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel_));
+    EXPECT_EQ(panel_.grab_rgb(), before);
 }
 
 TEST_F(PictureDisplay, LetsMousePressesThroughToThePanel) {
