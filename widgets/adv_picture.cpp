@@ -9,6 +9,7 @@ namespace trovel {
 
 void TIPicture::load_file(const QString &path) noexcept {
     try {
+        const std::optional<FileStamp> stamp = FileStamp::of(path);
         std::optional<DecodedPicture> prefetched;
         if (prefetcher_) prefetched = prefetcher_->take(path, screen_size_);
         if (prefetched) {
@@ -22,9 +23,33 @@ void TIPicture::load_file(const QString &path) noexcept {
             ++decodes_;
             decoded_ = decode_picture(bytes, screen_size_);
         }
+        released_ = false;
+        path_ = path;
+        stamp_ = stamp;
         if (OnChange) OnChange();
     } catch (...) {
         empty_ = true;
+        released_ = false;
+    }
+}
+
+void TIPicture::release() noexcept {
+    if (empty_ || released_ || decoded_.image.isNull()) return;
+    decoded_.image = QImage();
+    released_ = true;
+}
+
+void TIPicture::restore() noexcept {
+    if (!released_) return;
+    released_ = false;
+    try {
+        if (!stamp_ || FileStamp::of(path_) != stamp_) return;
+        const QByteArray bytes = read_picture_file(path_);
+        ++decodes_;
+        DecodedPicture again = decode_picture(bytes, screen_size_);
+        if (again.pixel_size == decoded_.pixel_size) decoded_.image = std::move(again.image);
+    } catch (...) {
+        // Nothing to draw; the sizes stay, as after a failed read.
     }
 }
 
@@ -70,10 +95,14 @@ void TAdvPicture::refresh() {
     update();
 }
 
-void TAdvPicture::hideEvent(QHideEvent *) { scaled_ = QImage(); }
+void TAdvPicture::hideEvent(QHideEvent *) {
+    scaled_ = QImage();
+    picture_.release();
+}
 
 void TAdvPicture::paintEvent(QPaintEvent *) {
     const QRect target = draw_rect();
+    if (!target.isEmpty()) picture_.restore();
     const QImage &image = picture_.image();
     if (target.isEmpty() || image.isNull()) return;
 

@@ -2,6 +2,7 @@
 // its area if need be and centred, with nothing drawn around it.
 #pragma once
 
+#include "platform/file_stamp.h"
 #include "widgets/picture_decoder.h"
 #include "widgets/picture_prefetch.h"
 
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace trovel {
 
@@ -59,12 +61,24 @@ public:
     QSize draw_size() const;
     const QImage &image() const { return decoded_.image; }
 
+    // Drops the decoded pixels of a loaded picture while it is not seen, keeping its sizes
+    // and where it came from. The next load replaces it as usual; restore() decodes it
+    // again should it be drawn before that.
+    void release() noexcept;
+    bool released() const { return released_; }
+    // Decodes a released picture again from its file. A file that has changed since the
+    // load, or can no longer be read, leaves the pixels empty: nothing is drawn then.
+    void restore() noexcept;
+
     // Called after every successful load; the display sets it to its refresh.
     std::function<void()> OnChange;
 
 private:
     DecodedPicture decoded_;
     bool empty_ = true;
+    bool released_ = false;
+    QString path_;                   // the file of the last successful load
+    std::optional<FileStamp> stamp_; // and its state when it was read
     QSize screen_size_;
     uint32_t ppi_x_ = 96;
     uint32_t ppi_y_ = 96;
@@ -90,7 +104,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override;
-    // The scaled copy goes while the display is not seen (the bar between rests).
+    // While the display is not seen (the bar between rests) it keeps neither the scaled
+    // copy nor the decoded pixels; a paint before the next load decodes them again.
     void hideEvent(QHideEvent *) override;
 
 private:

@@ -75,7 +75,10 @@ void TRxClock::showEvent(QShowEvent *) {
     update();
 }
 
-void TRxClock::hideEvent(QHideEvent *) { timer_.stop(); }
+void TRxClock::hideEvent(QHideEvent *) {
+    timer_.stop();
+    buffer_ = QImage(); // painted afresh whole at the next show anyway
+}
 
 void TRxClock::changeEvent(QEvent *e) {
     switch (e->type()) {

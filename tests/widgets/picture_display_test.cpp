@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -176,9 +177,9 @@ TEST_F(PictureDisplay, FitsADownscaledJpegByItsFullPixelSize) {
     EXPECT_LT(qBlue(middle), 20);
 }
 
-TEST_F(PictureDisplay, DrawsTheSameShrunkPictureAfterBeingHiddenAndShownAgain) {
-    // The shrunk copy is dropped while the display is hidden and made again on the next
-    // paint: the picture itself stays.
+// A 600x400 BMP, red in its top-left quarter and blue elsewhere: shrunk into the 300x200
+// display.
+QByteArray quarters_bmp() {
     QImage quarters(600, 400, QImage::Format_RGB32);
     quarters.fill(Qt::blue);
     for (int y = 0; y < 200; ++y)
@@ -186,17 +187,64 @@ TEST_F(PictureDisplay, DrawsTheSameShrunkPictureAfterBeingHiddenAndShownAgain) {
             quarters.setPixel(x, y, qRgb(255, 0, 0));
     QByteArray bmp;
     QBuffer buffer(&bmp);
-    ASSERT_TRUE(quarters.save(&buffer, "BMP"));
-    panel_.picture->Picture()->load_file(write("quarters.bmp", bmp));
+    buffer.open(QIODevice::WriteOnly);
+    quarters.save(&buffer, "BMP");
+    return bmp;
+}
+
+TEST_F(PictureDisplay, KeepsNoPixelsWhileHiddenAndDrawsTheSamePictureWhenShownAgain) {
+    const QString path = write("quarters.bmp", quarters_bmp());
+    TIPicture *picture = panel_.picture->Picture();
+    picture->load_file(path);
     panel_.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel_));
     const QImage before = panel_.grab_rgb();
     EXPECT_EQ(before.pixel(100, 60), qRgb(255, 0, 0));
     EXPECT_EQ(before.pixel(200, 150), qRgb(0, 0, 255));
+
     panel_.hide();
+    EXPECT_TRUE(picture->released());
+    EXPECT_TRUE(picture->image().isNull());
+    EXPECT_FALSE(picture->empty());
+    EXPECT_EQ(picture->natural_size(), QSize(600, 400));
     panel_.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel_));
     EXPECT_EQ(panel_.grab_rgb(), before);
+    EXPECT_EQ(picture->decode_count(), 2);
+
+    // A load while hidden replaces the released picture without decoding the old one.
+    panel_.hide();
+    picture->load_file(write("green.bmp", bmp_bytes({300, 200}, Qt::green)));
+    EXPECT_FALSE(picture->released());
+    panel_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel_));
+    EXPECT_EQ(panel_.grab_rgb().pixel(150, 100), qRgb(0, 255, 0));
+    EXPECT_EQ(picture->decode_count(), 3);
+}
+
+TEST_F(PictureDisplay, DrawsNothingWhenTheReleasedPicturesFileChangedOrWent) {
+    struct Case {
+        const char *what;
+        std::function<void(const QString &)> change;
+    };
+    const Case cases[] = {
+        {"rewritten", [](const QString &p) { test::write_file(p, bmp_bytes({600, 400}, Qt::yellow)); }},
+        {"removed", [](const QString &p) { QFile::remove(p); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Panel panel;
+        const QString path = write(QString("%1.bmp").arg(c.what), quarters_bmp());
+        panel.picture->Picture()->load_file(path);
+        panel.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+        panel.hide();
+        c.change(path);
+        panel.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+        EXPECT_EQ(panel.grab_rgb().pixel(100, 60), kPanel.rgb());
+        EXPECT_FALSE(panel.picture->Picture()->empty());
+    }
 }
 
 TEST_F(PictureDisplay, LetsMousePressesThroughToThePanel) {
