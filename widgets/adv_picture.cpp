@@ -63,6 +63,10 @@ void TIPicture::prefetch(const QString &path) noexcept {
     }
 }
 
+void TIPicture::drop_prefetch() noexcept {
+    if (prefetcher_) prefetcher_->discard();
+}
+
 QSize TIPicture::draw_size() const {
     const QSize logical = decoded_.logical_screen;
     const QSize natural = decoded_.pixel_size;
@@ -98,6 +102,7 @@ void TAdvPicture::refresh() {
 void TAdvPicture::hideEvent(QHideEvent *) {
     scaled_ = QImage();
     picture_.release();
+    picture_.drop_prefetch();
 }
 
 void TAdvPicture::paintEvent(QPaintEvent *) {

@@ -35,6 +35,8 @@ public:
     // prefetch at a time: a newer one replaces the older, and any load_file ends it. The
     // picture shown meanwhile stays as it is; a file that fails leaves nothing behind.
     void prefetch(const QString &path) noexcept;
+    // Forgets a prefetch that will not be used.
+    void drop_prefetch() noexcept;
     // How often prefetch was asked for, and how many pictures were decoded in all (by
     // load_file and ahead of time): for tests and measurements.
     int prefetch_requests() const { return prefetch_requests_; }
@@ -105,7 +107,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override;
     // While the display is not seen (the bar between rests) it keeps neither the scaled
-    // copy nor the decoded pixels; a paint before the next load decodes them again.
+    // copy nor the decoded pixels; a paint before the next load decodes them again. A
+    // picture read ahead for the rest that just ended is dropped too.
     void hideEvent(QHideEvent *) override;
 
 private:

@@ -40,6 +40,14 @@ void PicturePrefetcher::start(const QString &path, QSize min_size) {
     // The dropped picture is released here, outside the lock.
 }
 
+void PicturePrefetcher::discard() {
+    std::unique_ptr<Result> dropped;
+    std::lock_guard lock(mutex_);
+    pending_.reset();
+    ++generation_; // a decode under way ends in nothing
+    dropped = std::move(ready_);
+}
+
 bool PicturePrefetcher::running_for(const QString &path, QSize min_size) const {
     const auto is = [&](const std::optional<Request> &r) {
         return r && r->generation == generation_ && r->path == path && r->min_size == min_size;

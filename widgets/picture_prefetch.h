@@ -35,6 +35,9 @@ public:
     // prefetcher holds nothing afterwards.
     std::optional<DecodedPicture> take(const QString &path, QSize min_size);
 
+    // Drops the request and any picture decoded for it: nothing is to be shown soon.
+    void discard();
+
     // How many pictures the worker has decoded (successfully or not), for tests.
     int decodes() const { return decodes_.load(); }
 

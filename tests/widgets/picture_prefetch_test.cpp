@@ -185,6 +185,25 @@ TEST_F(PicturePrefetch, ANewerPrefetchReplacesTheOlderAndALoadOfAnotherFileDrops
     EXPECT_EQ(picture().natural_size(), QSize(10, 10));
 }
 
+TEST_F(PicturePrefetch, HidingTheDisplayDropsAPrefetchThatWasNotUsed) {
+    // A rest that showed the clock leaves its picture read ahead unused; the end of the
+    // rest (the display hidden) lets it go, whether decoded already or still being decoded.
+    const QString small = write("small.bmp", bmp_bytes({10, 10}, Qt::red));
+    const QString big = write("big.jpg", jpeg_bytes({3000, 2000}, Qt::yellow));
+    for (const QString &path : {small, big}) {
+        SCOPED_TRACE(path.toStdString());
+        display_.show();
+        const int before = picture().decode_count();
+        picture().prefetch(path);
+        wait_for_prefetch_read(before + 1);
+        if (path == small) QTest::qWait(100); // done decoding by now
+        display_.hide();
+        picture().load_file(path);
+        EXPECT_EQ(picture().decode_count(), before + 2) << "decoded again, not taken from the prefetch";
+        EXPECT_FALSE(picture().empty());
+    }
+}
+
 TEST_F(PicturePrefetch, ADisplayCanGoAwayAtAnyMomentOfAPrefetch) {
     const QString big = write("big.jpg", jpeg_bytes({3000, 2000}, Qt::yellow));
     const QString small = write("small.bmp", bmp_bytes({10, 10}, Qt::red));
