@@ -14,7 +14,11 @@ void draw_3d_frame(QPainter &p, const QRect &r, TColor light, TColor dark) {
     p.fillRect(l, t + h - 1, w, 1, to_qcolor(dark));
 }
 
-TPanel::TPanel(QWidget *parent) : QWidget(parent) {}
+TPanel::TPanel(QWidget *parent) : QWidget(parent) {
+    // A panel fills all of its rectangle, so nothing beneath it (the flat buttons that
+    // the progress panel covers) needs painting when it is repainted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TPanel::setColor(TColor c) {
     color_ = c;
