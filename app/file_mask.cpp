@@ -13,11 +13,6 @@ QString mask_directory(const QString &mask) {
     return slash < 0 ? QString() : mask.left(slash + 1);
 }
 
-namespace {
-
-// The text as case-folded code points: "?" stands for one character even where UTF-16 needs
-// two units for it, and letters beyond the first plane fold too. A lone surrogate stays one
-// character of its own.
 std::vector<char32_t> folded_characters(const QString &text) {
     std::vector<char32_t> out;
     out.reserve(size_t(text.size()));
@@ -31,8 +26,6 @@ std::vector<char32_t> folded_characters(const QString &text) {
     }
     return out;
 }
-
-} // namespace
 
 bool wildcard_match(const QString &pattern_text, const QString &name_text) {
     const std::vector<char32_t> pattern = folded_characters(pattern_text);

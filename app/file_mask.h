@@ -5,10 +5,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace trovel {
 
 // The mask up to and including its last "/", or empty when it has none.
 QString mask_directory(const QString &mask);
+
+// The text as case-folded code points, the characters that matching compares: "?" stands
+// for one character even where UTF-16 needs two units for it, and letters beyond the first
+// plane fold too. A lone surrogate stays one character of its own.
+std::vector<char32_t> folded_characters(const QString &text);
 
 // Whether name matches pattern: "*" stands for any run of characters, "?" for exactly one;
 // letter case is ignored.

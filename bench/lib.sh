@@ -1,22 +1,14 @@
 # Shared by bench/soak and bench/peers: the Release build of the program, a private X
 # display per run, and clean-up of what a script started. Source it from the repo root.
 
+source scripts/stop_processes.sh
+
 BENCH_PIDS=()
 BENCH_TMP=$(mktemp -d /tmp/trovel-bench-XXXXXX)
 
 bench_cleanup() {
-    local pid i
     # Newest first: the programs before their window manager, the display last.
-    for ((i = ${#BENCH_PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${BENCH_PIDS[i]}
-        kill "$pid" 2>/dev/null || continue
-        for _ in $(seq 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    stop_processes "${BENCH_PIDS[@]}"
     rm -rf "$BENCH_TMP"
 }
 trap bench_cleanup EXIT

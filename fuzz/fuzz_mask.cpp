@@ -1,6 +1,6 @@
 // Fuzzes the image-directory mask matcher: the input is a pattern and a name separated by
 // the first line break, both UTF-8. The matcher is compared with a plain dynamic-programming
-// matcher over code points; any difference aborts.
+// matcher over the same folded code points; any difference aborts.
 #include "app/file_mask.h"
 
 #include <QString>
@@ -12,24 +12,10 @@
 
 namespace {
 
-std::vector<char32_t> folded_code_points(const QString &s) {
-    std::vector<char32_t> out;
-    out.reserve(size_t(s.size()));
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        char32_t c = s[i].unicode();
-        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(s[i], s[i + 1]);
-            ++i;
-        }
-        out.push_back(QChar::toCaseFolded(c));
-    }
-    return out;
-}
-
 // "*" any run of characters, "?" exactly one, anything else itself in any letter case.
 bool reference_match(const QString &pattern_text, const QString &name_text) {
-    const std::vector<char32_t> pattern = folded_code_points(pattern_text);
-    const std::vector<char32_t> name = folded_code_points(name_text);
+    const std::vector<char32_t> pattern = trovel::folded_characters(pattern_text);
+    const std::vector<char32_t> name = trovel::folded_characters(name_text);
     // row[j]: whether the pattern so far matches the first j characters of the name.
     std::vector<char> row(name.size() + 1, 0), next(name.size() + 1, 0);
     row[0] = 1;

@@ -23,8 +23,7 @@ chmod 755 "$tmp/tests"
 mkdir -p "$tmp/home"
 chown 65534:65534 "$tmp/home"
 
-out=$(cd "$tmp/home" && HOME=$tmp/home TMPDIR=$tmp/home \
-    setpriv --reuid=65534 --regid=65534 --clear-groups --reset-env -- \
+out=$(cd "$tmp/home" && setpriv --reuid=65534 --regid=65534 --clear-groups --reset-env -- \
     env HOME="$tmp/home" TMPDIR="$tmp/home" PATH=/usr/bin:/bin LANG=C.UTF-8 LC_ALL=C.UTF-8 \
     QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
     "$tmp/tests" --gtest_filter="$filter" 2>&1) || {

@@ -1,5 +1,6 @@
 // Hostile or broken input: settings files, picture folders and sound files that must end
 // in a clear outcome, without a crash or a hang and without losing what was saved.
+#include "support/test_files.h"
 #include "form_fixture.h"
 
 #include <QDir>
@@ -18,11 +19,7 @@ protected:
     // Starts the program on a settings file with the given bytes, or on whatever
     // prepare() leaves at the settings file's place.
     void start_with(const QByteArray &settings) {
-        start_with_prepared([&](const QString &path) {
-            QFile f(path);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(settings);
-        });
+        start_with_prepared([&](const QString &path) { test::write_file(path, settings); });
     }
     template <typename Prepare> void start_with_prepared(Prepare prepare) {
         form.reset();
@@ -121,11 +118,7 @@ TEST_F(BadInput, UnwritableSettingsFileIsReportedAndKept) {
 
 TEST_F(BadInput, HostilePicturesShowNothingQuickly) {
     QTemporaryDir dir;
-    auto write = [&](const QString &name, const QByteArray &bytes) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    };
+    auto write = [&](const QString &name, const QByteArray &bytes) { test::write_file(dir.filePath(name), bytes); };
     // A tiny JPEG whose frame header claims 60000 x 60000 pixels.
     QImage small(8, 8, QImage::Format_RGB32);
     small.fill(Qt::green);
@@ -186,10 +179,8 @@ TEST_F(BadInput, HundredThousandFilesAreListedInGoodTime) {
 TEST_F(BadInput, UnplayableSoundFilesRaiseAClearErrorAtOnce) {
     QTemporaryDir dir;
     auto make = [&](const QString &name, const QByteArray &bytes) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
+        test::write_file(dir.filePath(name), bytes);
+        return dir.filePath(name);
     };
     QFile huge(dir.filePath("huge.mp3"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));

@@ -1,5 +1,6 @@
 // The file choosers' settings and the picture preview: decoded by the file's extension,
 // shown with its size in pixels, or empty with "Picture:" on any failure.
+#include "support/test_files.h"
 #include "app/dialogs.h"
 #include "app/picture_preview.h"
 
@@ -68,11 +69,7 @@ TEST(Dialogs, PictureChooserIsQtsOwnWithAPreviewBesideTheFiles) {
 
 TEST(PicturePreview, DecodesByExtensionAndFallsBackToAnEmptyPreview) {
     QTemporaryDir dir;
-    auto write = [&](const QString &name, const QByteArray &bytes) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    };
+    auto write = [&](const QString &name, const QByteArray &bytes) { test::write_file(dir.filePath(name), bytes); };
     auto save = [&](const QString &name, QSize size, const char *format) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::red);

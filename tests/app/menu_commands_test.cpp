@@ -1,6 +1,7 @@
 // What the menu's commands do to the form: radio groups, the typing length, the play
 // option, images or clock, the disclaimer, the home page, and the two file choosers
 // answered by a stand-in for the dialogs.
+#include "support/test_files.h"
 #include "form_fixture.h"
 
 #include <QFile>
@@ -27,10 +28,8 @@ protected:
     }
 
     QString write_file(const QString &name, const QByteArray &bytes) {
-        QFile f(files.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
+        test::write_file(files.filePath(name), bytes);
+        return files.filePath(name);
     }
     // A short mono 8 kHz 16-bit WAV of silence.
     QString write_wav(const QString &name) {

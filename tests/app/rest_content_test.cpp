@@ -1,5 +1,6 @@
 // What a rest shows and plays: pictures in listing order or skipping ahead at random, the
 // message when there are none, and the sound at the start of the rest.
+#include "support/test_files.h"
 #include "app/file_mask.h"
 #include "form_fixture.h"
 
@@ -143,10 +144,8 @@ protected:
         wav.append("data");
         u32(pcm.size());
         wav.append(pcm);
-        QFile f(pictures.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(wav);
-        return f.fileName();
+        test::write_file(pictures.filePath(name), wav);
+        return pictures.filePath(name);
     }
 };
 

@@ -3,23 +3,15 @@
 # process a test started. Source it, then call e2e_start DISPLAY_NUMBER.
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/stop_processes.sh"
+
 E2E_PIDS=()
 E2E_TMP=$(mktemp -d /tmp/trovel-e2e-XXXXXX)
 TROVEL=${TROVEL:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/trovel}
 
 e2e_cleanup() {
-    local pid i
     # The program first (it saves on the way out), the display last.
-    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${E2E_PIDS[i]}
-        kill "$pid" 2>/dev/null || continue
-        for _ in $(seq 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    stop_processes "${E2E_PIDS[@]}"
     rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT

@@ -1,6 +1,7 @@
 // The sound player over SDL2_mixer, with SDL's dummy driver for failures and its disk
 // driver where a test must prove what was played: the disk driver writes the mixed
 // samples to a file in real time.
+#include "support/test_files.h"
 #include "platform/media_player.h"
 #include "platform/sdl_mixer_loader.h"
 
@@ -98,9 +99,7 @@ protected:
 
     QString write(const QString &name, const QByteArray &bytes) {
         const QString path = dir_.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        test::write_file(path, bytes);
         return path;
     }
 

@@ -2,6 +2,8 @@
 // file size limit that makes writes fail the way a full disk does.
 #pragma once
 
+#include "support/test_files.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -11,16 +13,6 @@
 #include <unistd.h>
 
 namespace trovel::test {
-
-inline QByteArray read_file(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void write_file(const QString &path, const QByteArray &data) {
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(data);
-}
 
 // The text with every "\n" turned into `eol`.
 inline QByteArray with_eol(QByteArray text, const QByteArray &eol) { return text.replace("\n", eol); }

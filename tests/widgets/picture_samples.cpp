@@ -11,7 +11,7 @@
 
 namespace trovel::test {
 
-QByteArray jpeg_bytes(QSize size, QColor colour, bool cmyk) {
+QByteArray jpeg_bytes(QSize size, QColor colour, bool cmyk, JpegKind kind) {
     jpeg_compress_struct c{};
     jpeg_error_mgr err{};
     c.err = jpeg_std_error(&err);
@@ -25,6 +25,7 @@ QByteArray jpeg_bytes(QSize size, QColor colour, bool cmyk) {
     c.in_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&c);
     jpeg_set_quality(&c, 95, TRUE);
+    if (kind == JpegKind::progressive) jpeg_simple_progression(&c);
     jpeg_start_compress(&c, TRUE);
     std::vector<JSAMPLE> row(size_t(size.width()) * size_t(c.input_components));
     for (int x = 0; x < size.width(); ++x) {
@@ -52,10 +53,10 @@ QByteArray jpeg_bytes(QSize size, QColor colour, bool cmyk) {
     return bytes;
 }
 
-QByteArray jpeg_declaring(QSize declared) {
-    QByteArray bytes = jpeg_bytes(QSize(16, 16), Qt::green);
-    const qsizetype sof = bytes.indexOf("\xFF\xC0");
-    if (sof < 0) throw std::logic_error("no baseline frame header");
+QByteArray jpeg_declaring(QSize declared, JpegKind kind) {
+    QByteArray bytes = jpeg_bytes(QSize(16, 16), Qt::green, false, kind);
+    const qsizetype sof = bytes.indexOf(kind == JpegKind::baseline ? "\xFF\xC0" : "\xFF\xC2");
+    if (sof < 0) throw std::logic_error("no frame header");
     bytes[sof + 5] = char(declared.height() >> 8);
     bytes[sof + 6] = char(declared.height() & 0xFF);
     bytes[sof + 7] = char(declared.width() >> 8);
@@ -133,12 +134,6 @@ QByteArray gif_bytes(QSize screen, QSize image, QColor colour, bool control_bloc
     b.append(char(0));
     b.append(char(0x3B));
     return b;
-}
-
-void write_file(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write test file");
 }
 
 } // namespace trovel::test
