@@ -1,6 +1,8 @@
 // The notification area through QSystemTrayIcon. Qt reports whole clicks rather than
 // button downs and ups, so each activation is translated into the notifications a click
-// would have sent. No context menu is ever set: nothing opens from the tray by itself.
+// or a double click would have sent (see tray_activation.h). No context menu is ever set:
+// nothing opens from the tray by itself.
+#include "platform/tray_activation.h"
 #include "platform/tray_host.h"
 
 #include <QCursor>
@@ -19,21 +21,19 @@ public:
         hide_timer_.setInterval(0);
         QObject::connect(&hide_timer_, &QTimer::timeout, [this] { icon_.hide(); });
         QObject::connect(&icon_, &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+            const auto send = [this](TrayNotification n) { notify(n); };
             switch (reason) {
             case QSystemTrayIcon::Trigger:
-                notify(TrayNotification::LeftDown);
-                notify(TrayNotification::LeftUp);
+                clicks_.map(TrayActivation::Trigger, send);
                 break;
             case QSystemTrayIcon::DoubleClick:
-                notify(TrayNotification::LeftDouble);
+                clicks_.map(TrayActivation::DoubleClick, send);
                 break;
             case QSystemTrayIcon::Context:
-                notify(TrayNotification::RightDown);
-                notify(TrayNotification::RightUp);
+                clicks_.map(TrayActivation::Context, send);
                 break;
             case QSystemTrayIcon::MiddleClick:
-                notify(TrayNotification::MiddleDown);
-                notify(TrayNotification::MiddleUp);
+                clicks_.map(TrayActivation::MiddleClick, send);
                 break;
             case QSystemTrayIcon::Unknown:
                 break;
@@ -69,6 +69,7 @@ private:
     void notify(TrayNotification n) {
         if (on_notification) on_notification(n);
     }
+    TrayActivationMap clicks_;
     QSystemTrayIcon icon_;
     QTimer hide_timer_;
 };

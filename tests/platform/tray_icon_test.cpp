@@ -1,11 +1,15 @@
 // The tray icon: switching the animation, the frames it shows and when, what reaches the
-// notification area, and what the mouse does. Also the frame list and the frame pictures.
+// notification area, and what the mouse does, also as Qt reports it from either kind of tray. Also the frame list and
+// the frame pictures.
+#include "platform/tray_activation.h"
 #include "platform/tray_icon.h"
 #include "support/fake_platform_timer.h"
 #include "support/fake_tray_host.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QStyleHints>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -320,6 +324,80 @@ TEST_F(TrayIcon, WithoutHooksOnlyTheDoubleClickDoesAnything) {
     host->double_click_left();
     EXPECT_EQ(default_clicks, 1);
     EXPECT_TRUE(log->empty()); // nothing about the icon changed
+}
+
+// Status-notifier panels send one Trigger per click and no double click; an XEmbed tray
+// sends a Trigger per press and a DoubleClick for a double click's second press. Either
+// way a double click must take exactly one break. Each step waits its milliseconds, then
+// activates; the double-click interval is 400 ms.
+TEST_F(TrayIcon, ActivationsFromEitherKindOfTrayDoubleClickOnce) {
+    using A = TrayActivation;
+    struct Step {
+        int64_t wait;
+        A activation;
+    };
+    struct Case {
+        const char *what;
+        std::vector<Step> steps;
+        int default_clicks;
+    };
+    const std::vector<Case> cases = {
+        {"one Trigger is a click", {{0, A::Trigger}}, 0},
+        {"two Triggers 80 ms apart", {{0, A::Trigger}, {80, A::Trigger}}, 1},
+        {"two Triggers just within the interval", {{0, A::Trigger}, {399, A::Trigger}}, 1},
+        {"two Triggers just outside the interval", {{0, A::Trigger}, {400, A::Trigger}}, 0},
+        {"XEmbed: Trigger then native DoubleClick", {{0, A::Trigger}, {60, A::DoubleClick}}, 1},
+        {"a Trigger for each press, then the native DoubleClick",
+         {{0, A::Trigger}, {60, A::Trigger}, {0, A::DoubleClick}},
+         1},
+        {"three quick Triggers", {{0, A::Trigger}, {80, A::Trigger}, {80, A::Trigger}}, 1},
+        {"four quick Triggers are two double clicks",
+         {{0, A::Trigger}, {80, A::Trigger}, {80, A::Trigger}, {80, A::Trigger}},
+         2},
+        {"XEmbed: two double clicks in a row",
+         {{0, A::Trigger}, {60, A::DoubleClick}, {60, A::Trigger}, {60, A::DoubleClick}},
+         2},
+        {"a late click, then a double click", {{0, A::Trigger}, {900, A::Trigger}, {80, A::Trigger}}, 1},
+        {"a right click between two left clicks", {{0, A::Trigger}, {40, A::Context}, {40, A::Trigger}}, 0},
+    };
+    configure();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        int64_t clock = 1000;
+        TrayActivationMap clicks([&] { return clock; }, [] { return 400; });
+        int default_clicks = 0;
+        tray->ClickDefaultItem = [&] {
+            ++default_clicks;
+            return true;
+        };
+        for (const Step &s : c.steps) {
+            clock += s.wait;
+            clicks.map(s.activation, [&](TrayNotification n) { host->send(n); });
+        }
+        EXPECT_EQ(default_clicks, c.default_clicks);
+    }
+}
+
+// Without a fake interval the desktop's setting applies, read at each click.
+TEST(TrayActivationMapQt, TheIntervalIsTheDesktopsDoubleClickInterval) {
+    int64_t clock = 0;
+    TrayActivationMap clicks([&] { return clock; });
+    int doubles = 0;
+    auto trigger_after = [&](int64_t ms) {
+        clock += ms;
+        clicks.map(TrayActivation::Trigger, [&](TrayNotification n) { doubles += n == TrayNotification::LeftDouble; });
+    };
+    QStyleHints *hints = QGuiApplication::styleHints();
+    const int saved = hints->mouseDoubleClickInterval();
+    hints->setMouseDoubleClickInterval(700);
+    trigger_after(1000);
+    trigger_after(650);
+    EXPECT_EQ(doubles, 1);
+    hints->setMouseDoubleClickInterval(100);
+    trigger_after(1000);
+    trigger_after(150);
+    EXPECT_EQ(doubles, 1);
+    hints->setMouseDoubleClickInterval(saved);
 }
 
 TEST_F(TrayIcon, DestructionTakesTheIconOut) {
