@@ -25,11 +25,8 @@ before=$(files)
 # "args|expected exit|expected stdout (first line)|stderr has usage"
 cases=(
     "--version|0|trovel $version|no"
-    "-v|0|trovel $version|no"
     "--help|0|Usage: trovel [OPTION]|no"
-    "-h|0|Usage: trovel [OPTION]|no"
     "--no-such-option|2||yes"
-    "-z|2||yes"
     "stray-word|2||yes"
     "-display|2||yes"
 )

@@ -72,15 +72,6 @@ TEST(CommandLine, ArgumentsDecideBetweenRunningAndAnswering) {
     }
 }
 
-TEST(CommandLine, MainArgumentsAreDecodedAsFileNames) {
-    // A byte that is not UTF-8 must reach the error line, not vanish or stop the parse.
-    const char *const argv[] = {"trovel", "caf\xE9"};
-    const CommandLine got = parse_command_line(2, argv);
-    EXPECT_EQ(got.exit_code, 2);
-    EXPECT_TRUE(got.err.contains(QStringLiteral("'caf"))) << got.err.toStdString();
-    EXPECT_TRUE(parse_command_line(1, argv).run);
-}
-
 TEST(CommandLine, TextsSayWhatAUserNeeds) {
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^trovel \\d+\\.\\d+\\.\\d+\\n$")).match(version_text()).hasMatch())
         << version_text().toStdString();
