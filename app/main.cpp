@@ -1,15 +1,27 @@
-// Trovel: a small break reminder. Creates the application and the one form, runs the
-// event loop, and destroys the form (which saves the settings) when the loop ends.
+// Trovel: a small break reminder. Reads the command line, creates the application and the
+// one form, runs the event loop, and destroys the form (which saves the settings) when the
+// loop ends.
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/signal_close.h"
 #include "app/single_instance.h"
 #include "app/timer_u.h"
 #include "platform/error_text.h"
 
+#include <cstdio>
 #include <malloc.h>
 #include <memory>
 
 int main(int argc, char **argv) {
+    // --help, --version and a mistyped option are answered before anything else: they
+    // need no display, and must neither touch the settings nor meet the lock of a copy
+    // that is already running.
+    if (const trovel::CommandLine command_line = trovel::parse_command_line(argc, argv); !command_line.run) {
+        std::fputs(qUtf8Printable(command_line.out), stdout);
+        std::fputs(qUtf8Printable(command_line.err), stderr);
+        return command_line.exit_code;
+    }
+
     // One copy per user: a second start ends here, quietly and successfully, before it
     // opens a display or touches the settings. The lock is held until the process ends.
     const trovel::InstanceLock lock = trovel::InstanceLock::for_user();

@@ -1,6 +1,7 @@
 # Installing Trovel as a desktop program (`cmake --install`) and packaging it as a Debian
 # package (`cpack -G DEB`): the program, its desktop entry, its icon in the hicolor theme
-# at several sizes, and its AppStream metainfo.
+# at several sizes, its AppStream metainfo, its manual page, and the copyright and
+# changelog that Debian expects in the documentation folder.
 include(GNUInstallDirs)
 
 set(TROVEL_APP_ID org.example.trovel)
@@ -9,6 +10,28 @@ set(TROVEL_DIST_DIR ${CMAKE_SOURCE_DIR}/dist)
 install(TARGETS trovel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${TROVEL_DIST_DIR}/trovel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TROVEL_DIST_DIR}/${TROVEL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page carries the project's version; it and the changelog are installed
+# compressed, as Debian wants them, without a time stamp in the gzip header so that two
+# builds of the same sources give the same bytes.
+configure_file(${TROVEL_DIST_DIR}/trovel.1.in ${CMAKE_BINARY_DIR}/doc/trovel.1 @ONLY)
+set(TROVEL_DEBIAN_DIR ${TROVEL_DIST_DIR}/debian)
+set(compressed_docs)
+foreach(pair "${CMAKE_BINARY_DIR}/doc/trovel.1:trovel.1.gz" "${TROVEL_DEBIAN_DIR}/changelog:changelog.gz")
+  string(REPLACE ":" ";" pair "${pair}")
+  list(GET pair 0 input)
+  list(GET pair 1 output)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/doc/${output}
+    COMMAND gzip -9 -n -c ${input} > ${CMAKE_BINARY_DIR}/doc/${output}
+    DEPENDS ${input}
+    COMMENT "Compressing ${output}")
+  list(APPEND compressed_docs ${CMAKE_BINARY_DIR}/doc/${output})
+endforeach()
+add_custom_target(trovel_docs ALL DEPENDS ${compressed_docs})
+install(FILES ${CMAKE_BINARY_DIR}/doc/trovel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${TROVEL_DEBIAN_DIR}/copyright ${CMAKE_BINARY_DIR}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# What lintian reports on the package and we keep on purpose, one reason above each line.
+install(FILES ${TROVEL_DEBIAN_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME trovel)
 
 # The icon theme's sizes, drawn at build time from the 16x16 pixel art: each pixel becomes
 # a square block, never a blur. The tool is a build helper, so no sanitizers.
@@ -51,7 +74,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "break reminder with a countdown bar and r
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The terms allow giving Trovel away but not selling it: not free in Debian's sense.
+set(CPACK_DEBIAN_PACKAGE_SECTION non-free/utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://trovel.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
