@@ -14,7 +14,7 @@ TEST_F(BreakCycle, FirstShowStartsTheFiveMinuteBarAtTheCentre) {
     show();
     EXPECT_EQ(geometry(), QRect(447, 362, 130, 44));
     EXPECT_EQ(title(), "05:00 Type trovel");
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->Shader1->width(), 53);
     ticks(1);
     EXPECT_EQ(title(), "04:50 Type trovel");
@@ -38,9 +38,9 @@ TEST_F(BreakCycle, TypingEndsOnTheFirstTickAtOnePercentOrLess) {
         if (!item->Checked())
             type_length(item);
         ticks(c.ticks_to_rest - 1);
-        ASSERT_EQ(form->state, "type");
+        ASSERT_EQ(form->state(), "type");
         ticks(1);
-        EXPECT_EQ(form->state, "rest");
+        EXPECT_EQ(form->state(), "rest");
         // The rest's own countdown replaces the typing text at once.
         EXPECT_EQ(title(), "01:00 Rest trovel");
     }
@@ -56,10 +56,10 @@ TEST_F(BreakCycle, RestGrowsTheWindowAndShrinksBackAfterItsLength) {
     EXPECT_TRUE(form->RxTrayIcon1->Animated());
     EXPECT_TRUE(form->menu_nag_store->Enabled());
     ticks(5);
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
     EXPECT_EQ(title(), "00:10 Rest trovel");
     ticks(1);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(geometry(), QRect(447, 362, 130, 44));
     EXPECT_EQ(title(), "01:00 Type trovel");
     EXPECT_EQ(form->Panel_hands->Color(), clLime);
@@ -87,11 +87,11 @@ TEST_F(BreakCycle, RestLengthComesFromTheCheckedItemOrTheTypingLength) {
         if (c.click)
             ((*form).*(c.click))->Click();
         ticks(18);
-        ASSERT_EQ(form->state, "rest");
+        ASSERT_EQ(form->state(), "rest");
         ticks(c.rest_ticks - 1);
-        EXPECT_EQ(form->state, "rest");
+        EXPECT_EQ(form->state(), "rest");
         ticks(1);
-        EXPECT_EQ(form->state, "type");
+        EXPECT_EQ(form->state(), "type");
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(BreakCycle, IgnoredBreaksTurnTheBarRedUntilTheCountIsBackAtZero) {
     type_length(form->N1min1);
     form->menu_testClick();  // a break taken at count 0 keeps "0"
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
 
     form->btn_ignoreClick();  // ignoring a running rest
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
@@ -112,7 +112,7 @@ TEST_F(BreakCycle, IgnoredBreaksTurnTheBarRedUntilTheCountIsBackAtZero) {
 
     ticks(6);  // typing ends
     ticks(6);  // the rest runs to its end
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
     EXPECT_EQ(form->Panel_menu->Color(), clBtnFace);
     EXPECT_EQ(form->Panel_progress->Color(), clBtnFace);
@@ -122,25 +122,25 @@ TEST_F(BreakCycle, PauseDuringARestKeepsTheLargeWindowAtTheTypingPlaceAndStopsTi
     show();
     form->menu_default_storeClick();  // the typing place: where the bar stands now
     form->menu_testClick();
-    ASSERT_EQ(form->state, "rest");
+    ASSERT_EQ(form->state(), "rest");
     const QString rest_title = title();
     form->menu_pauseClick();
-    EXPECT_EQ(form->state, "pause");
+    EXPECT_EQ(form->state(), "pause");
     EXPECT_TRUE(form->menu_pause->Checked());
     EXPECT_EQ(geometry(), QRect(447, 362, 964, 694));
     EXPECT_EQ(form->Shader1->width(), 0);
     EXPECT_EQ(form->Shader1->FromColor(), clWhite);
     EXPECT_EQ(env.beeps, 1);
-    const int elapsed = form->elapsed_seconds;
+    const int elapsed = form->elapsed_seconds();
     const TColor hands = form->Panel_hands->Color();
     run_ms(300);
     EXPECT_NE(form->Panel_hands->Color(), hands) << "the hands keep blinking";
     ticks(30);
-    EXPECT_EQ(form->elapsed_seconds, elapsed);
+    EXPECT_EQ(form->elapsed_seconds(), elapsed);
     EXPECT_EQ(title(), rest_title) << "the title keeps the last countdown's text and suffix";
 
     form->menu_pauseClick();  // leaving the pause starts a fresh typing countdown
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(title(), "05:00 Type trovel");
     ticks(1);
     EXPECT_EQ(title(), "04:50 Type trovel");
@@ -150,10 +150,10 @@ TEST_F(BreakCycle, TakingABreakWhilePausedStartsANormalRest) {
     show();
     form->menu_pauseClick();
     form->menu_testClick();
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
     EXPECT_FALSE(form->menu_pause->Checked());
     ticks(6);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
 }
 
 TEST_F(BreakCycle, BlinkAlternatesTheHandsPanelEveryThreeHundredMilliseconds) {
@@ -175,7 +175,7 @@ TEST_F(BreakCycle, AlarmWithoutItsPictureLetsTheTypingCountdownRunBelowZero) {
     form->menu_vantor->setChecked(true);
     form->menu_pict_dir->setCaption(dir.path() + "/*.jpg");
     ticks(6);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->Shader1->width(), 0);
     QStringList texts;
     for (int i = 0; i < 7; ++i) {
@@ -191,13 +191,13 @@ TEST_F(BreakCycle, AlarmWithoutItsPictureLetsTheTypingCountdownRunBelowZero) {
     bmp.close();
     const QPoint place = form->pos();
     ticks(1);
-    EXPECT_EQ(form->state, "alarm");
+    EXPECT_EQ(form->state(), "alarm");
     EXPECT_EQ(geometry(), QRect(place, QSize(964, 694))) << "the alarm window is not moved";
     EXPECT_TRUE(form->RxTimerEvent_knipper.Enabled());
     ticks(1);
     EXPECT_EQ(countdown(), "-01:-30") << "no countdown is started for an alarm";
     form->btn_ignoreClick();
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
 }
 
@@ -228,8 +228,8 @@ TEST_F(BreakCycle, ZeroMinutesOnlyCountsSeconds) {
     show();
     EXPECT_EQ(title(), "00:00 Type trovel");
     ticks(10);
-    EXPECT_EQ(form->elapsed_seconds, 100);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->elapsed_seconds(), 100);
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(title(), "00:00 Type trovel");
 }
 

@@ -26,15 +26,19 @@ TEST(ErrorBoxText, FullStopOnlyAfterCharactersThatSortAfterIt) {
         EXPECT_EQ(error_box_text(message), text) << message;
 }
 
+// The report as the program installs it: the error box through the environment,
+// captioned with the form's title.
 class ErrorReport : public FormTest {
 protected:
     void SetUp() override {
-        app()->set_error_handler([this](const QString &message) {
-            env.show_error(form->windowTitle(), error_box_text(message));
-        });
+        previous_ = app()->set_error_handler(
+            [this](const QString &message) { env.show_error(form->windowTitle(), error_box_text(message)); });
     }
-    void TearDown() override { app()->set_error_handler(nullptr); }
+    void TearDown() override { app()->set_error_handler(std::move(previous_)); }
     static TApplication *app() { return static_cast<TApplication *>(QCoreApplication::instance()); }
+
+private:
+    std::function<void(const QString &)> previous_;
 };
 
 TEST_F(ErrorReport, ExceptionInATimerSlotIsReportedAndTheTimerGoesOn) {

@@ -229,7 +229,7 @@ TEST_F(PopupMenu, KeyboardChoosesThroughSubmenusAndAccelerators) {
         MenuWatch watch([](QMenu &) { keys({Qt::Key_Down, Qt::Key_Return}); });
         click(form->Panel_hands, Qt::LeftButton);
         ASSERT_EQ(watch.opened, 1);
-        EXPECT_EQ(form->state, "rest");
+        EXPECT_EQ(form->state(), "rest");
     }
     {
         // Type settings > MINUTES allowed > "&2 min" by its accelerator.
@@ -242,7 +242,7 @@ TEST_F(PopupMenu, KeyboardChoosesThroughSubmenusAndAccelerators) {
         EXPECT_TRUE(form->N2min1->Checked());
         EXPECT_FALSE(form->N5min1->Checked());
         EXPECT_EQ(form->spin_timeout->Value(), 2);
-        EXPECT_EQ(form->state, "type");
+        EXPECT_EQ(form->state(), "type");
         EXPECT_EQ(title(), "02:00 Type trovel");
     }
 }
@@ -276,7 +276,7 @@ TEST_F(PopupMenu, ClosingTheMenuWithoutAChoiceRunsNothing) {
     MenuWatch watch([](QMenu &) { keys({Qt::Key_Down, Qt::Key_Escape}); });
     click(form->Panel_hands, Qt::LeftButton);
     ASSERT_EQ(watch.opened, 1);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(title(), before);
 }
 

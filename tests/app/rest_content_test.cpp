@@ -79,11 +79,11 @@ TEST_F(RestContent, RandomModeOnAFreshRunShowsFirstSecondFirst) {
 
 TEST_F(RestContent, CounterOfZeroOrLessShowsTheFirstAndGoesOnWithTheSecond) {
     for (int counter : {0, -7}) {
-        form->image_counter = counter;
+        FormAccess::set_image_counter(*form, counter);
         EXPECT_EQ(rest(), std::make_pair(listing[0], QString("1"))) << counter;
-        EXPECT_EQ(form->image_counter, 2);
+        EXPECT_EQ(form->image_counter(), 2);
     }
-    form->image_counter = 3 * 1000 + 2;  // far beyond the last picture: wraps by whole passes
+    FormAccess::set_image_counter(*form, 3 * 1000 + 2); // far beyond the last picture: wraps by whole passes
     EXPECT_EQ(rest(), std::make_pair(listing[1], QString("2")));
 }
 
@@ -101,7 +101,7 @@ TEST_F(RestContent, MatchingDirectoryAndDamagedFileAreEntriesThatShowNothing) {
         EXPECT_EQ(picture, is_picture ? listing[i] : QString("(none)")) << listing[i].toStdString();
         EXPECT_EQ(label, QString::number(i + 1));
     }
-    EXPECT_EQ(form->image_counter, 6) << "the counter advanced past every entry";
+    EXPECT_EQ(form->image_counter(), 6) << "the counter advanced past every entry";
 }
 
 TEST_F(RestContent, NoPicturesShowTheMessageAndTheLastPictureStays) {
@@ -163,7 +163,7 @@ TEST_F(RestSound, MissingSoundFileStillBeeps) {
     form->menu_testClick();
     EXPECT_FALSE(form->MediaPlayer1->is_open());
     EXPECT_EQ(env.beeps, 1);
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
 }
 
 TEST_F(RestSound, UnplayableSoundEndsTheRestsStartButTheRestRuns) {
@@ -176,13 +176,13 @@ TEST_F(RestSound, UnplayableSoundEndsTheRestsStartButTheRestRuns) {
     form->menu_soundfile->setCaption(text.fileName());
     const QPoint bar = form->pos();
     EXPECT_THROW(form->menu_testClick(), EMCIDeviceError);
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
     EXPECT_EQ(form->size(), QSize(964, 694));
     EXPECT_EQ(form->pos(), bar) << "placing the window is skipped";
     EXPECT_EQ(env.beeps, 0) << "the beep is skipped";
     EXPECT_EQ(shown(), "(none)") << "the next picture is skipped";
     ticks(6);
-    EXPECT_EQ(form->state, "type") << "the rest still counts down";
+    EXPECT_EQ(form->state(), "type") << "the rest still counts down";
 }
 
 }  // namespace

@@ -139,12 +139,12 @@ TEST_F(Placement, DragMovesOnceAtMouseUpAndKeepsTheBarReachable) {
         form->move(c.start);
         form->set_auto_size(true);
         QTest::mousePress(form->Panel_menu, Qt::LeftButton, Qt::NoModifier, c.press);
-        EXPECT_TRUE(form->dragging);
+        EXPECT_TRUE(form->dragging());
         EXPECT_EQ(form->pos(), c.start) << c.what << ": the form does not follow the held mouse";
         QTest::mouseRelease(form->Panel_menu, Qt::LeftButton, Qt::NoModifier, c.release);
         EXPECT_EQ(form->pos(), c.end) << c.what;
         EXPECT_EQ(!form->Panel_www->isHidden(), c.second_row) << c.what;
-        EXPECT_FALSE(form->dragging);
+        EXPECT_FALSE(form->dragging());
         // Placing the bar again brings back the second row for the next case.
         form->Panel_www->show();
     }
@@ -165,9 +165,9 @@ TEST_F(Placement, AnyButtonDragsFromEveryDragSurface) {
 TEST_F(Placement, DoubleClickOnTheProgressBarIgnoresTheBreak) {
     show();
     form->menu_testClick();
-    ASSERT_EQ(form->state, "rest");
+    ASSERT_EQ(form->state(), "rest");
     QTest::mouseDClick(form->Shader1, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
 }
 
