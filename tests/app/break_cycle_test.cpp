@@ -1,5 +1,7 @@
 // The break cycle driven through the fake counter: when phases end, what the bar and the
-// title show, the ignored-breaks count, the pause and the hidden alarm.
+// title show, the ignored-breaks count, the pause and the hidden alarm; and the countdown
+// arithmetic on its own, with worked numbers at its boundaries.
+#include "app/countdown.h"
 #include "form_fixture.h"
 
 #include <QFile>
@@ -201,17 +203,58 @@ TEST_F(BreakCycle, AlarmWithoutItsPictureLetsTheTypingCountdownRunBelowZero) {
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
 }
 
-TEST_F(BreakCycle, CountdownTextAndProgressWidth) {
+TEST(CountdownRules, PercentLeftRoundsHalvesToEvenInExtendedPrecision) {
+    struct Case {
+        int32_t minutes, elapsed, percent;
+        const char *why;
+    };
+    const Case cases[] = {
+        {5, 0, 100, "start"},
+        {5, 10, 97, "3.33 % gone"},
+        {4, 30, 88, "12.5 % gone: the half goes to the even 12, not up to 13"},
+        {20, 30, 98, "2.5 % gone: the half goes to the even 2, not up to 3"},
+        {20, 690, 42, "57.5 % gone: exact only in extended precision (double gives 57.4999...)"},
+        {15, 880, 2, "one tick before the end of 15 minutes"},
+        {15, 890, 1, "98.9 % gone rounds to 99: 15 minutes end a tick early"},
+        {20, 1190, 1, "20 minutes end a tick early"},
+        {1, 60, 0, "the end"},
+        {1, 70, -17, "past the end (the alarm's countdown runs on)"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(countdown_percent_left(c.minutes, c.elapsed), c.percent) << c.why;
+}
+
+TEST(CountdownRules, TextAndProgressWidth) {
     struct Text {
-        int minutes, elapsed;
+        int32_t minutes, elapsed;
         const char *text;
     };
-    const Text texts[] = {{5, 0, "05:00"},   {1, 60, "00:00"},   {1, 70, "00:-10"}, {15, 10, "14:50"},
-                          {100, 0, "100:00"}, {0, 130, "-02:-10"}, {0, 60, "-01:00"}};
-    for (const Text &t : texts) {
-        form->show_countdown(t.minutes, t.elapsed);
-        EXPECT_EQ(countdown(), t.text) << t.minutes << " min, " << t.elapsed << " s";
-    }
+    const Text texts[] = {
+        {5, 0, "05:00"},
+        {1, 60, "00:00"},
+        {1, 70, "00:-10"},
+        {15, 10, "14:50"},
+        {100, 0, "100:00"},
+        {0, 130, "-02:-10"},
+        {0, 60, "-01:00"},
+        {35791395, 0, "-35791393:-16"},      // minutes x 60 wraps in 32 bits
+        {40000000, INT32_MIN, "4208605:52"}, // and so does taking the elapsed seconds off
+    };
+    for (const Text &t : texts)
+        EXPECT_EQ(countdown_text(t.minutes, t.elapsed), t.text) << t.minutes << " min, " << t.elapsed << " s";
+    struct Width {
+        int32_t available, percent, width;
+    };
+    const Width widths[] = {{53, 100, 53}, {53, 50, 26}, {53, 97, 51},
+                            {53, 1, 0},    {53, -5, -2}, {53, 40524560, -21471656}}; // the product wraps
+    for (const Width &w : widths)
+        EXPECT_EQ(progress_width(w.available, w.percent), w.width) << w.available << " px, " << w.percent << " %";
+}
+
+TEST_F(BreakCycle, CountdownTextAndProgressWidth) {
+    form->show_countdown(1, 70);
+    EXPECT_EQ(countdown(), "00:-10");
+    EXPECT_EQ(title(), "00:-10 Type trovel");
     struct Width {
         int percent, width;
     };
@@ -233,14 +276,20 @@ TEST_F(BreakCycle, ZeroMinutesOnlyCountsSeconds) {
     EXPECT_EQ(title(), "00:00 Type trovel");
 }
 
+TEST(CountdownRules, HalfHourRuleBoundaries) {
+    const std::pair<int, bool> minutes[] = {{0, true},  {4, true},   {5, false},  {25, false}, {26, true}, {30, true},
+                                            {34, true}, {35, false}, {55, false}, {56, true},  {59, true}};
+    for (const auto &[minute, near] : minutes)
+        EXPECT_EQ(near_half_hour(minute), near) << "minute " << minute;
+}
+
 TEST_F(BreakCycle, HalfHourRuleShowsTheClockNearTheHalfAndWholeHour) {
     show();
     form->menu_half_hour->setChecked(true);
-    for (int minute = 0; minute < 60; ++minute) {
-        env.time = QTime(14, minute, 30);
-        const bool near = minute < 5 || (minute >= 26 && minute <= 34) || minute > 55;
-        EXPECT_EQ(form->half_hour_rule(), near) << "minute " << minute;
-    }
+    env.time = QTime(14, 26, 59);
+    EXPECT_TRUE(form->half_hour_rule());
+    env.time = QTime(14, 25, 59);
+    EXPECT_FALSE(form->half_hour_rule()) << "the minute counts, not the seconds";
     env.time = QTime(14, 30);
     form->menu_testClick();
     EXPECT_FALSE(form->RxClock1->isHidden());

@@ -62,6 +62,29 @@ TEST_F(RestContent, PicturesComeInListingOrderAndWrap) {
     EXPECT_EQ(form->Panel_image->Caption(), "");
 }
 
+TEST_F(RestContent, PositionShowsTheWholeNumberGrowingToTheLeft) {
+    // The label's right edge stays at 5 + 9 = 14 while the number fits left of it; a longer
+    // one stops at the image area's left edge and shows whole from there.
+    TLabel &label = *form->label_image_nr;
+    for (const char *caption : {"9", "10", "1000"}) {
+        label.setCaption(caption);
+        const QRect r = label.geometry();
+        SCOPED_TRACE(std::string(caption) + " at " + std::to_string(r.x()) + ", width " + std::to_string(r.width()));
+        EXPECT_GE(label.contentsRect().width(), label.fontMetrics().horizontalAdvance(caption)) << "shown whole";
+        EXPECT_EQ(r.y(), 5);
+        if (r.width() <= 14) {
+            EXPECT_EQ(r.right() + 1, 14);
+        } else {
+            EXPECT_EQ(r.x(), 0);
+        }
+        if (QByteArray(caption) == "1000") {
+            EXPECT_GT(r.width(), 14) << "four digits need more than the place left of the edge";
+        }
+    }
+    label.setCaption("2");
+    EXPECT_EQ(label.geometry().right() + 1, 14) << "back at its place for a short number";
+}
+
 TEST_F(RestContent, RandomStepsAreTheRuntimesFixedSequence) {
     std::vector<int> steps;
     for (int i = 0; i < 12; ++i)

@@ -1,13 +1,78 @@
-// The form's two shapes, where it is placed, and dragging it.
+// The form's two shapes, where it is placed, and dragging it: the geometry on its own with
+// worked numbers, then on the form, with the controls that start a drag and those that
+// do not.
+#include "app/form_geometry.h"
 #include "form_fixture.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 namespace trovel::test {
 namespace {
 
 using Shapes = FormTest;
 using Placement = FormTest;
+
+TEST(FormGeometry, CentreRoundsHalvesToTheEvenNeighbour) {
+    struct Case {
+        QSize screen, window;
+        QPoint centre;
+    };
+    const Case cases[] = {
+        {{1024, 768}, {130, 44}, {447, 362}},
+        {{1024, 768}, {131, 45}, {446, 362}}, // 446.5 and 361.5: down to 446, up to 362
+        {{1024, 768}, {129, 43}, {448, 362}}, // 447.5 and 362.5
+        {{1366, 768}, {964, 694}, {201, 37}},
+        {{800, 600}, {1000, 700}, {-100, -50}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(centred(c.screen, c.window), c.centre) << c.window.width() << " x " << c.window.height();
+}
+
+TEST(FormGeometry, RestWindowSizeForTheCheckedItem) {
+    struct Case {
+        const char *what;
+        QSize screen;
+        SizeItems checked;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"screen/16", {1024, 768}, {.tiny = true}, {128, 154}},
+        {"screen/16, W / 8 = 170.75 rounds up", {1366, 768}, {.tiny = true}, {171, 197}},
+        {"screen/8, W / 4 = 341.5 to the even 342", {1366, 768}, {.small = true}, {342, 368}},
+        {"screen/4", {1366, 768}, {.large = true}, {683, 410}},
+        {"screen/4, odd H / 2 = 450.5 to the even 450", {1600, 901}, {.large = true}, {800, 476}},
+        {"full", {1366, 768}, {.full = true}, {1306, 694}},
+        {"several: the last wins", {1024, 768}, {.tiny = true, .full = true}, {964, 694}},
+        {"none: the width stays", {1024, 768}, {}, {130, 26}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(rest_window_size(c.screen, c.checked, 130, 21), c.size) << c.what;
+}
+
+TEST(FormGeometry, DragEndKeepsTheBarReachable) {
+    struct Case {
+        const char *what;
+        QPoint from, travelled;
+        DragEnd end;
+    };
+    // A 1366 x 768 screen, the bar row 21 high and the hands 31 wide.
+    const Case cases[] = {
+        {"plain move", {300, 300}, {50, -20}, {{350, 280}, true}},
+        {"onto the top edge", {300, 300}, {0, -300}, {{300, 1}, false}},
+        {"one below the top edge", {300, 300}, {0, -299}, {{300, 1}, true}},
+        {"left edge", {300, 300}, {-300, 0}, {{1, 300}, true}},
+        {"right threshold W - 33 kept", {300, 300}, {1033, 0}, {{1333, 300}, true}},
+        {"one past it: W - 32", {300, 300}, {1034, 0}, {{1334, 300}, true}},
+        {"bottom: the bar row stays", {300, 300}, {0, 500}, {{300, 747}, true}},
+    };
+    for (const Case &c : cases) {
+        const DragEnd end = drag_end(c.from, c.travelled, {1366, 768}, 21, 31);
+        EXPECT_EQ(end.pos, c.end.pos) << c.what;
+        EXPECT_EQ(end.second_row, c.end.second_row) << c.what;
+    }
+}
 
 TEST_F(Shapes, LargeShapeFollowsTheCheckedSizeItem) {
     struct Case {
@@ -150,25 +215,81 @@ TEST_F(Placement, DragMovesOnceAtMouseUpAndKeepsTheBarReachable) {
     }
 }
 
-TEST_F(Placement, AnyButtonDragsFromEveryDragSurface) {
-    show();
-    form->menu_testClick();  // the large shape shows the image area and the picture
-    for (QWidget *surface : std::initializer_list<QWidget *>{form->Panel_menu, form->label_minutes, form->Shader1,
-                                                              form->Panel_image, form->image_picture}) {
-        form->move(100, 100);
-        QTest::mousePress(surface, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QTest::mouseRelease(surface, Qt::RightButton, Qt::NoModifier, QPoint(15, 25));
-        EXPECT_EQ(form->pos(), QPoint(110, 120)) << surface->objectName().toStdString();
+TEST_F(Placement, OnlyTheDragSurfacesDragWithAnyButton) {
+    struct Case {
+        const char *what;
+        std::function<QWidget *(TForm1 &)> control;
+        QPoint at; // in the control
+        bool drags;
+    };
+    const Case cases[] = {
+        {"Panel_menu", [](TForm1 &f) { return f.Panel_menu; }, {34, 10}, true},
+        {"label_minutes", [](TForm1 &f) { return f.label_minutes; }, {5, 5}, true},
+        {"Shader1", [](TForm1 &f) { return f.Shader1; }, {5, 5}, true},
+        {"Panel_hands", [](TForm1 &f) { return f.Panel_hands; }, {1, 1}, true},
+        {"Image_hands", [](TForm1 &f) { return f.Image_hands; }, {5, 5}, true},
+        // The picture covers all of it: only a control's unhandled event could reach it.
+        {"Panel_image", [](TForm1 &f) { return f.Panel_image; }, {5, 60}, true},
+        {"image_picture", [](TForm1 &f) { return f.image_picture; }, {300, 300}, true},
+        {"RxClock1", [](TForm1 &f) { return f.RxClock1; }, {300, 300}, true},
+        {"Panel_progress: its border", [](TForm1 &f) { return f.Panel_progress; }, {1, 1}, false},
+        {"Panel_progress: beside a half bar", [](TForm1 &f) { return f.Panel_progress; }, {50, 9}, false},
+        {"Panel_progress: a bar of no width", [](TForm1 &f) { return f.Panel_progress; }, {5, 5}, false},
+        {"label_image_nr", [](TForm1 &f) { return f.label_image_nr; }, {1, 1}, false},
+    };
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (button == Qt::LeftButton ? ", left" : ", right"));
+            recreate();
+            show();
+            const std::string what = c.what;
+            if (what == "RxClock1") form->menu_clock->Click();
+            if (what.starts_with("Panel_image") || what.starts_with("image_") || what.starts_with("RxClock") ||
+                what.starts_with("label_image"))
+                form->menu_testClick(); // the rest window shows the image area
+            if (what.ends_with("half bar")) form->set_progress(50);
+            if (what.ends_with("no width")) form->menu_pauseClick();
+            form->move(100, 100);
+            QWidget *w = c.control(*form);
+            ASSERT_TRUE(w->isVisible());
+            // Through the window, as the window system delivers it: to the control under the
+            // mouse, and on to its parents while no one takes it.
+            const QPoint at = w->mapTo(form.get(), c.at);
+            if (w == form->Panel_image) {
+                QTest::mousePress(w, button, Qt::NoModifier, c.at);
+            } else {
+                ASSERT_EQ(form->childAt(at), w);
+                QTest::mousePress(form->windowHandle(), button, Qt::NoModifier, at);
+            }
+            EXPECT_EQ(form->dragging(), c.drags);
+            EXPECT_EQ(QApplication::overrideCursor() != nullptr, c.drags);
+            if (w == form->Panel_image)
+                QTest::mouseRelease(w, button, Qt::NoModifier, c.at + QPoint(10, 20));
+            else
+                QTest::mouseRelease(form->windowHandle(), button, Qt::NoModifier, at + QPoint(10, 20));
+            EXPECT_EQ(form->pos(), c.drags ? QPoint(110, 120) : QPoint(100, 100));
+            EXPECT_FALSE(form->dragging());
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        }
     }
 }
 
 TEST_F(Placement, DoubleClickOnTheProgressBarIgnoresTheBreak) {
-    show();
-    form->menu_testClick();
-    ASSERT_EQ(form->state(), "rest");
-    QTest::mouseDClick(form->Shader1, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-    EXPECT_EQ(form->state(), "type");
-    EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
+    for (const bool bar : {true, false}) {
+        SCOPED_TRACE(bar ? "on the bar" : "on the panel of a bar with no width");
+        recreate();
+        show();
+        form->menu_testClick();
+        ASSERT_EQ(form->state(), "rest");
+        if (!bar) form->set_progress(0);
+        const QPoint at = form->Panel_progress->mapTo(form.get(), QPoint(5, 5));
+        ASSERT_EQ(form->childAt(at), bar ? static_cast<QWidget *>(form->Shader1) : form->Panel_progress);
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_EQ(form->state(), "type");
+        EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
+        EXPECT_FALSE(form->dragging());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
 }
 
 }  // namespace
