@@ -216,57 +216,58 @@ TEST_F(Placement, DragMovesOnceAtMouseUpAndKeepsTheBarReachable) {
 }
 
 TEST_F(Placement, OnlyTheDragSurfacesDragWithAnyButton) {
+    enum Phase { typing, half_bar, paused, rest, clock };
     struct Case {
-        const char *what;
-        std::function<QWidget *(TForm1 &)> control;
+        const char *control;
+        Phase phase;
         QPoint at; // in the control
         bool drags;
     };
     const Case cases[] = {
-        {"Panel_menu", [](TForm1 &f) { return f.Panel_menu; }, {34, 10}, true},
-        {"label_minutes", [](TForm1 &f) { return f.label_minutes; }, {5, 5}, true},
-        {"Shader1", [](TForm1 &f) { return f.Shader1; }, {5, 5}, true},
-        {"Panel_hands", [](TForm1 &f) { return f.Panel_hands; }, {1, 1}, true},
-        {"Image_hands", [](TForm1 &f) { return f.Image_hands; }, {5, 5}, true},
-        // The picture covers all of it: only a control's unhandled event could reach it.
-        {"Panel_image", [](TForm1 &f) { return f.Panel_image; }, {5, 60}, true},
-        {"image_picture", [](TForm1 &f) { return f.image_picture; }, {300, 300}, true},
-        {"RxClock1", [](TForm1 &f) { return f.RxClock1; }, {300, 300}, true},
-        {"Panel_progress: its border", [](TForm1 &f) { return f.Panel_progress; }, {1, 1}, false},
-        {"Panel_progress: beside a half bar", [](TForm1 &f) { return f.Panel_progress; }, {50, 9}, false},
-        {"Panel_progress: a bar of no width", [](TForm1 &f) { return f.Panel_progress; }, {5, 5}, false},
-        {"label_image_nr", [](TForm1 &f) { return f.label_image_nr; }, {1, 1}, false},
+        {"Panel_menu", typing, {34, 10}, true},
+        {"label_minutes", typing, {5, 5}, true},
+        {"Shader1", typing, {5, 5}, true},
+        {"Panel_hands", typing, {1, 1}, true},
+        {"Image_hands", typing, {5, 5}, true},
+        {"Panel_image", rest, {5, 60}, true},
+        {"image_picture", rest, {300, 300}, true},
+        {"RxClock1", clock, {300, 300}, true},
+        {"Panel_progress", typing, {1, 1}, false}, // its border
+        {"Panel_progress", half_bar, {50, 9}, false},
+        {"Panel_progress", paused, {5, 5}, false}, // a bar of no width
+        {"label_image_nr", rest, {1, 1}, false},
     };
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
         for (const Case &c : cases) {
-            SCOPED_TRACE(std::string(c.what) + (button == Qt::LeftButton ? ", left" : ", right"));
+            SCOPED_TRACE(std::string(c.control) + " in phase " + std::to_string(c.phase) +
+                         (button == Qt::LeftButton ? ", left" : ", right"));
             recreate();
             show();
-            const std::string what = c.what;
-            if (what == "RxClock1") form->menu_clock->Click();
-            if (what.starts_with("Panel_image") || what.starts_with("image_") || what.starts_with("RxClock") ||
-                what.starts_with("label_image"))
-                form->menu_testClick(); // the rest window shows the image area
-            if (what.ends_with("half bar")) form->set_progress(50);
-            if (what.ends_with("no width")) form->menu_pauseClick();
+            if (c.phase == clock) form->menu_clock->Click();
+            if (c.phase == rest || c.phase == clock) form->menu_testClick();
+            if (c.phase == half_bar) form->set_progress(50);
+            if (c.phase == paused) form->menu_pauseClick();
             form->move(100, 100);
-            QWidget *w = c.control(*form);
-            ASSERT_TRUE(w->isVisible());
+            auto *w = form->findChild<QWidget *>(c.control);
+            ASSERT_TRUE(w && w->isVisible());
             // Through the window, as the window system delivers it: to the control under the
-            // mouse, and on to its parents while no one takes it.
+            // mouse, and on to its parents while none takes it. The picture covers all of
+            // Panel_image, so that one is only reached directly.
+            const bool direct = w == form->Panel_image;
             const QPoint at = w->mapTo(form.get(), c.at);
-            if (w == form->Panel_image) {
-                QTest::mousePress(w, button, Qt::NoModifier, c.at);
-            } else {
+            if (!direct) {
                 ASSERT_EQ(form->childAt(at), w);
-                QTest::mousePress(form->windowHandle(), button, Qt::NoModifier, at);
             }
+            auto send = [&](QTest::MouseAction action, QPoint offset) {
+                if (direct)
+                    QTest::mouseEvent(action, w, button, Qt::NoModifier, c.at + offset);
+                else
+                    QTest::mouseEvent(action, form->windowHandle(), button, Qt::NoModifier, at + offset);
+            };
+            send(QTest::MousePress, {});
             EXPECT_EQ(form->dragging(), c.drags);
             EXPECT_EQ(QApplication::overrideCursor() != nullptr, c.drags);
-            if (w == form->Panel_image)
-                QTest::mouseRelease(w, button, Qt::NoModifier, c.at + QPoint(10, 20));
-            else
-                QTest::mouseRelease(form->windowHandle(), button, Qt::NoModifier, at + QPoint(10, 20));
+            send(QTest::MouseRelease, {10, 20});
             EXPECT_EQ(form->pos(), c.drags ? QPoint(110, 120) : QPoint(100, 100));
             EXPECT_FALSE(form->dragging());
             EXPECT_EQ(QApplication::overrideCursor(), nullptr);
