@@ -1,9 +1,11 @@
 #include "app/application.h"
 
+#include "platform/error_report.h"
 #include "platform/error_text.h"
 
 #include <QMessageBox>
 #include <exception>
+#include <utility>
 
 namespace trovel {
 
@@ -11,9 +13,14 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("trovel"));
     setApplicationVersion(QStringLiteral("2.0"));
     setDesktopFileName(QStringLiteral("trovel"));
+    set_error_report([this](const QString &message) { report_error(message); });
 }
 
-void TApplication::set_error_handler(std::function<void(const QString &)> handler) { handler_ = std::move(handler); }
+TApplication::~TApplication() { set_error_report(nullptr); }
+
+std::function<void(const QString &)> TApplication::set_error_handler(std::function<void(const QString &)> handler) {
+    return std::exchange(handler_, std::move(handler));
+}
 
 void TApplication::report_error(const QString &message) {
     if (handler_) {
@@ -25,14 +32,10 @@ void TApplication::report_error(const QString &message) {
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &e) {
-        report_error(QString::fromUtf8(e.what()));
-    } catch (...) {
-        report_error(QStringLiteral("Unknown error"));
-    }
-    return false;
+    // The last resort: the program's own entry points catch their errors themselves.
+    bool handled = false;
+    report_errors([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 }  // namespace trovel

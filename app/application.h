@@ -1,6 +1,7 @@
-// The application object. Every event goes through notify(), so an exception raised in any
-// handler (a tick, a mouse click, a menu command, the tray icon) ends that handler and
-// reaches one place: the application's error report. The event loop and timers go on.
+// The application object and the program's error report. The entry points of the program
+// catch their own errors and hand them to the report (platform/error_report.h), which the
+// application fills with its error box; notify() catches whatever still escapes a handler,
+// as a last resort. The event loop and timers go on after an error.
 #pragma once
 
 #include <QApplication>
@@ -12,10 +13,12 @@ class TApplication : public QApplication {
     Q_OBJECT
 public:
     TApplication(int &argc, char **argv);
+    ~TApplication() override;
 
-    // Shows an error's message; the default shows a plain error box.
-    void set_error_handler(std::function<void(const QString &message)> handler);
-    // Hands an error to the report; used by notify() and by anyone catching one.
+    // Shows an error's message; the default (an empty handler) shows a plain error box.
+    // Returns the handler before.
+    std::function<void(const QString &message)> set_error_handler(std::function<void(const QString &message)> handler);
+    // Hands an error to the handler; every caught error of the program comes here.
     void report_error(const QString &message);
 
     bool notify(QObject *receiver, QEvent *event) override;

@@ -2,8 +2,9 @@
 // alarm, the breaks-ignored count, and what the bar shows of the running countdown.
 #include "app/timer_u.h"
 
+#include "app/countdown.h"
+
 #include <QFileInfo>
-#include <cmath>
 
 namespace trovel {
 
@@ -16,19 +17,19 @@ const QString kAlarm = QStringLiteral("alarm");
 
 void TForm1::start_countdown(int32_t minutes, int32_t kind) {
     RxTimerList1->setActive(false);
-    countdown_minutes = minutes;
-    elapsed_seconds = 0;
+    countdown_minutes_ = minutes;
+    elapsed_seconds_ = 0;
     set_progress(100);
     RxTimerEvent_TYPE.Tag = kind;
     RxTimerList1->setActive(true);
-    show_countdown(countdown_minutes, elapsed_seconds);
+    show_countdown(countdown_minutes_, elapsed_seconds_);
 }
 
 void TForm1::start_typing() {
     menu_nag_store->setEnabled(false);
-    dragging = false;
-    state = kType;
-    next_image_prefetched = false;
+    dragging_ = false;
+    state_ = kType;
+    next_image_prefetched_ = false;
     Panel_hands->setColor(clBtnFace);
     RxTimerEvent_knipper.setEnabled(false);
     make_small();
@@ -36,8 +37,8 @@ void TForm1::start_typing() {
     RxTrayIcon1->setAnimated(false);
     place_form(kType);
     menu_pause->setChecked(false);
-    countdown_minutes = type_minutes;
-    start_countdown(type_minutes, 0);
+    countdown_minutes_ = type_minutes_;
+    start_countdown(type_minutes_, 0);
     Shader1->setFromColor(clTeal);
     Shader1->setToColor(clLime);
     Panel_hands->setColor(clLime);
@@ -53,7 +54,7 @@ void TForm1::start_rest() {
         if (!QFileInfo(image_directory() + QStringLiteral("tmp.bmp")).isFile())
             return;
         show_image(QStringLiteral("tmp.bmp"));
-        state = kAlarm;
+        state_ = kAlarm;
         RxTimerEvent_knipper.setEnabled(true);
         make_large();
         if (menu_play->Checked()) {
@@ -65,16 +66,13 @@ void TForm1::start_rest() {
 
     RxTimerEvent_knipper.setEnabled(true);
     RxTimerEvent_TYPE.setEnabled(true);
-    state = kRest;
+    state_ = kRest;
     // The last checked item wins; with none checked the rest is as long as the typing was.
-    if (menu_1min->Checked())
-        countdown_minutes = 1;
-    if (menu_2min->Checked())
-        countdown_minutes = 2;
-    if (menu_5min->Checked())
-        countdown_minutes = 5;
-    start_countdown(countdown_minutes, 1);
-    show_countdown(countdown_minutes, elapsed_seconds);
+    if (menu_1min->Checked()) countdown_minutes_ = 1;
+    if (menu_2min->Checked()) countdown_minutes_ = 2;
+    if (menu_5min->Checked()) countdown_minutes_ = 5;
+    start_countdown(countdown_minutes_, 1);
+    show_countdown(countdown_minutes_, elapsed_seconds_);
 
     RxTrayIcon1->setAnimated(true);
     menu_pause->setChecked(false);
@@ -102,15 +100,10 @@ void TForm1::start_rest() {
         next_image();
 }
 
-bool TForm1::half_hour_rule() {
-    if (!menu_half_hour->Checked())
-        return false;
-    const int minute = env_.local_time().minute();
-    return minute < 5 || (minute >= 26 && minute <= 34) || minute > 55;
-}
+bool TForm1::half_hour_rule() { return menu_half_hour->Checked() && near_half_hour(env_.local_time().minute()); }
 
 void TForm1::start_pause() {
-    state = kPause;
+    state_ = kPause;
     menu_pause->setChecked(true);
     place_form(kType);
     Shader1->setFromColor(clWhite);
@@ -120,31 +113,25 @@ void TForm1::start_pause() {
     env_.beep();
 }
 
-int32_t TForm1::percent_left(int32_t elapsed) const {
-    // Computed in extended precision and rounded half to even, so the phase ends on the
-    // first tick at 1 % or less: 15, 20 and 30 minutes end one tick before zero.
-    const long double fraction = static_cast<long double>(elapsed) / 60 / countdown_minutes * 100;
-    return 100 - static_cast<int32_t>(std::nearbyintl(fraction));
-}
+int32_t TForm1::percent_left(int32_t elapsed) const { return countdown_percent_left(countdown_minutes_, elapsed); }
 
 void TForm1::RxTimerEvent_TYPETimer() {
-    elapsed_seconds += 10;
-    if (countdown_minutes == 0)
-        return;
-    show_countdown(countdown_minutes, elapsed_seconds);
-    const int32_t percent = percent_left(elapsed_seconds);
+    elapsed_seconds_ += 10;
+    if (countdown_minutes_ == 0) return;
+    show_countdown(countdown_minutes_, elapsed_seconds_);
+    const int32_t percent = percent_left(elapsed_seconds_);
     set_progress(percent);
     // When the typing phase will end within three more ticks, the coming rest's picture is
     // decoded in the background.
-    if (state == kType && percent > 1 && percent_left(elapsed_seconds + 30) <= 1 && !next_image_prefetched) {
-        next_image_prefetched = true;
+    if (state_ == kType && percent > 1 && percent_left(elapsed_seconds_ + 30) <= 1 && !next_image_prefetched_) {
+        next_image_prefetched_ = true;
         prefetch_next_image();
     }
     if (percent > 1)
         return;
-    if (state == kType) {
+    if (state_ == kType) {
         start_rest();
-    } else if (state == kRest) {
+    } else if (state_ == kRest) {
         dec_ignored();
         start_typing();
     }
@@ -174,20 +161,13 @@ void TForm1::dec_ignored() {
 }
 
 void TForm1::show_countdown(int32_t minutes, int32_t elapsed) {
-    // 32-bit arithmetic that wraps instead of overflowing.
-    const auto remaining = static_cast<int32_t>(static_cast<uint32_t>(minutes) * 60u - static_cast<uint32_t>(elapsed));
-    const auto mm = static_cast<int64_t>(std::trunc(remaining / 60.0));
-    const int64_t ss = remaining - 60 * mm;
-    label_minutes->setCaption(QString::asprintf("%2.2lld:%2.2lld", static_cast<long long>(mm),
-                                                static_cast<long long>(ss)));
+    label_minutes->setCaption(countdown_text(minutes, elapsed));
     setWindowTitle(label_minutes->Caption() +
                    (RxTimerEvent_TYPE.Tag != 0 ? QStringLiteral(" Rest trovel") : QStringLiteral(" Type trovel")));
 }
 
 void TForm1::set_progress(int32_t percent) {
-    const int32_t available = Panel_progress->width() - 6;
-    const auto product = static_cast<int32_t>(static_cast<uint32_t>(available) * static_cast<uint32_t>(percent));
-    const auto w = static_cast<int32_t>(std::trunc(product / 100.0));
+    const int32_t w = progress_width(Panel_progress->width() - 6, percent);
     // A width of 0 or less shows no bar.
     Shader1->setVisible(w > 0);
     Shader1->resize(std::max(w, 0), Shader1->height());

@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace trovel {
 
@@ -54,6 +55,23 @@ void TPanel::paintEvent(QPaintEvent *) {
 TLabel::TLabel(QWidget *parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setFontColor(clWindowText);
+}
+
+void TLabel::setCaption(const QString &c) {
+    setText(c);
+    if (auto_size_) fit_caption();
+}
+
+void TLabel::setAutoSize(bool on) {
+    auto_size_ = on;
+    right_edge_ = x() + width();
+    if (on) fit_caption();
+}
+
+void TLabel::fit_caption() {
+    const QSize fit = sizeHint();
+    const int left = alignment() & Qt::AlignRight ? std::max(0, right_edge_ - fit.width()) : x();
+    setGeometry(left, y(), fit.width(), fit.height());
 }
 
 void TLabel::setFontColor(TColor c) {

@@ -49,8 +49,17 @@ class TLabel : public QLabel {
 public:
     explicit TLabel(QWidget *parent = nullptr);
     QString Caption() const { return text(); }
-    void setCaption(const QString &c) { setText(c); }
+    void setCaption(const QString &c);
     void setFontColor(TColor c);
+    // A label that sizes itself to its caption, from now on and at once. A right-aligned
+    // one keeps the right edge it has now and grows to the left, but stops at its
+    // parent's left edge (and grows to the right from there) so the caption shows whole.
+    void setAutoSize(bool on);
+
+private:
+    void fit_caption();
+    bool auto_size_ = false;
+    int right_edge_ = 0; // the edge a right-aligned auto-sized label keeps
 };
 
 // A picture drawn at its natural size from the top-left corner, clipped to the control;

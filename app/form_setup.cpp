@@ -2,6 +2,10 @@
 // two shapes: the compact bar and the large rest window.
 #include "app/timer_u.h"
 
+#include "app/form_geometry.h"
+#include "app/stored_props.h"
+#include "platform/error_report.h"
+
 // The pixel art is compiled in: reading it from a resource would load every image plugin
 // at start-up.
 #include "assets/hands.xpm"
@@ -13,9 +17,8 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
 #include <QMouseEvent>
-#include <cmath>
+#include <QPixmap>
 
 namespace trovel {
 
@@ -23,9 +26,6 @@ namespace {
 
 constexpr int kMenuRowHeight = 21;
 constexpr int kWwwRowHeight = 23;
-
-// Round to the nearest integer, halves to the even neighbour.
-int round_even(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 template <typename W> W *make(QWidget *parent, const char *name, int l, int t, int w, int h) {
     auto *widget = new W(parent);
@@ -66,7 +66,13 @@ TForm1::TForm1(Environment &env, QWidget *parent)
     // enters the notification area; then the creation handler sees the design values.
     FormStorage1 = new TFormStorage(this, env_, this);
     FormStorage1->setObjectName(QStringLiteral("FormStorage1"));
+    FormStorage1->set_stored_props(form_stored_props());
     FormStorage1->bind_stored_props();
+    // An entry that stores nothing is dropped quietly at run time, but a developer's build
+    // stops here: a renamed control would otherwise lose that setting unnoticed.
+    Q_ASSERT_X(FormStorage1->unbound_props().isEmpty(), "TForm1",
+               qPrintable(QStringLiteral("stored properties that store nothing: ") +
+                          FormStorage1->unbound_props().join(QStringLiteral(", "))));
     RxTrayIcon1->Loaded();
     FormCreate();
 }
@@ -92,6 +98,7 @@ void TForm1::create_controls() {
         RxTrayIcon1->Icons().Add(QIcon(QPixmap(frame)));
     RxTrayIcon1->Icons().EndUpdate();
     RxTrayIcon1->setAnimated(true);
+    // The tray's double click: the item's Click catches the command's errors itself.
     RxTrayIcon1->ClickDefaultItem = [this] {
         for (TMenuItem *item : PopupMenu1->Items())
             if (item->Default && item->Enabled()) {
@@ -144,7 +151,7 @@ void TForm1::create_controls() {
     bold.setBold(true);
     lbl_cancel_count->setFont(bold);
     Label2 = make_label(Panel_www, "Label2", QStringLiteral("breaks ignored"), 56, 5, 70, 13);
-    Label2->adjustSize();  // labels size themselves to their caption
+    Label2->setAutoSize(true);
 
     Panel_image = make<TPanel>(this, "Panel_image", 0, 44, 133, 233);
     Memo1 = make<TMemo>(Panel_image, "Memo1", 0, 0, 120, 233);
@@ -174,6 +181,7 @@ void TForm1::create_controls() {
     image_picture->set_up(env_);
     label_image_nr = make_label(Panel_image, "label_image_nr", QStringLiteral("nr"), 5, 5, 9, 13);
     label_image_nr->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label_image_nr->setAutoSize(true);
     Lbl_default_left = make_label(Panel_image, "Lbl_default_left", QStringLiteral("Lbl_default_left"), 0, 0, 80, 13);
     lbl_default_top = make_label(Panel_image, "lbl_default_top", QStringLiteral("lbl_default_top"), 0, 0, 80, 13);
     lbl_nag_left = make_label(Panel_image, "lbl_nag_left", QStringLiteral("lbl_nag_left"), 0, 0, 80, 13);
@@ -213,9 +221,13 @@ void TForm1::create_controls() {
     for (QWidget *w : std::initializer_list<QWidget *>{Panel_menu, label_minutes, Shader1, Panel_hands, Image_hands,
                                                        Panel_image, image_picture, RxClock1, Panel_progress})
         w->installEventFilter(this);
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(btn_test, &QPushButton::clicked, this, [this] { menu_testClick(); });
-    connect(btn_ignore, &QPushButton::clicked, this, [this] { btn_ignoreClick(); });
+    // A mouse event a control leaves unhandled goes on to its parent; these two lie on drag
+    // surfaces but are none themselves, so their presses must not reach the surface.
+    Panel_progress->setAttribute(Qt::WA_NoMousePropagation);
+    label_image_nr->setAttribute(Qt::WA_NoMousePropagation);
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { report_errors([this] { SpeedButton1Click(); }); });
+    connect(btn_test, &QPushButton::clicked, this, [this] { report_errors([this] { menu_testClick(); }); });
+    connect(btn_ignore, &QPushButton::clicked, this, [this] { report_errors([this] { btn_ignoreClick(); }); });
 }
 
 void TForm1::FormCreate() {
@@ -230,8 +242,8 @@ void TForm1::FormShow() {
     place_form(QStringLiteral("type"));
     Shader1->resize(Panel_progress->width() - 6, Shader1->height());
     const int v = spin_timeout->Value();
-    type_minutes = v;
-    countdown_minutes = v;
+    type_minutes_ = v;
+    countdown_minutes_ = v;
     show_countdown(v, 0);
     start_typing();
 }
@@ -250,28 +262,10 @@ void TForm1::make_small() {
 void TForm1::make_large() {
     set_auto_size(false);
     HTMLabel1->show();
-    const QSize screen = env_.screen_size();
-    const int W = screen.width(), H = screen.height();
-    int h = 0;
-    int w = width();
-    if (menu_tiny->Checked()) {
-        w = round_even(W / 8.0);
-        h = w;
-    }
-    if (menu_small->Checked()) {
-        w = round_even(W / 4.0);
-        h = w;
-    }
-    if (menu_large->Checked()) {
-        w = round_even(W / 2.0);
-        h = round_even(H / 2.0);
-    }
-    if (menu_full->Checked()) {
-        h = H - 100;
-        w = W - 60;
-    }
+    const SizeItems checked{menu_tiny->Checked(), menu_small->Checked(), menu_large->Checked(), menu_full->Checked()};
+    const QSize rest = rest_window_size(env_.screen_size(), checked, width(), Panel_menu->height());
     Panel_image->show();
-    set_form_size(w, h + Panel_menu->height() + 5);
+    set_form_size(rest.width(), rest.height());
     set_auto_size(true);
 }
 
@@ -329,12 +323,12 @@ void TForm1::showEvent(QShowEvent *e) {
         return;
     shown_once_ = true;
     FormStorage1->on_show();
-    FormShow();
+    report_errors([this] { FormShow(); });
 }
 
 void TForm1::closeEvent(QCloseEvent *e) {
     FormStorage1->on_close_query();
-    FormClose();
+    report_errors([this] { FormClose(); });
     e->accept();
 }
 
@@ -353,34 +347,38 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, e);
-    auto *me = static_cast<QMouseEvent *>(e);
-    auto *w = static_cast<QWidget *>(watched);
+    bool handled = true;
+    report_errors([&] { handled = filter_mouse(static_cast<QWidget *>(watched), static_cast<QMouseEvent *>(e)); });
+    return handled;
+}
+
+bool TForm1::filter_mouse(QWidget *w, QMouseEvent *me) {
+    const QEvent::Type type = me->type();
     const QPoint pos = me->position().toPoint();
-    const bool opens_menu = watched == Panel_hands || watched == Image_hands;
-    const bool ignores_break = watched == Panel_progress || watched == Shader1;
+    const bool opens_menu = w == Panel_hands || w == Image_hands;
+    const bool ignores_break = w == Panel_progress || w == Shader1;
 
     if (type == QEvent::MouseButtonDblClick && ignores_break && me->button() == Qt::LeftButton) {
         btn_ignoreClick();
-        if (is_drag_surface(watched))
-            FormMouseDown(w, me->button(), pos);
+        if (is_drag_surface(w)) FormMouseDown(w, me->button(), pos);
         return true;
     }
-    if (!is_drag_surface(watched))
-        return QWidget::eventFilter(watched, e);
+    if (!is_drag_surface(w)) return false;
 
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
         if (me->button() == Qt::LeftButton)
             pressed_ = w;
         FormMouseDown(w, me->button(), pos);
     } else {
-        // A click is a left press and release on the same control, released inside it;
-        // it comes before the release's own handling.
+        // A click is a left press and release on the same control, released inside it.
         const bool click = me->button() == Qt::LeftButton && pressed_ == w && w->rect().contains(pos);
         if (me->button() == Qt::LeftButton)
             pressed_ = nullptr;
-        if (click && opens_menu)
-            SpeedButton1Click();
+        // The release's own handling comes first: the drag has ended and the default cursor
+        // is back before the menu opens, so neither the menu nor a command it runs (a file
+        // chooser, an error box) shows the drag cursor or can leave it behind.
         FormMouseUp(w, me->button(), pos);
+        if (click && opens_menu) SpeedButton1Click();
     }
     return true;
 }

@@ -9,8 +9,7 @@
 namespace trovel {
 
 void TForm1::btn_ignoreClick() {
-    if (state == QStringLiteral("rest"))
-        inc_ignored();
+    if (state_ == QStringLiteral("rest")) inc_ignored();
     start_typing();
 }
 
@@ -38,7 +37,7 @@ void TForm1::N1min1Click(TMenuItem &item) {
     toggle_state(item);
     // "&1 min" ... "&9 min": the digit after the ampersand.
     spin_timeout->setValue(item.Caption().mid(1, 1).toInt());
-    type_minutes = spin_timeout->Value();
+    type_minutes_ = spin_timeout->Value();
     start_typing();
 }
 
@@ -46,7 +45,7 @@ void TForm1::N10min1Click(TMenuItem &item) {
     toggle_state(item);
     // "10 min" ... "30 min": the first two characters.
     spin_timeout->setValue(item.Caption().left(2).toInt());
-    type_minutes = spin_timeout->Value();
+    type_minutes_ = spin_timeout->Value();
     start_typing();
 }
 
@@ -112,7 +111,7 @@ void TForm1::menu_pict_dirClick() {
     const QString name = file.mid(directory.size());
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     menu_pict_dir->setCaption(directory + QStringLiteral("*") + (dot < 0 ? QString() : name.mid(dot)));
-    image_counter = 1;
+    image_counter_ = 1;
 }
 
 }  // namespace trovel

@@ -1,5 +1,7 @@
 #include "app/menu_item.h"
 
+#include "platform/error_report.h"
+
 namespace trovel {
 
 TMenuItem::TMenuItem(const QString &name, const QString &caption, TMenuItem *parent)
@@ -47,8 +49,9 @@ QList<TMenuItem *> TMenuItem::Items() const {
 TMenuItem *TMenuItem::Parent() const { return qobject_cast<TMenuItem *>(parent()); }
 
 void TMenuItem::Click() {
-    if (enabled_ && OnClick)
-        OnClick(*this);
+    // Every command starts here (the menu, the tray icon's double click): an error ends
+    // the command, and the steps already done stand.
+    if (enabled_ && OnClick) report_errors([this] { OnClick(*this); });
 }
 
 }  // namespace trovel

@@ -39,7 +39,8 @@ public:
     QList<TMenuItem *> Items() const;
     TMenuItem *Parent() const;
 
-    // Runs the item's command, as a click on it does; nothing when it is disabled.
+    // Runs the item's command, as a click on it does; nothing when it is disabled. An error
+    // the command raises goes to the error report.
     void Click();
 
 signals:

@@ -3,14 +3,13 @@
 // which moves the form once, at mouse-up, by the distance the mouse travelled.
 #include "app/timer_u.h"
 
+#include "app/form_geometry.h"
+
 #include <QApplication>
-#include <cmath>
 
 namespace trovel {
 
 namespace {
-
-int round_even(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // The label's caption as an integer, or the fallback when it is not one.
 int32_t label_int(const TLabel *label, int32_t fallback) {
@@ -22,32 +21,28 @@ int32_t label_int(const TLabel *label, int32_t fallback) {
 }  // namespace
 
 void TForm1::read_positions() {
-    const QSize screen = env_.screen_size();
-    const int cx = round_even(screen.width() / 2.0 - width() / 2.0);
-    const int cy = round_even(screen.height() / 2.0 - height() / 2.0);
-    nag_left = label_int(lbl_nag_left, cx);
-    nag_top = label_int(lbl_nag_top, cy);
-    default_top = label_int(lbl_default_top, cy);
-    default_left = label_int(Lbl_default_left, cx);
+    const QPoint centre = centred(env_.screen_size(), size());
+    nag_left_ = label_int(lbl_nag_left, centre.x());
+    nag_top_ = label_int(lbl_nag_top, centre.y());
+    default_top_ = label_int(lbl_default_top, centre.y());
+    default_left_ = label_int(Lbl_default_left, centre.x());
 }
 
 void TForm1::write_positions() {
-    Lbl_default_left->setCaption(QString::number(default_left));
-    lbl_default_top->setCaption(QString::number(default_top));
-    lbl_nag_top->setCaption(QString::number(nag_top));
-    lbl_nag_left->setCaption(QString::number(nag_left));
+    Lbl_default_left->setCaption(QString::number(default_left_));
+    lbl_default_top->setCaption(QString::number(default_top_));
+    lbl_nag_top->setCaption(QString::number(nag_top_));
+    lbl_nag_left->setCaption(QString::number(nag_left_));
 }
 
 void TForm1::place_form(const QString &place) {
     read_positions();
-    const QSize screen = env_.screen_size();
-    const QPoint centre(round_even(screen.width() / 2.0 - width() / 2.0),
-                        round_even(screen.height() / 2.0 - height() / 2.0));
+    const QPoint centre = centred(env_.screen_size(), size());
     QPoint target = pos();
     if (place == QStringLiteral("type"))
-        target = QPoint(default_left, default_top);
+        target = QPoint(default_left_, default_top_);
     else if (place == QStringLiteral("nag"))
-        target = QPoint(nag_left, nag_top);
+        target = QPoint(nag_left_, nag_top_);
     else if (place == QStringLiteral("center"))
         target = centre;
     // A stored place wholly outside every screen (a monitor was removed) would leave the
@@ -63,30 +58,20 @@ void TForm1::place_form(const QString &place) {
 }
 
 void TForm1::FormMouseDown(QWidget *, Qt::MouseButton, QPoint p) {
-    drag_x = p.x();
-    drag_y = p.y();
-    dragging = true;
+    drag_x_ = p.x();
+    drag_y_ = p.y();
+    dragging_ = true;
     set_drag_cursor(true);
 }
 
 void TForm1::FormMouseUp(QWidget *, Qt::MouseButton, QPoint p) {
-    if (dragging) {
-        const QSize screen = env_.screen_size();
-        const int W = screen.width(), H = screen.height();
-        int left = x() + p.x() - drag_x;
-        if (left < 1)
-            left = 1;
-        int top = y() + p.y() - drag_y;
-        set_panel_www_visible(top > 0);
-        if (top < 1)
-            top = 1;
-        if (top > H - Panel_menu->height())
-            top = H - Panel_menu->height();
-        if (left > W - Panel_hands->width() - 2)
-            left = W - Panel_hands->width() - 1;
-        move(left, top);
+    if (dragging_) {
+        const DragEnd end = drag_end(pos(), p - QPoint(drag_x_, drag_y_), env_.screen_size(), Panel_menu->height(),
+                                     Panel_hands->width());
+        set_panel_www_visible(end.second_row);
+        move(end.pos);
     }
-    dragging = false;
+    dragging_ = false;
     set_drag_cursor(false);
 }
 
@@ -101,14 +86,14 @@ void TForm1::set_drag_cursor(bool on) {
 }
 
 void TForm1::menu_default_storeClick() {
-    default_left = x();
-    default_top = y();
+    default_left_ = x();
+    default_top_ = y();
     write_positions();
 }
 
 void TForm1::menu_nag_storeClick() {
-    nag_left = x();
-    nag_top = y();
+    nag_left_ = x();
+    nag_top_ = y();
     write_positions();
 }
 

@@ -59,8 +59,8 @@ void PopupMenuView::add_items(QMenu &menu, TMenuItem &parent) {
 void PopupMenuView::exec(QPoint p) {
     chosen_ = nullptr;
     menu_->exec(p);
-    // The command runs outside the menu's own event handling: it may raise an error or
-    // open a dialog of its own.
+    // The command runs outside the menu's own event handling: it may open a dialog of its
+    // own, and an error it raises goes to the error report (the item's Click catches it).
     if (TMenuItem *item = chosen_) {
         chosen_ = nullptr;
         item->Click();

@@ -24,8 +24,8 @@ public:
 }  // namespace
 
 int32_t TForm1::random(int32_t n) {
-    rand_seed = next_rand_seed(rand_seed);
-    return random_below(rand_seed, n);
+    rand_seed_ = next_rand_seed(rand_seed_);
+    return random_below(rand_seed_, n);
 }
 
 QString TForm1::image_directory() const { return mask_directory(menu_pict_dir->Caption()); }
@@ -35,8 +35,8 @@ void TForm1::next_image() {
     const int32_t step = menu_random->Checked() ? random(30) : 0;
 
     const QStringList entries = list_matching(menu_pict_dir->Caption());
-    const NextImage next = choose_next_image(static_cast<int32_t>(entries.size()), image_counter, step);
-    image_counter = next.new_counter;
+    const NextImage next = choose_next_image(static_cast<int32_t>(entries.size()), image_counter_, step);
+    image_counter_ = next.new_counter;
     if (next.message) {
         Panel_image->setCaption(QStringLiteral("take a micropause"));
     } else {
@@ -48,9 +48,9 @@ void TForm1::next_image() {
 
 QString TForm1::predicted_image() {
     // The random step that next_image will draw, taken from a copy of the seed.
-    const int32_t step = menu_random->Checked() ? random_below(next_rand_seed(rand_seed), 30) : 0;
+    const int32_t step = menu_random->Checked() ? random_below(next_rand_seed(rand_seed_), 30) : 0;
     const QStringList entries = list_matching(menu_pict_dir->Caption());
-    const NextImage next = choose_next_image(static_cast<int32_t>(entries.size()), image_counter, step);
+    const NextImage next = choose_next_image(static_cast<int32_t>(entries.size()), image_counter_, step);
     return next.message ? QString() : image_directory() + entries[next.shown_index];
 }
 

@@ -26,6 +26,7 @@
 #include <memory>
 
 class QMenu;
+class QMouseEvent;
 
 namespace trovel {
 
@@ -33,8 +34,15 @@ namespace trovel {
 inline const QString kHomePageUrl = QStringLiteral("https://trovel.example.org/");
 inline const QString kHomePageText = QStringLiteral("trovel.example.org");
 
+namespace test {
+struct FormAccess;
+}
+
 class TForm1 : public QWidget {
     Q_OBJECT
+    // The one way in for tests that set a private variable (a counter at its limits).
+    friend struct test::FormAccess;
+
 public:
     explicit TForm1(Environment &env, QWidget *parent = nullptr);
     ~TForm1() override;
@@ -88,21 +96,13 @@ public:
     TMenuItem *menu_default_store = nullptr, *menu_pause = nullptr;
     TMenuItem *menu_disclaimer = nullptr, *menu_wwwhomepage = nullptr, *menu_vantor = nullptr, *exitclose1 = nullptr;
 
-    // ---- the break cycle's variables ----
-    QString state;               // "type", "rest", "pause" or "alarm"
-    int32_t countdown_minutes = 0;
-    int32_t elapsed_seconds = 0;  // always a multiple of 10
-    int32_t type_minutes = 1;
-    bool next_image_prefetched = false;  // once per typing phase, shortly before its end
-
-    // ---- placement ----
-    int32_t default_left = 0, default_top = 0, nag_left = 0, nag_top = 0;
-    int32_t drag_x = 0, drag_y = 0;
-    bool dragging = false;
-
-    // ---- rest content ----
-    int32_t image_counter = 1;
-    uint32_t rand_seed = 0;  // the runtime's generator: never reseeded, so every run draws the same steps
+    // Read-only views of the cycle's variables, for the benchmarks and tests.
+    const QString &state() const { return state_; }
+    int32_t elapsed_seconds() const { return elapsed_seconds_; }
+    int32_t type_minutes() const { return type_minutes_; }
+    bool dragging() const { return dragging_; }
+    int32_t image_counter() const { return image_counter_; }
+    uint32_t rand_seed() const { return rand_seed_; }
 
     // ---- start and end ----
     void FormCreate();
@@ -180,6 +180,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
+    bool filter_mouse(QWidget *watched, QMouseEvent *e);
     void create_controls();
     void create_menu();
     void wire_menu();
@@ -188,6 +189,22 @@ private:
     void set_panel_www_visible(bool v);
     void set_drag_cursor(bool on);
     bool is_drag_surface(QObject *o) const;
+
+    // ---- the break cycle's variables ----
+    QString state_; // "type", "rest", "pause" or "alarm"
+    int32_t countdown_minutes_ = 0;
+    int32_t elapsed_seconds_ = 0; // always a multiple of 10
+    int32_t type_minutes_ = 1;
+    bool next_image_prefetched_ = false; // once per typing phase, shortly before its end
+
+    // ---- placement ----
+    int32_t default_left_ = 0, default_top_ = 0, nag_left_ = 0, nag_top_ = 0;
+    int32_t drag_x_ = 0, drag_y_ = 0;
+    bool dragging_ = false;
+
+    // ---- rest content ----
+    int32_t image_counter_ = 1;
+    uint32_t rand_seed_ = 0; // the runtime's generator: never reseeded, so every run draws the same steps
 
     Environment &env_;
     bool auto_size_ = true;

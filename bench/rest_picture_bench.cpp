@@ -67,7 +67,7 @@ int main(int argc, char **argv) {
     form.RxTimerEvent_TYPETimer();
     form.repaint();
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    const bool shown = form.state == QStringLiteral("rest") && !picture.empty();
+    const bool shown = form.state() == QStringLiteral("rest") && !picture.empty();
     // The rest took the picture decoded ahead when its load decoded nothing itself.
     const bool ahead = picture.prefetch_requests() == 1 && picture.decode_count() == decodes_before;
     const long peak = peak_kib();

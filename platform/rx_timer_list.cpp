@@ -2,6 +2,8 @@
 // the passes that fire the events.
 #include "platform/rx_timer_list.h"
 
+#include "platform/error_report.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -63,7 +65,9 @@ TRxTimerList::~TRxTimerList() {
 }
 
 void TRxTimerList::hook_timer() {
-    timer_->on_timeout = [this] { pass(); };
+    // A tick is an entry point from the event loop: an error ends the pass and goes to the
+    // error report, and the next pass comes as usual.
+    timer_->on_timeout = [this] { report_errors([this] { pass(); }); };
 }
 
 void TRxTimerList::set_platform_timer(std::unique_ptr<PlatformTimer> timer) {

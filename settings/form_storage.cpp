@@ -102,20 +102,6 @@ QString key_of(const QObject &c, const QMetaProperty &p) {
 
 } // namespace
 
-QStringList system_stored_props() {
-    return {
-        "menu_soundfile.Caption",  "menu_use_nag.Checked",     "menu_1min.Checked",    "menu_play.Checked",
-        "menu_soundfile.Checked",  "menu_center.Checked",      "menu_2min.Checked",    "menu_5min.Checked",
-        "lbl_default_top.Caption", "Lbl_default_left.Caption", "lbl_nag_left.Caption", "lbl_nag_top.Caption",
-        "menu_show_image.Checked", "menu_pict_dir.Caption",    "menu_tiny.Checked",    "menu_small.Checked",
-        "menu_large.Checked",      "menu_random.Checked",      "menu_full.Checked",    "menu_vantor.Checked",
-        "menu_clock.Checked",      "menu_half_hour.Checked",   "spin_timeout.Value",   "N10min1.Checked",
-        "N15min1.Checked",         "N1min1.Checked",           "N20min1.Checked",      "N2min1.Checked",
-        "N30min1.Checked",         "N3min1.Checked",           "N4min1.Checked",       "N5min1.Checked",
-        "N6min1.Checked",          "N7min1.Checked",           "N8min1.Checked",       "N9min1.Checked",
-    };
-}
-
 // ---- TFormPlacement
 
 TFormPlacement::TFormPlacement(QWidget *owner_form, Environment &env, QObject *parent)
@@ -243,15 +229,17 @@ void TFormPlacement::save_props(const QString &) {}
 // ---- TFormStorage
 
 TFormStorage::TFormStorage(QWidget *owner_form, Environment &env, QObject *parent)
-    : TFormPlacement(owner_form, env, parent), stored_props_(system_stored_props()) {}
+    : TFormPlacement(owner_form, env, parent) {}
 
 void TFormStorage::set_stored_props(const QStringList &entries) {
     stored_props_ = entries;
     bindings_.clear();
+    unbound_props_.clear();
 }
 
 void TFormStorage::bind_stored_props() {
     bindings_.assign(size_t(stored_props_.size()), Binding{});
+    unbound_props_.clear();
     const QList<QObject *> components = owner() ? owner()->findChildren<QObject *>() : QList<QObject *>();
     // From the last entry to the first, so removing one leaves the rest in place.
     for (qsizetype i = stored_props_.size() - 1; i >= 0; --i) {
@@ -269,10 +257,13 @@ void TFormStorage::bind_stored_props() {
             }
         }
         if (!component) {
+            unbound_props_.prepend(entry);
             stored_props_.removeAt(i);
             bindings_.erase(bindings_.begin() + i);
             continue;
         }
+        // Kept, as the list says, but a property the control lacks stores nothing.
+        if (!find_property(*component, property_name)) unbound_props_.prepend(entry);
         bindings_[size_t(i)] = Binding{component, property_name};
     }
 }

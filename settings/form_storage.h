@@ -15,9 +15,6 @@
 
 namespace trovel {
 
-// The program's stored properties ("component.Property"), in loading and saving order.
-QStringList system_stored_props();
-
 // Reads and writes the settings file: the version check, the placement keys, and the
 // form's show, close-query and destroy handling. Every load and save goes to the file key
 // by key; nothing of the file is kept in between.
@@ -114,10 +111,11 @@ private:
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFormPlacement::PlacementOptions)
 
-// Adds the list of stored properties. Each entry names a control owned by the form and
-// one of its properties ("menu_center.Checked"); the control's property of kind Boolean
-// (Q_PROPERTY of type bool), text (QString) or integer (int) is stored under the key
-// "<control name>_<property name>". Names match in any letter case.
+// Adds the list of stored properties, which the form hands over. Each entry names a
+// control owned by the form and one of its properties ("menu_center.Checked"); the
+// control's property of kind Boolean (Q_PROPERTY of type bool), text (QString) or integer
+// (int) is stored under the key "<control name>_<property name>". Names match in any
+// letter case.
 class TFormStorage : public TFormPlacement {
     Q_OBJECT
     Q_PROPERTY(QStringList StoredProps READ stored_props WRITE set_stored_props)
@@ -133,6 +131,10 @@ public:
     // among the form's descendants, and drops entries without a point, with an empty
     // part, or naming no control.
     void bind_stored_props();
+    // The entries of the last binding that store nothing, in list order: those dropped,
+    // and those whose control has no property of that name and a storable kind. A form
+    // whose own list has any has lost a setting (a renamed control, a typing slip).
+    const QStringList &unbound_props() const { return unbound_props_; }
 
 protected:
     void load_props(const QString &path) override;
@@ -148,6 +150,7 @@ private:
     void store_property(const Binding &binding, const QString &path);
 
     QStringList stored_props_;
+    QStringList unbound_props_;
     std::vector<Binding> bindings_; // one per entry of stored_props_ once bound
 };
 

@@ -152,7 +152,7 @@ TEST_F(BadInput, HostilePicturesShowNothingQuickly) {
         EXPECT_TRUE(form->image_picture->Picture()->empty()) << form->label_image_nr->Caption().toStdString();
         form->btn_ignoreClick();
     }
-    EXPECT_EQ(form->image_counter, 8) << "every entry took its turn";
+    EXPECT_EQ(form->image_counter(), 8) << "every entry took its turn";
 }
 
 TEST_F(BadInput, HundredThousandFilesAreListedInGoodTime) {
@@ -202,7 +202,7 @@ TEST_F(BadInput, UnplayableSoundFilesRaiseAClearErrorAtOnce) {
             EXPECT_GT(std::strlen(e.what()), 5u);
         }
         EXPECT_LT(clock.elapsed(), 2000);
-        EXPECT_EQ(form->state, "rest");
+        EXPECT_EQ(form->state(), "rest");
         form->btn_ignoreClick();
     }
     // A FIFO is no sound file: nothing is played, nothing waits on it, the rest beeps.

@@ -1,5 +1,7 @@
 // The break cycle driven through the fake counter: when phases end, what the bar and the
-// title show, the ignored-breaks count, the pause and the hidden alarm.
+// title show, the ignored-breaks count, the pause and the hidden alarm; and the countdown
+// arithmetic on its own, with worked numbers at its boundaries.
+#include "app/countdown.h"
 #include "form_fixture.h"
 
 #include <QFile>
@@ -14,7 +16,7 @@ TEST_F(BreakCycle, FirstShowStartsTheFiveMinuteBarAtTheCentre) {
     show();
     EXPECT_EQ(geometry(), QRect(447, 362, 130, 44));
     EXPECT_EQ(title(), "05:00 Type trovel");
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->Shader1->width(), 53);
     ticks(1);
     EXPECT_EQ(title(), "04:50 Type trovel");
@@ -38,9 +40,9 @@ TEST_F(BreakCycle, TypingEndsOnTheFirstTickAtOnePercentOrLess) {
         if (!item->Checked())
             type_length(item);
         ticks(c.ticks_to_rest - 1);
-        ASSERT_EQ(form->state, "type");
+        ASSERT_EQ(form->state(), "type");
         ticks(1);
-        EXPECT_EQ(form->state, "rest");
+        EXPECT_EQ(form->state(), "rest");
         // The rest's own countdown replaces the typing text at once.
         EXPECT_EQ(title(), "01:00 Rest trovel");
     }
@@ -56,10 +58,10 @@ TEST_F(BreakCycle, RestGrowsTheWindowAndShrinksBackAfterItsLength) {
     EXPECT_TRUE(form->RxTrayIcon1->Animated());
     EXPECT_TRUE(form->menu_nag_store->Enabled());
     ticks(5);
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
     EXPECT_EQ(title(), "00:10 Rest trovel");
     ticks(1);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(geometry(), QRect(447, 362, 130, 44));
     EXPECT_EQ(title(), "01:00 Type trovel");
     EXPECT_EQ(form->Panel_hands->Color(), clLime);
@@ -87,11 +89,11 @@ TEST_F(BreakCycle, RestLengthComesFromTheCheckedItemOrTheTypingLength) {
         if (c.click)
             ((*form).*(c.click))->Click();
         ticks(18);
-        ASSERT_EQ(form->state, "rest");
+        ASSERT_EQ(form->state(), "rest");
         ticks(c.rest_ticks - 1);
-        EXPECT_EQ(form->state, "rest");
+        EXPECT_EQ(form->state(), "rest");
         ticks(1);
-        EXPECT_EQ(form->state, "type");
+        EXPECT_EQ(form->state(), "type");
     }
 }
 
@@ -100,7 +102,7 @@ TEST_F(BreakCycle, IgnoredBreaksTurnTheBarRedUntilTheCountIsBackAtZero) {
     type_length(form->N1min1);
     form->menu_testClick();  // a break taken at count 0 keeps "0"
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
 
     form->btn_ignoreClick();  // ignoring a running rest
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
@@ -112,7 +114,7 @@ TEST_F(BreakCycle, IgnoredBreaksTurnTheBarRedUntilTheCountIsBackAtZero) {
 
     ticks(6);  // typing ends
     ticks(6);  // the rest runs to its end
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
     EXPECT_EQ(form->Panel_menu->Color(), clBtnFace);
     EXPECT_EQ(form->Panel_progress->Color(), clBtnFace);
@@ -122,25 +124,25 @@ TEST_F(BreakCycle, PauseDuringARestKeepsTheLargeWindowAtTheTypingPlaceAndStopsTi
     show();
     form->menu_default_storeClick();  // the typing place: where the bar stands now
     form->menu_testClick();
-    ASSERT_EQ(form->state, "rest");
+    ASSERT_EQ(form->state(), "rest");
     const QString rest_title = title();
     form->menu_pauseClick();
-    EXPECT_EQ(form->state, "pause");
+    EXPECT_EQ(form->state(), "pause");
     EXPECT_TRUE(form->menu_pause->Checked());
     EXPECT_EQ(geometry(), QRect(447, 362, 964, 694));
     EXPECT_EQ(form->Shader1->width(), 0);
     EXPECT_EQ(form->Shader1->FromColor(), clWhite);
     EXPECT_EQ(env.beeps, 1);
-    const int elapsed = form->elapsed_seconds;
+    const int elapsed = form->elapsed_seconds();
     const TColor hands = form->Panel_hands->Color();
     run_ms(300);
     EXPECT_NE(form->Panel_hands->Color(), hands) << "the hands keep blinking";
     ticks(30);
-    EXPECT_EQ(form->elapsed_seconds, elapsed);
+    EXPECT_EQ(form->elapsed_seconds(), elapsed);
     EXPECT_EQ(title(), rest_title) << "the title keeps the last countdown's text and suffix";
 
     form->menu_pauseClick();  // leaving the pause starts a fresh typing countdown
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(title(), "05:00 Type trovel");
     ticks(1);
     EXPECT_EQ(title(), "04:50 Type trovel");
@@ -150,10 +152,10 @@ TEST_F(BreakCycle, TakingABreakWhilePausedStartsANormalRest) {
     show();
     form->menu_pauseClick();
     form->menu_testClick();
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
     EXPECT_FALSE(form->menu_pause->Checked());
     ticks(6);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
 }
 
 TEST_F(BreakCycle, BlinkAlternatesTheHandsPanelEveryThreeHundredMilliseconds) {
@@ -175,7 +177,7 @@ TEST_F(BreakCycle, AlarmWithoutItsPictureLetsTheTypingCountdownRunBelowZero) {
     form->menu_vantor->setChecked(true);
     form->menu_pict_dir->setCaption(dir.path() + "/*.jpg");
     ticks(6);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->Shader1->width(), 0);
     QStringList texts;
     for (int i = 0; i < 7; ++i) {
@@ -191,27 +193,68 @@ TEST_F(BreakCycle, AlarmWithoutItsPictureLetsTheTypingCountdownRunBelowZero) {
     bmp.close();
     const QPoint place = form->pos();
     ticks(1);
-    EXPECT_EQ(form->state, "alarm");
+    EXPECT_EQ(form->state(), "alarm");
     EXPECT_EQ(geometry(), QRect(place, QSize(964, 694))) << "the alarm window is not moved";
     EXPECT_TRUE(form->RxTimerEvent_knipper.Enabled());
     ticks(1);
     EXPECT_EQ(countdown(), "-01:-30") << "no countdown is started for an alarm";
     form->btn_ignoreClick();
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
 }
 
-TEST_F(BreakCycle, CountdownTextAndProgressWidth) {
+TEST(CountdownRules, PercentLeftRoundsHalvesToEvenInExtendedPrecision) {
+    struct Case {
+        int32_t minutes, elapsed, percent;
+        const char *why;
+    };
+    const Case cases[] = {
+        {5, 0, 100, "start"},
+        {5, 10, 97, "3.33 % gone"},
+        {4, 30, 88, "12.5 % gone: the half goes to the even 12, not up to 13"},
+        {20, 30, 98, "2.5 % gone: the half goes to the even 2, not up to 3"},
+        {20, 690, 42, "57.5 % gone: exact only in extended precision (double gives 57.4999...)"},
+        {15, 880, 2, "one tick before the end of 15 minutes"},
+        {15, 890, 1, "98.9 % gone rounds to 99: 15 minutes end a tick early"},
+        {20, 1190, 1, "20 minutes end a tick early"},
+        {1, 60, 0, "the end"},
+        {1, 70, -17, "past the end (the alarm's countdown runs on)"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(countdown_percent_left(c.minutes, c.elapsed), c.percent) << c.why;
+}
+
+TEST(CountdownRules, TextAndProgressWidth) {
     struct Text {
-        int minutes, elapsed;
+        int32_t minutes, elapsed;
         const char *text;
     };
-    const Text texts[] = {{5, 0, "05:00"},   {1, 60, "00:00"},   {1, 70, "00:-10"}, {15, 10, "14:50"},
-                          {100, 0, "100:00"}, {0, 130, "-02:-10"}, {0, 60, "-01:00"}};
-    for (const Text &t : texts) {
-        form->show_countdown(t.minutes, t.elapsed);
-        EXPECT_EQ(countdown(), t.text) << t.minutes << " min, " << t.elapsed << " s";
-    }
+    const Text texts[] = {
+        {5, 0, "05:00"},
+        {1, 60, "00:00"},
+        {1, 70, "00:-10"},
+        {15, 10, "14:50"},
+        {100, 0, "100:00"},
+        {0, 130, "-02:-10"},
+        {0, 60, "-01:00"},
+        {35791395, 0, "-35791393:-16"},      // minutes x 60 wraps in 32 bits
+        {40000000, INT32_MIN, "4208605:52"}, // and so does taking the elapsed seconds off
+    };
+    for (const Text &t : texts)
+        EXPECT_EQ(countdown_text(t.minutes, t.elapsed), t.text) << t.minutes << " min, " << t.elapsed << " s";
+    struct Width {
+        int32_t available, percent, width;
+    };
+    const Width widths[] = {{53, 100, 53}, {53, 50, 26}, {53, 97, 51},
+                            {53, 1, 0},    {53, -5, -2}, {53, 40524560, -21471656}}; // the product wraps
+    for (const Width &w : widths)
+        EXPECT_EQ(progress_width(w.available, w.percent), w.width) << w.available << " px, " << w.percent << " %";
+}
+
+TEST_F(BreakCycle, CountdownTextAndProgressWidth) {
+    form->show_countdown(1, 70);
+    EXPECT_EQ(countdown(), "00:-10");
+    EXPECT_EQ(title(), "00:-10 Type trovel");
     struct Width {
         int percent, width;
     };
@@ -228,19 +271,25 @@ TEST_F(BreakCycle, ZeroMinutesOnlyCountsSeconds) {
     show();
     EXPECT_EQ(title(), "00:00 Type trovel");
     ticks(10);
-    EXPECT_EQ(form->elapsed_seconds, 100);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->elapsed_seconds(), 100);
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(title(), "00:00 Type trovel");
+}
+
+TEST(CountdownRules, HalfHourRuleBoundaries) {
+    const std::pair<int, bool> minutes[] = {{0, true},  {4, true},   {5, false},  {25, false}, {26, true}, {30, true},
+                                            {34, true}, {35, false}, {55, false}, {56, true},  {59, true}};
+    for (const auto &[minute, near] : minutes)
+        EXPECT_EQ(near_half_hour(minute), near) << "minute " << minute;
 }
 
 TEST_F(BreakCycle, HalfHourRuleShowsTheClockNearTheHalfAndWholeHour) {
     show();
     form->menu_half_hour->setChecked(true);
-    for (int minute = 0; minute < 60; ++minute) {
-        env.time = QTime(14, minute, 30);
-        const bool near = minute < 5 || (minute >= 26 && minute <= 34) || minute > 55;
-        EXPECT_EQ(form->half_hour_rule(), near) << "minute " << minute;
-    }
+    env.time = QTime(14, 26, 59);
+    EXPECT_TRUE(form->half_hour_rule());
+    env.time = QTime(14, 25, 59);
+    EXPECT_FALSE(form->half_hour_rule()) << "the minute counts, not the seconds";
     env.time = QTime(14, 30);
     form->menu_testClick();
     EXPECT_FALSE(form->RxClock1->isHidden());

@@ -1,11 +1,16 @@
 // The application's error report: an exception from any handler shows one error box and
-// the program goes on.
+// the program goes on; the entry points from the event loop let no exception through.
 #include "app/application.h"
 #include "form_fixture.h"
+#include "platform/error_report.h"
 #include "platform/error_text.h"
+#include "support/fake_tray_host.h"
+#include "support/test_files.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest-spi.h>
 #include <stdexcept>
 
 namespace trovel::test {
@@ -26,15 +31,19 @@ TEST(ErrorBoxText, FullStopOnlyAfterCharactersThatSortAfterIt) {
         EXPECT_EQ(error_box_text(message), text) << message;
 }
 
+// The report as the program installs it: the error box through the environment,
+// captioned with the form's title.
 class ErrorReport : public FormTest {
 protected:
     void SetUp() override {
-        app()->set_error_handler([this](const QString &message) {
-            env.show_error(form->windowTitle(), error_box_text(message));
-        });
+        previous_ = app()->set_error_handler(
+            [this](const QString &message) { env.show_error(form->windowTitle(), error_box_text(message)); });
     }
-    void TearDown() override { app()->set_error_handler(nullptr); }
+    void TearDown() override { app()->set_error_handler(std::move(previous_)); }
     static TApplication *app() { return static_cast<TApplication *>(QCoreApplication::instance()); }
+
+private:
+    std::function<void(const QString &)> previous_;
 };
 
 TEST_F(ErrorReport, ExceptionInATimerSlotIsReportedAndTheTimerGoesOn) {
@@ -88,6 +97,47 @@ TEST_F(ErrorReport, ExceptionInAMouseHandlerIsReported) {
     QTest::mousePress(form->Panel_menu, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     ASSERT_EQ(env.errors.size(), 1);
     EXPECT_EQ(env.errors.first().second, "Pressed.");
+}
+
+// Each entry point from the event loop catches what its work raises: called directly, as
+// the event loop would call it, nothing comes out, and the message reaches the report once.
+TEST_F(ErrorReport, EntryPointsReportTheirErrorsAndLetNothingThrough) {
+    QTemporaryDir dir;
+    write_file(dir.filePath("notes.wav"), "this is not a sound\n");
+    struct Case {
+        const char *what;
+        std::function<void()> enter;
+    };
+    // "Take a break" with play on and a file that is no sound raises on the way.
+    const Case cases[] = {
+        {"a tick pass", [this] { ticks(30); }},
+        {"a menu item's Click", [this] { form->menu_test->Click(); }},
+        {"the Next button", [this] { form->btn_test->click(); }},
+        {"the tray icon's double click",
+         [this] {
+             auto host = std::make_unique<FakeTrayHost>();
+             FakeTrayHost &tray = *host;
+             form->RxTrayIcon1->set_host(std::move(host));
+             tray.double_click_left();
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        recreate();
+        show();
+        form->menu_play->setChecked(true);
+        form->menu_soundfile->setCaption(dir.filePath("notes.wav"));
+        env.errors.clear();
+        EXPECT_NO_THROW(c.enter());
+        ASSERT_EQ(env.errors.size(), 1);
+        EXPECT_EQ(form->state(), "rest") << "the steps before the error stand";
+        ticks(6);
+        EXPECT_EQ(form->state(), "type") << "the rest counts down";
+    }
+}
+
+TEST(TestMain, AnErrorReportFailsTheTest) {
+    EXPECT_NONFATAL_FAILURE(report_error(QStringLiteral("Disk full")), "error report: Disk full");
 }
 
 }  // namespace

@@ -2,15 +2,42 @@
 // list runs on a fake timer, so tests move time forward without waiting.
 #pragma once
 
+#include "app/application.h"
 #include "app/timer_u.h"
 #include "support/fake_environment.h"
 #include "support/fake_platform_timer.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace trovel::test {
+
+// The one door to the form's private variables, for tests that start from a counter no
+// command sets (one at its limits, one far beyond the pictures).
+struct FormAccess {
+    static void set_image_counter(TForm1 &form, int32_t counter) { form.image_counter_ = counter; }
+};
+
+// While it lives, the messages handed to the application's error report are kept here
+// instead of failing the test, as the test main's report does.
+class ReportedErrors {
+public:
+    ReportedErrors()
+        : previous_(app().set_error_handler([this](const QString &message) { messages.append(message); })) {}
+    ~ReportedErrors() { app().set_error_handler(std::move(previous_)); }
+    ReportedErrors(const ReportedErrors &) = delete;
+    ReportedErrors &operator=(const ReportedErrors &) = delete;
+
+    QStringList messages;
+
+private:
+    static TApplication &app() { return *static_cast<TApplication *>(QCoreApplication::instance()); }
+    std::function<void(const QString &)> previous_;
+};
 
 class FormTest : public ::testing::Test {
 protected:

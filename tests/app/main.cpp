@@ -1,5 +1,7 @@
 // main() for the form's tests: the program's own application object, so errors raised in
-// handlers reach its report as they do in the running program.
+// handlers reach its report as they do in the running program. Its report fails the test
+// instead of opening an error box that would wait for a click until the suite times out;
+// a test that expects an error takes the report over (ReportedErrors).
 #include "app/application.h"
 #include "support/test_env.h"
 
@@ -8,6 +10,7 @@
 int main(int argc, char **argv) {
     trovel::test::prepare_process_environment();
     trovel::TApplication app(argc, argv);
+    app.set_error_handler([](const QString &message) { ADD_FAILURE() << "error report: " << message.toStdString(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

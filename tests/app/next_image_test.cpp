@@ -73,9 +73,9 @@ protected:
 TEST_F(NextImageForm, ThePredictionIsWhatTheRestShows) {
     for (int32_t counter : {0, 1, 4, 5, 4 * 1000 + 3, -7, INT32_MIN}) {
         SCOPED_TRACE(counter);
-        form->image_counter = counter;
+        FormAccess::set_image_counter(*form, counter);
         const QString predicted = form->predicted_image();
-        EXPECT_EQ(form->image_counter, counter) << "predicting moves nothing";
+        EXPECT_EQ(form->image_counter(), counter) << "predicting moves nothing";
         form->menu_testClick();
         EXPECT_EQ(shown().toStdString(), predicted.toStdString());
         form->btn_ignoreClick();
@@ -85,12 +85,12 @@ TEST_F(NextImageForm, ThePredictionIsWhatTheRestShows) {
     form->menu_random->setChecked(true);
     for (int rest = 0; rest < 12; ++rest) {
         SCOPED_TRACE(rest);
-        const uint32_t seed = form->rand_seed;
+        const uint32_t seed = form->rand_seed();
         const QString predicted = form->predicted_image();
-        EXPECT_EQ(form->rand_seed, seed);
+        EXPECT_EQ(form->rand_seed(), seed);
         form->menu_testClick();
         EXPECT_EQ(shown().toStdString(), predicted.toStdString());
-        EXPECT_NE(form->rand_seed, seed);
+        EXPECT_NE(form->rand_seed(), seed);
         form->btn_ignoreClick();
     }
 
@@ -110,11 +110,11 @@ TEST_F(NextImageForm, EachTypingPhaseDecodesTheComingPictureThreeTicksBeforeItEn
         ticks(2);
         EXPECT_EQ(picture().prefetch_requests(), phase) << "once per typing phase";
         ticks(1);
-        ASSERT_EQ(form->state, "rest");
+        ASSERT_EQ(form->state(), "rest");
         EXPECT_EQ(shown().toStdString(), predicted.toStdString());
         EXPECT_EQ(picture().decode_count(), phase) << "the rest took the picture decoded ahead";
         ticks(6);
-        ASSERT_EQ(form->state, "type");
+        ASSERT_EQ(form->state(), "type");
     }
     // Also in random mode, three ticks before a 30-minute phase that ends at 1780 s.
     form->menu_random->setChecked(true);
@@ -125,7 +125,7 @@ TEST_F(NextImageForm, EachTypingPhaseDecodesTheComingPictureThreeTicksBeforeItEn
     ticks(1);
     EXPECT_EQ(picture().prefetch_requests(), 4);
     ticks(3);
-    ASSERT_EQ(form->state, "rest");
+    ASSERT_EQ(form->state(), "rest");
     EXPECT_EQ(shown().toStdString(), predicted.toStdString());
     EXPECT_EQ(picture().decode_count(), 4);
 

@@ -4,13 +4,15 @@
 // right click; and a chosen entry runs only its item's command.
 #include "app/popup_menu.h"
 #include "form_fixture.h"
+#include "support/test_files.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QMenu>
-#include <QTest>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <set>
@@ -229,7 +231,7 @@ TEST_F(PopupMenu, KeyboardChoosesThroughSubmenusAndAccelerators) {
         MenuWatch watch([](QMenu &) { keys({Qt::Key_Down, Qt::Key_Return}); });
         click(form->Panel_hands, Qt::LeftButton);
         ASSERT_EQ(watch.opened, 1);
-        EXPECT_EQ(form->state, "rest");
+        EXPECT_EQ(form->state(), "rest");
     }
     {
         // Type settings > MINUTES allowed > "&2 min" by its accelerator.
@@ -242,7 +244,7 @@ TEST_F(PopupMenu, KeyboardChoosesThroughSubmenusAndAccelerators) {
         EXPECT_TRUE(form->N2min1->Checked());
         EXPECT_FALSE(form->N5min1->Checked());
         EXPECT_EQ(form->spin_timeout->Value(), 2);
-        EXPECT_EQ(form->state, "type");
+        EXPECT_EQ(form->state(), "type");
         EXPECT_EQ(title(), "02:00 Type trovel");
     }
 }
@@ -276,8 +278,36 @@ TEST_F(PopupMenu, ClosingTheMenuWithoutAChoiceRunsNothing) {
     MenuWatch watch([](QMenu &) { keys({Qt::Key_Down, Qt::Key_Escape}); });
     click(form->Panel_hands, Qt::LeftButton);
     ASSERT_EQ(watch.opened, 1);
-    EXPECT_EQ(form->state, "type");
+    EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(title(), before);
+}
+
+TEST_F(PopupMenu, TheDragEndsBeforeTheMenuOpensAndARaisingCommandLeavesNoDragBehind) {
+    show();
+    // "Take a break" with play on and a file that is no sound: the command raises.
+    QTemporaryDir dir;
+    write_file(dir.filePath("notes.wav"), "this is not a sound\n");
+    form->menu_play->setChecked(true);
+    form->menu_soundfile->setCaption(dir.filePath("notes.wav"));
+    ReportedErrors errors;
+    bool dragging_in_menu = true, drag_cursor_in_menu = true;
+    MenuWatch watch([&](QMenu &) {
+        dragging_in_menu = form->dragging();
+        drag_cursor_in_menu = QApplication::overrideCursor() != nullptr;
+        keys({Qt::Key_Down, Qt::Key_Return});
+    });
+    const QPoint at = form->Panel_hands->rect().center();
+    QTest::mousePress(form->Panel_hands, Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_TRUE(form->dragging());
+    ASSERT_NE(QApplication::overrideCursor(), nullptr) << "a press shows the drag cursor";
+    QTest::mouseRelease(form->Panel_hands, Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_EQ(watch.opened, 1);
+    EXPECT_FALSE(dragging_in_menu);
+    EXPECT_FALSE(drag_cursor_in_menu);
+    EXPECT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(form->state(), "rest");
+    EXPECT_FALSE(form->dragging());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

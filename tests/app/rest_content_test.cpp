@@ -62,6 +62,29 @@ TEST_F(RestContent, PicturesComeInListingOrderAndWrap) {
     EXPECT_EQ(form->Panel_image->Caption(), "");
 }
 
+TEST_F(RestContent, PositionShowsTheWholeNumberGrowingToTheLeft) {
+    // The label's right edge stays at 5 + 9 = 14 while the number fits left of it; a longer
+    // one stops at the image area's left edge and shows whole from there.
+    TLabel &label = *form->label_image_nr;
+    for (const char *caption : {"9", "10", "1000"}) {
+        label.setCaption(caption);
+        const QRect r = label.geometry();
+        SCOPED_TRACE(std::string(caption) + " at " + std::to_string(r.x()) + ", width " + std::to_string(r.width()));
+        EXPECT_GE(label.contentsRect().width(), label.fontMetrics().horizontalAdvance(caption)) << "shown whole";
+        EXPECT_EQ(r.y(), 5);
+        if (r.width() <= 14) {
+            EXPECT_EQ(r.right() + 1, 14);
+        } else {
+            EXPECT_EQ(r.x(), 0);
+        }
+        if (QByteArray(caption) == "1000") {
+            EXPECT_GT(r.width(), 14) << "four digits need more than the place left of the edge";
+        }
+    }
+    label.setCaption("2");
+    EXPECT_EQ(label.geometry().right() + 1, 14) << "back at its place for a short number";
+}
+
 TEST_F(RestContent, RandomStepsAreTheRuntimesFixedSequence) {
     std::vector<int> steps;
     for (int i = 0; i < 12; ++i)
@@ -79,11 +102,11 @@ TEST_F(RestContent, RandomModeOnAFreshRunShowsFirstSecondFirst) {
 
 TEST_F(RestContent, CounterOfZeroOrLessShowsTheFirstAndGoesOnWithTheSecond) {
     for (int counter : {0, -7}) {
-        form->image_counter = counter;
+        FormAccess::set_image_counter(*form, counter);
         EXPECT_EQ(rest(), std::make_pair(listing[0], QString("1"))) << counter;
-        EXPECT_EQ(form->image_counter, 2);
+        EXPECT_EQ(form->image_counter(), 2);
     }
-    form->image_counter = 3 * 1000 + 2;  // far beyond the last picture: wraps by whole passes
+    FormAccess::set_image_counter(*form, 3 * 1000 + 2); // far beyond the last picture: wraps by whole passes
     EXPECT_EQ(rest(), std::make_pair(listing[1], QString("2")));
 }
 
@@ -101,7 +124,7 @@ TEST_F(RestContent, MatchingDirectoryAndDamagedFileAreEntriesThatShowNothing) {
         EXPECT_EQ(picture, is_picture ? listing[i] : QString("(none)")) << listing[i].toStdString();
         EXPECT_EQ(label, QString::number(i + 1));
     }
-    EXPECT_EQ(form->image_counter, 6) << "the counter advanced past every entry";
+    EXPECT_EQ(form->image_counter(), 6) << "the counter advanced past every entry";
 }
 
 TEST_F(RestContent, NoPicturesShowTheMessageAndTheLastPictureStays) {
@@ -163,7 +186,7 @@ TEST_F(RestSound, MissingSoundFileStillBeeps) {
     form->menu_testClick();
     EXPECT_FALSE(form->MediaPlayer1->is_open());
     EXPECT_EQ(env.beeps, 1);
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
 }
 
 TEST_F(RestSound, UnplayableSoundEndsTheRestsStartButTheRestRuns) {
@@ -176,13 +199,13 @@ TEST_F(RestSound, UnplayableSoundEndsTheRestsStartButTheRestRuns) {
     form->menu_soundfile->setCaption(text.fileName());
     const QPoint bar = form->pos();
     EXPECT_THROW(form->menu_testClick(), EMCIDeviceError);
-    EXPECT_EQ(form->state, "rest");
+    EXPECT_EQ(form->state(), "rest");
     EXPECT_EQ(form->size(), QSize(964, 694));
     EXPECT_EQ(form->pos(), bar) << "placing the window is skipped";
     EXPECT_EQ(env.beeps, 0) << "the beep is skipped";
     EXPECT_EQ(shown(), "(none)") << "the next picture is skipped";
     ticks(6);
-    EXPECT_EQ(form->state, "type") << "the rest still counts down";
+    EXPECT_EQ(form->state(), "type") << "the rest still counts down";
 }
 
 }  // namespace

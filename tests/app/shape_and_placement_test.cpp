@@ -1,13 +1,78 @@
-// The form's two shapes, where it is placed, and dragging it.
+// The form's two shapes, where it is placed, and dragging it: the geometry on its own with
+// worked numbers, then on the form, with the controls that start a drag and those that
+// do not.
+#include "app/form_geometry.h"
 #include "form_fixture.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 namespace trovel::test {
 namespace {
 
 using Shapes = FormTest;
 using Placement = FormTest;
+
+TEST(FormGeometry, CentreRoundsHalvesToTheEvenNeighbour) {
+    struct Case {
+        QSize screen, window;
+        QPoint centre;
+    };
+    const Case cases[] = {
+        {{1024, 768}, {130, 44}, {447, 362}},
+        {{1024, 768}, {131, 45}, {446, 362}}, // 446.5 and 361.5: down to 446, up to 362
+        {{1024, 768}, {129, 43}, {448, 362}}, // 447.5 and 362.5
+        {{1366, 768}, {964, 694}, {201, 37}},
+        {{800, 600}, {1000, 700}, {-100, -50}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(centred(c.screen, c.window), c.centre) << c.window.width() << " x " << c.window.height();
+}
+
+TEST(FormGeometry, RestWindowSizeForTheCheckedItem) {
+    struct Case {
+        const char *what;
+        QSize screen;
+        SizeItems checked;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"screen/16", {1024, 768}, {.tiny = true}, {128, 154}},
+        {"screen/16, W / 8 = 170.75 rounds up", {1366, 768}, {.tiny = true}, {171, 197}},
+        {"screen/8, W / 4 = 341.5 to the even 342", {1366, 768}, {.small = true}, {342, 368}},
+        {"screen/4", {1366, 768}, {.large = true}, {683, 410}},
+        {"screen/4, odd H / 2 = 450.5 to the even 450", {1600, 901}, {.large = true}, {800, 476}},
+        {"full", {1366, 768}, {.full = true}, {1306, 694}},
+        {"several: the last wins", {1024, 768}, {.tiny = true, .full = true}, {964, 694}},
+        {"none: the width stays", {1024, 768}, {}, {130, 26}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(rest_window_size(c.screen, c.checked, 130, 21), c.size) << c.what;
+}
+
+TEST(FormGeometry, DragEndKeepsTheBarReachable) {
+    struct Case {
+        const char *what;
+        QPoint from, travelled;
+        DragEnd end;
+    };
+    // A 1366 x 768 screen, the bar row 21 high and the hands 31 wide.
+    const Case cases[] = {
+        {"plain move", {300, 300}, {50, -20}, {{350, 280}, true}},
+        {"onto the top edge", {300, 300}, {0, -300}, {{300, 1}, false}},
+        {"one below the top edge", {300, 300}, {0, -299}, {{300, 1}, true}},
+        {"left edge", {300, 300}, {-300, 0}, {{1, 300}, true}},
+        {"right threshold W - 33 kept", {300, 300}, {1033, 0}, {{1333, 300}, true}},
+        {"one past it: W - 32", {300, 300}, {1034, 0}, {{1334, 300}, true}},
+        {"bottom: the bar row stays", {300, 300}, {0, 500}, {{300, 747}, true}},
+    };
+    for (const Case &c : cases) {
+        const DragEnd end = drag_end(c.from, c.travelled, {1366, 768}, 21, 31);
+        EXPECT_EQ(end.pos, c.end.pos) << c.what;
+        EXPECT_EQ(end.second_row, c.end.second_row) << c.what;
+    }
+}
 
 TEST_F(Shapes, LargeShapeFollowsTheCheckedSizeItem) {
     struct Case {
@@ -139,36 +204,93 @@ TEST_F(Placement, DragMovesOnceAtMouseUpAndKeepsTheBarReachable) {
         form->move(c.start);
         form->set_auto_size(true);
         QTest::mousePress(form->Panel_menu, Qt::LeftButton, Qt::NoModifier, c.press);
-        EXPECT_TRUE(form->dragging);
+        EXPECT_TRUE(form->dragging());
         EXPECT_EQ(form->pos(), c.start) << c.what << ": the form does not follow the held mouse";
         QTest::mouseRelease(form->Panel_menu, Qt::LeftButton, Qt::NoModifier, c.release);
         EXPECT_EQ(form->pos(), c.end) << c.what;
         EXPECT_EQ(!form->Panel_www->isHidden(), c.second_row) << c.what;
-        EXPECT_FALSE(form->dragging);
+        EXPECT_FALSE(form->dragging());
         // Placing the bar again brings back the second row for the next case.
         form->Panel_www->show();
     }
 }
 
-TEST_F(Placement, AnyButtonDragsFromEveryDragSurface) {
-    show();
-    form->menu_testClick();  // the large shape shows the image area and the picture
-    for (QWidget *surface : std::initializer_list<QWidget *>{form->Panel_menu, form->label_minutes, form->Shader1,
-                                                              form->Panel_image, form->image_picture}) {
-        form->move(100, 100);
-        QTest::mousePress(surface, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QTest::mouseRelease(surface, Qt::RightButton, Qt::NoModifier, QPoint(15, 25));
-        EXPECT_EQ(form->pos(), QPoint(110, 120)) << surface->objectName().toStdString();
+TEST_F(Placement, OnlyTheDragSurfacesDragWithAnyButton) {
+    enum Phase { typing, half_bar, paused, rest, clock };
+    struct Case {
+        const char *control;
+        Phase phase;
+        QPoint at; // in the control
+        bool drags;
+    };
+    const Case cases[] = {
+        {"Panel_menu", typing, {34, 10}, true},
+        {"label_minutes", typing, {5, 5}, true},
+        {"Shader1", typing, {5, 5}, true},
+        {"Panel_hands", typing, {1, 1}, true},
+        {"Image_hands", typing, {5, 5}, true},
+        {"Panel_image", rest, {5, 60}, true},
+        {"image_picture", rest, {300, 300}, true},
+        {"RxClock1", clock, {300, 300}, true},
+        {"Panel_progress", typing, {1, 1}, false}, // its border
+        {"Panel_progress", half_bar, {50, 9}, false},
+        {"Panel_progress", paused, {5, 5}, false}, // a bar of no width
+        {"label_image_nr", rest, {1, 1}, false},
+    };
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(c.control) + " in phase " + std::to_string(c.phase) +
+                         (button == Qt::LeftButton ? ", left" : ", right"));
+            recreate();
+            show();
+            if (c.phase == clock) form->menu_clock->Click();
+            if (c.phase == rest || c.phase == clock) form->menu_testClick();
+            if (c.phase == half_bar) form->set_progress(50);
+            if (c.phase == paused) form->menu_pauseClick();
+            form->move(100, 100);
+            auto *w = form->findChild<QWidget *>(c.control);
+            ASSERT_TRUE(w && w->isVisible());
+            // Through the window, as the window system delivers it: to the control under the
+            // mouse, and on to its parents while none takes it. The picture covers all of
+            // Panel_image, so that one is only reached directly.
+            const bool direct = w == form->Panel_image;
+            const QPoint at = w->mapTo(form.get(), c.at);
+            if (!direct) {
+                ASSERT_EQ(form->childAt(at), w);
+            }
+            auto send = [&](QTest::MouseAction action, QPoint offset) {
+                if (direct)
+                    QTest::mouseEvent(action, w, button, Qt::NoModifier, c.at + offset);
+                else
+                    QTest::mouseEvent(action, form->windowHandle(), button, Qt::NoModifier, at + offset);
+            };
+            send(QTest::MousePress, {});
+            EXPECT_EQ(form->dragging(), c.drags);
+            EXPECT_EQ(QApplication::overrideCursor() != nullptr, c.drags);
+            send(QTest::MouseRelease, {10, 20});
+            EXPECT_EQ(form->pos(), c.drags ? QPoint(110, 120) : QPoint(100, 100));
+            EXPECT_FALSE(form->dragging());
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        }
     }
 }
 
 TEST_F(Placement, DoubleClickOnTheProgressBarIgnoresTheBreak) {
-    show();
-    form->menu_testClick();
-    ASSERT_EQ(form->state, "rest");
-    QTest::mouseDClick(form->Shader1, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-    EXPECT_EQ(form->state, "type");
-    EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
+    for (const bool bar : {true, false}) {
+        SCOPED_TRACE(bar ? "on the bar" : "on the panel of a bar with no width");
+        recreate();
+        show();
+        form->menu_testClick();
+        ASSERT_EQ(form->state(), "rest");
+        if (!bar) form->set_progress(0);
+        const QPoint at = form->Panel_progress->mapTo(form.get(), QPoint(5, 5));
+        ASSERT_EQ(form->childAt(at), bar ? static_cast<QWidget *>(form->Shader1) : form->Panel_progress);
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_EQ(form->state(), "type");
+        EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
+        EXPECT_FALSE(form->dragging());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
 }
 
 }  // namespace

@@ -89,6 +89,7 @@ protected:
 
     std::unique_ptr<TFormStorage> make_storage(TForm1 &form) {
         auto storage = std::make_unique<TFormStorage>(&form, env_);
+        storage->set_stored_props(test::stored_props());
         storage->bind_stored_props();
         return storage;
     }
@@ -338,6 +339,9 @@ TEST_F(FormStorageTest, BindingDropsBadEntriesAndMatchesNamesInAnyCase) {
     storage_->bind_stored_props();
     EXPECT_EQ(storage_->stored_props(), QStringList({"menu_center.Checked", "  LBL_DEFAULT_LEFT . caption ",
                                                      "menu_center.NoSuchProperty", "n5MIN1.checked"}));
+    // Everything that stores nothing can be found out, so a form can check its own list.
+    EXPECT_EQ(storage_->unbound_props(), QStringList({"no_point", ".Checked", "menu_play. ", "no_such_item.Checked",
+                                                      "menu_center.NoSuchProperty"}));
 
     write_file(ini(), "[TForm1]\nFormVersion=1\nLbl_default_left_Caption=120\nN5min1_Checked=False\n");
     storage_->on_show();

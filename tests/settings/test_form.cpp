@@ -101,4 +101,14 @@ QStringList design_key_lines() {
     };
 }
 
+QStringList stored_props() {
+    QStringList entries;
+    for (const QString &line : design_key_lines()) {
+        const QString key = line.section('=', 0, 0);
+        const qsizetype cut = key.lastIndexOf('_');
+        entries << key.left(cut) + '.' + key.mid(cut + 1);
+    }
+    return entries;
+}
+
 } // namespace trovel::test

@@ -95,5 +95,8 @@ public:
 
 // The 36 stored keys of a form at its design values, "key=value", in list order.
 QStringList design_key_lines();
+// The stored properties of those keys ("menu_1min.Checked"), in the same order: the list
+// the program's form hands to its storage.
+QStringList stored_props();
 
 } // namespace trovel::test

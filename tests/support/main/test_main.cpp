@@ -1,5 +1,7 @@
 // main() for widget and unit tests: offscreen platform, fixed locale, and a private
-// XDG_CONFIG_HOME so no test can touch a real home.
+// XDG_CONFIG_HOME so no test can touch a real home. An error that reaches the error
+// report fails the test.
+#include "platform/error_report.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -8,6 +10,8 @@
 int main(int argc, char **argv) {
     trovel::test::prepare_process_environment();
     QApplication app(argc, argv);
+    trovel::set_error_report(
+        [](const QString &message) { ADD_FAILURE() << "error report: " << message.toStdString(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

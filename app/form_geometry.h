@@ -1,0 +1,40 @@
+// Where the form goes and how large it grows, free of the form: the screen centre, the
+// rest window's size for the checked size item, and where a drag leaves the bar.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+namespace trovel {
+
+// Rounds to the nearest integer, halves to the even neighbour (446.5 gives 446).
+int round_even(double v);
+
+// The top-left corner that centres a window of size `window` on a screen of size `screen`.
+QPoint centred(QSize screen, QSize window);
+
+// The size items of the popup menu that are checked; with several, the last one of
+// tiny, small, large, full wins.
+struct SizeItems {
+    bool tiny = false;
+    bool small = false;
+    bool large = false;
+    bool full = false;
+};
+
+// The rest window's size: the image area for the checked size item on a screen of size
+// `screen`, under the bar row of `bar_height`. With no item checked the width stays
+// `width` and the image area has no height.
+QSize rest_window_size(QSize screen, SizeItems checked, int width, int bar_height);
+
+struct DragEnd {
+    QPoint pos;      // where the form goes
+    bool second_row; // whether the second row shows there
+};
+
+// Where a drag that moved the mouse by `travelled` leaves a form standing at `from`: kept
+// at least one pixel from the top and left edges, with the bar row (`bar_height` high)
+// above the bottom edge and the hands (`hands_width` wide) left of the right edge.
+DragEnd drag_end(QPoint from, QPoint travelled, QSize screen, int bar_height, int hands_width);
+
+} // namespace trovel
