@@ -122,7 +122,7 @@ int TAdvSpinEdit::Value() const {
 void TAdvSpinEdit::setValue(int v) {
     if (MinValue != MaxValue) {
         if (v < MinValue)
-            v = MinValue;
+            return;
         if (v > MaxValue)
             v = MaxValue;
     }

@@ -89,9 +89,12 @@ public:
     explicit TMemo(QWidget *parent = nullptr);
 };
 
-// The never-shown integer spin box. Its value lives as the text of its edit field: reading
-// gives MinValue when the text is no integer; writing clamps to MinValue...MaxValue unless
-// the two are equal.
+// The never-shown integer spin box that holds the typing length in minutes. Its value lives
+// as the text of its edit field: reading gives MinValue when the text is no integer.
+// Writing clamps to MaxValue, unless MinValue and MaxValue are equal; a value below
+// MinValue is no typing length at all (the settings file's "0" or "-5", or text that is no
+// number, which loads as 0) and leaves the value as it was: at the load, the design value.
+// The program never counts down a typing length of 0.
 class TAdvSpinEdit : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Value READ Value WRITE setValue)
@@ -99,7 +102,7 @@ public:
     explicit TAdvSpinEdit(QObject *parent = nullptr);
     int Value() const;
     void setValue(int v);
-    int MinValue = 0;
+    int MinValue = 1;
     int MaxValue = 100;
     QString Text = QStringLiteral("0");
 };

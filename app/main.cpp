@@ -3,10 +3,13 @@
 // loop ends.
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/display_check.h"
 #include "app/signal_close.h"
 #include "app/single_instance.h"
 #include "app/timer_u.h"
 #include "platform/error_text.h"
+#include "settings/ini_file.h"
+#include "settings/settings_path.h"
 
 #include <cstdio>
 #include <malloc.h>
@@ -22,8 +25,9 @@ int main(int argc, char **argv) {
         return command_line.exit_code;
     }
 
-    // One copy per user: a second start ends here, quietly and successfully, before it
-    // opens a display or touches the settings. The lock is held until the process ends.
+    // One copy per settings file: a second start ends here, quietly and successfully,
+    // before it opens a display or touches the settings. The lock is held until the
+    // process ends.
     const trovel::InstanceLock lock = trovel::InstanceLock::for_user();
     if (lock.status() == trovel::InstanceLock::Status::taken) return 0;
     if (lock.status() == trovel::InstanceLock::Status::unavailable)
@@ -40,13 +44,28 @@ int main(int argc, char **argv) {
     // so a Wayland session runs it on XWayland unless the user chose a platform.
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // Without a display Qt would abort; end with a line that says why, touching nothing.
+    if (!trovel::display_reachable(argc, argv)) return 1;
+
+    // A save killed half-way leaves its temporary file beside the settings. Whatever is
+    // older than this copy's lock was left by a copy that has ended.
+    if (lock.status() == trovel::InstanceLock::Status::owner) {
+        for (const char *name : {"trovel.ini", "trovel.ini.bak"})
+            trovel::remove_stale_temporary_files(trovel::settings_file_path(QString::fromLatin1(name)),
+                                                 lock.taken_at());
+    }
 
     trovel::TApplication app(argc, argv);
     trovel::QtEnvironment env;
     std::unique_ptr<trovel::TForm1> form;
-    // SIGTERM, SIGINT and SIGHUP close the form as a close request does. Caught before the
-    // form exists, so no library the form starts (the sound player's) takes them over.
-    const trovel::SignalClose close_signals([&form](int) { trovel::close_for_signal(form.get()); });
+    // SIGTERM, SIGINT and SIGHUP close the form as a close request does, but show no error
+    // box: nobody may be there to close it (a logout), and it would keep the program
+    // alive. Caught before the form exists, so no library the form starts (the sound
+    // player's) takes them over.
+    const trovel::SignalClose close_signals([&form, &env](int) {
+        env.error_boxes().end_without_boxes();
+        trovel::close_for_signal(form.get());
+    });
     form = std::make_unique<trovel::TForm1>(env);
     app.set_error_handler([&env, &form](const QString &message) {
         env.show_error(form ? form->windowTitle() : QStringLiteral("trovel"), trovel::error_box_text(message));
@@ -54,5 +73,7 @@ int main(int argc, char **argv) {
     form->show();
     const int rc = app.exec();
     form.reset();
-    return rc;
+    // An end on a signal that could not save says so in its status; the reason is on
+    // stderr.
+    return env.error_boxes().failed_while_ending() ? 1 : rc;
 }

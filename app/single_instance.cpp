@@ -1,4 +1,4 @@
-// The per-user instance lock: a flock() held on an open descriptor.
+// The instance lock of a configuration folder: a flock() held on an open descriptor.
 #include "app/single_instance.h"
 
 #include "settings/settings_path.h"
@@ -10,27 +10,18 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace trovel {
 
 namespace {
 const QString kLockName = QStringLiteral("trovel.lock");
-
-// The runtime folder, or empty when it is unset; a relative one is invalid and ignored.
-QString runtime_folder() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return QDir::isAbsolutePath(runtime) ? runtime : QString();
-}
 } // namespace
 
-QString instance_lock_path() {
-    const QString runtime = runtime_folder();
-    const QString folder = runtime.isEmpty() ? config_folder() : runtime;
-    return QDir::cleanPath(folder + QLatin1Char('/') + kLockName);
-}
+QString instance_lock_path() { return QDir::cleanPath(config_folder() + QLatin1Char('/') + kLockName); }
 
-InstanceLock InstanceLock::for_user() { return InstanceLock(instance_lock_path(), runtime_folder().isEmpty()); }
+InstanceLock InstanceLock::for_user() { return InstanceLock(instance_lock_path(), true); }
 
 InstanceLock::InstanceLock(const QString &path, bool create_folder) {
     if (create_folder) QDir().mkpath(QFileInfo(path).absolutePath());
@@ -50,6 +41,10 @@ InstanceLock::InstanceLock(const QString &path, bool create_folder) {
     } while (rc != 0 && errno == EINTR);
     if (rc == 0) {
         status_ = Status::owner;
+        // Stamped now, so that what earlier copies left can be told from what this one
+        // and any later one write.
+        struct stat st {};
+        if (::futimens(fd_, nullptr) == 0 && ::fstat(fd_, &st) == 0) taken_at_ = st.st_mtim;
         return;
     }
     const int err = errno;

@@ -1,17 +1,18 @@
-// One running copy per user. Two copies would overwrite each other's settings file, so a
-// second start finds the lock held and ends at once. The lock is a flock() on a file in
-// the user's runtime folder, held through a descriptor that stays open for the life of the
+// One running copy per settings file. Two copies would overwrite each other's settings, so
+// a second start finds the lock held and ends at once. The lock is a flock() on a file
+// beside the settings file, held through a descriptor that stays open for the life of the
 // process: the kernel drops it when the process ends in any way, even by SIGKILL or a
 // crash, so a dead copy never blocks the next start.
 #pragma once
 
 #include <QString>
+#include <ctime>
 
 namespace trovel {
 
-// Where the lock lives: $XDG_RUNTIME_DIR/trovel.lock when that is set to an absolute
-// path, otherwise trovel.lock in the configuration folder. Both are the user's own, so
-// there is one lock per user whatever the display.
+// Where the lock lives: trovel.lock in the configuration folder, beside the settings file
+// it guards. Copies started with different runtime folders or displays but the same
+// configuration folder share it.
 QString instance_lock_path();
 
 class InstanceLock {
@@ -25,8 +26,8 @@ public:
     // Tries to take the lock at `path` without waiting. The file is created when
     // missing; its folder too when `create_folder` is set.
     explicit InstanceLock(const QString &path, bool create_folder = false);
-    // The current user's lock, at instance_lock_path(). The configuration folder is made
-    // when the lock goes there; the runtime folder belongs to the session and never is.
+    // The lock of the current configuration folder, at instance_lock_path(); the folder is
+    // made when missing.
     static InstanceLock for_user();
     ~InstanceLock(); // lets the lock go
     InstanceLock(const InstanceLock &) = delete;
@@ -35,9 +36,14 @@ public:
     Status status() const { return status_; }
     // Why the lock was unavailable, for a warning; empty otherwise.
     const QString &error() const { return error_; }
+    // When this process took the lock, by the file system's clock (the lock file's
+    // modification time, set as it is taken); zero unless the status is owner. A file a
+    // dead copy left is older than this; one a running copy writes is not.
+    const timespec &taken_at() const { return taken_at_; }
 
 private:
     int fd_ = -1;
+    timespec taken_at_{};
     Status status_ = Status::unavailable;
     QString error_;
 };

@@ -3,6 +3,8 @@
 // of these through this one interface so tests can replace them with a fake.
 #pragma once
 
+#include "platform/error_boxes.h"
+
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -40,9 +42,11 @@ public:
 };
 
 // The real thing: Qt's screens, CLOCK_MONOTONIC, QDesktopServices,
-// QApplication::beep and QMessageBox.
+// QApplication::beep and QMessageBox (through ErrorBoxes).
 class QtEnvironment : public Environment {
 public:
+    QtEnvironment();
+
     uint32_t tick_count() override;
     QTime local_time() override;
     QSize screen_size() override;
@@ -52,6 +56,11 @@ public:
     void beep() override;
     void open_url(const QString &url) override;
     void show_error(const QString &caption, const QString &text) override;
+
+    ErrorBoxes &error_boxes() { return error_boxes_; }
+
+private:
+    ErrorBoxes error_boxes_;
 };
 
 }  // namespace trovel

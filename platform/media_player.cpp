@@ -1,13 +1,19 @@
 #include "platform/media_player.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
 
 #include "platform/sdl_mixer_api.h"
 #include "platform/sdl_mixer_loader.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <mutex>
+#include <unistd.h>
 
 namespace trovel {
 
@@ -27,6 +33,18 @@ const SdlMixerApi *sdl = nullptr;
 QString backend_error() {
     const char *text = sdl->SDL_GetError();
     return text && *text ? QString::fromUtf8(text) : QStringLiteral("Unknown error code");
+}
+
+// The audio library's message says only that a file could not be opened; the system's
+// reason ("Permission denied") goes to the terminal, where the user can act on it.
+void tell_why_unopened(const QString &path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return;
+    }
+    std::fprintf(stderr, "trovel: cannot open the sound file %s: %s\n", qUtf8Printable(path), std::strerror(errno));
+    std::fflush(stderr);
 }
 
 void music_finished() {
@@ -90,7 +108,11 @@ void TMediaPlayer::Open() {
     open_audio_device();
     sdl->SDL_ClearError();
     music_ = sdl->Mix_LoadMUS(QFile::encodeName(FileName).constData());
-    if (!music_) throw EMCIDeviceError(backend_error().toStdString());
+    if (!music_) {
+        const QString error = backend_error();
+        tell_why_unopened(FileName);
+        throw EMCIDeviceError(error.toStdString());
+    }
 }
 
 void TMediaPlayer::Close() {

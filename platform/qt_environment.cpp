@@ -10,6 +10,20 @@
 
 namespace trovel {
 
+namespace {
+
+void show_box(const QString &caption, const QString &text) {
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+    // The bar and the rest window stay on top of everything; the box must stand above them,
+    // or a modal box hidden under a full-screen rest would block it unseen.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+} // namespace
+
+QtEnvironment::QtEnvironment() : error_boxes_(show_box) {}
+
 uint32_t QtEnvironment::tick_count() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
@@ -45,12 +59,6 @@ void QtEnvironment::beep() { QApplication::beep(); }
 
 void QtEnvironment::open_url(const QString &url) { QDesktopServices::openUrl(QUrl(url)); }
 
-void QtEnvironment::show_error(const QString &caption, const QString &text) {
-    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
-    // The bar and the rest window stay on top of everything; the box must stand above them,
-    // or a modal box hidden under a full-screen rest would block it unseen.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
-}
+void QtEnvironment::show_error(const QString &caption, const QString &text) { error_boxes_.report(caption, text); }
 
 }  // namespace trovel

@@ -1,5 +1,5 @@
-// Loading and saving the form's settings key by key, and the property lookup by name
-// through Qt's meta-object system.
+// Loading the form's settings from one read of the file and saving them in one rewrite of
+// it, and the property lookup by name through Qt's meta-object system.
 #include "settings/form_storage.h"
 
 #include "platform/error_text.h"
@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QVariant>
 
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <stdexcept>
@@ -116,16 +117,22 @@ QString TFormPlacement::section_name() const {
 
 QString TFormPlacement::ini_path() const { return settings_file_path(ini_file_name_); }
 
-QString TFormPlacement::read_key(const QString &path, const QString &key, const QString &default_value) const {
-    return GetPrivateProfileString(section_name(), key, default_value, path);
+void TFormPlacement::fail(const QString &path, const QString &reason) const {
+    throw SettingsWriteError(QStringLiteral("Unable to write to %1").arg(ini_file_name_), path, reason);
 }
 
-void TFormPlacement::write_key(const QString &path, const QString &key, const QString &value) const {
-    if (!WritePrivateProfileString(section_name(), key, value, path))
-        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(ini_file_name_).toStdString());
+void TFormPlacement::put(IniDocument &file, const QString &key, const QString &value) const {
+    if (!file.set(section_name(), key, value)) fail(file.path(), file.error());
 }
 
 void TFormPlacement::report(const std::exception &error) {
+    // The box names only the file; which file and why go to the terminal, where they also
+    // reach a user who ended the program by a signal and sees no box.
+    if (const auto *write_error = dynamic_cast<const SettingsWriteError *>(&error)) {
+        std::fprintf(stderr, "trovel: cannot write %s: %s\n", qUtf8Printable(write_error->path()),
+                     qUtf8Printable(write_error->reason()));
+        std::fflush(stderr);
+    }
     env_.show_error(owner_ ? owner_->windowTitle() : QString(), error_box_text(QString::fromUtf8(error.what())));
 }
 
@@ -163,27 +170,50 @@ void TFormPlacement::on_destroy() {
 
 void TFormPlacement::load_settings() {
     saved_ = false;
-    const QString path = ini_path();
-    const int file_version = profile_int(read_key(path, QStringLiteral("FormVersion"), QString()));
+    IniDocument file(ini_path());
+    // A file that cannot be read loads nothing, like a missing one; the save then fails
+    // rather than overwrite what it could not read.
+    const bool read = file.load();
+    const int file_version = profile_int(file.value(section_name(), QStringLiteral("FormVersion")).value_or(QString()));
+    version_refused_ = read && file.exists() && file_version < version_;
     if (file_version >= version_) {
         // The saved placement would be applied here; with no option chosen there is
         // nothing to apply.
         restored_ = true;
-        load_props(path);
+        load_props(file);
     }
     restored_ = true;
 }
 
 void TFormPlacement::save_settings() {
     if (!restored_ && active_) return;
-    const QString path = ini_path();
-    write_key(path, QStringLiteral("FormVersion"), QString::number(version_));
-    write_placement(path);
-    save_props(path);
+    IniDocument file(ini_path());
+    if (!file.load()) fail(file.path(), file.error());
+    put(file, QStringLiteral("FormVersion"), QString::number(version_));
+    write_placement(file);
+    save_props(file);
+    if (version_refused_ && file.replaced_lines()) keep_backup(file);
+    if (!file.commit()) fail(file.path(), file.error());
+    // The file now holds this version; whatever it held before is saved or kept.
+    version_refused_ = false;
     saved_ = true;
 }
 
-void TFormPlacement::write_placement(const QString &path) {
+void TFormPlacement::keep_backup(IniDocument &file) {
+    // Someone may have written these values by hand; they were not loaded, and the save
+    // is about to overwrite them.
+    const QString backup = file.path() + QLatin1String(".bak");
+    if (!file.copy_original_to(backup)) fail(backup, file.error());
+    std::fprintf(stderr,
+                 "trovel: the values in %s were not loaded (its FormVersion is missing or below %d); "
+                 "a copy of the file is kept in %s\n",
+                 qUtf8Printable(file.path()), version_, qUtf8Printable(backup));
+    std::fflush(stderr);
+    // Once: should the save fail now, the next try must not copy over this copy.
+    version_refused_ = false;
+}
+
+void TFormPlacement::write_placement(IniDocument &file) {
     int show_cmd = 1;
     QRect normal;
     if (owner_) {
@@ -212,19 +242,19 @@ void TFormPlacement::write_placement(const QString &path) {
                              .arg(normal.y())
                              .arg(normal.x() + normal.width())
                              .arg(normal.y() + normal.height());
-    write_key(path, QStringLiteral("Flags"), QStringLiteral("0"));
-    write_key(path, QStringLiteral("ShowCmd"), QString::number(show_cmd));
-    write_key(path, QStringLiteral("PixelsPerInch"), QString::number(env_.screen_dpi()));
-    write_key(path, QStringLiteral("MinMaxPos") + suffix, min_max);
-    write_key(path, QStringLiteral("MinMaxPos"), min_max);
-    write_key(path, QStringLiteral("NormPos") + suffix, norm);
-    write_key(path, QStringLiteral("NormPos"), norm);
-    write_key(path, QStringLiteral("Visible"), destroying_ ? QStringLiteral("1") : QStringLiteral("0"));
+    put(file, QStringLiteral("Flags"), QStringLiteral("0"));
+    put(file, QStringLiteral("ShowCmd"), QString::number(show_cmd));
+    put(file, QStringLiteral("PixelsPerInch"), QString::number(env_.screen_dpi()));
+    put(file, QStringLiteral("MinMaxPos") + suffix, min_max);
+    put(file, QStringLiteral("MinMaxPos"), min_max);
+    put(file, QStringLiteral("NormPos") + suffix, norm);
+    put(file, QStringLiteral("NormPos"), norm);
+    put(file, QStringLiteral("Visible"), destroying_ ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void TFormPlacement::load_props(const QString &) {}
+void TFormPlacement::load_props(const IniDocument &) {}
 
-void TFormPlacement::save_props(const QString &) {}
+void TFormPlacement::save_props(IniDocument &) {}
 
 // ---- TFormStorage
 
@@ -268,28 +298,32 @@ void TFormStorage::bind_stored_props() {
     }
 }
 
-void TFormStorage::load_props(const QString &path) {
-    for (const Binding &b : bindings_) {
+void TFormStorage::load_props(const IniDocument &file) {
+    loaded_.assign(bindings_.size(), std::nullopt);
+    for (size_t i = 0; i < bindings_.size(); ++i) {
         try {
-            load_property(b, path);
+            loaded_[i] = load_property(bindings_[i], file);
         } catch (const std::exception &) {
             // One control refusing its value does not keep the others from theirs.
         }
     }
 }
 
-void TFormStorage::save_props(const QString &path) {
-    for (const Binding &b : bindings_)
-        store_property(b, path);
+void TFormStorage::save_props(IniDocument &file) {
+    loaded_.resize(bindings_.size());
+    for (size_t i = 0; i < bindings_.size(); ++i)
+        store_property(bindings_[i], loaded_[i], file);
 }
 
-void TFormStorage::load_property(const Binding &b, const QString &path) {
-    if (!b.component) return;
+std::optional<TFormStorage::Loaded> TFormStorage::load_property(const Binding &b, const IniDocument &file) {
+    if (!b.component) return std::nullopt;
     QObject &c = *b.component;
     const std::optional<QMetaProperty> p = find_property(c, b.property);
-    if (!p) return;
+    if (!p) return std::nullopt;
+    const QString key = key_of(c, *p);
+    const std::optional<QString> read = file.value(section_name(), key);
     // A missing key gives the current value, which is set again unchanged.
-    const QString s = trim_text(read_key(path, key_of(c, *p), text_form(c, *p)));
+    const QString s = trim_text(read.value_or(text_form(c, *p)));
     switch (*kind_of(*p)) {
     case PropKind::boolean:
         if (s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
@@ -304,14 +338,21 @@ void TFormStorage::load_property(const Binding &b, const QString &path) {
         p->write(&c, s);
         break;
     }
+    if (!read) return std::nullopt;
+    return Loaded{key, *read, text_form(c, *p)};
 }
 
-void TFormStorage::store_property(const Binding &b, const QString &path) {
+void TFormStorage::store_property(const Binding &b, const std::optional<Loaded> &loaded, IniDocument &file) {
     if (!b.component) return;
     const QObject &c = *b.component;
     const std::optional<QMetaProperty> p = find_property(c, b.property);
     if (!p) return;
-    write_key(path, key_of(c, *p), text_form(c, *p));
+    const QString key = key_of(c, *p);
+    const QString text = text_form(c, *p);
+    // Nobody changed the value since it was loaded, and the file still holds what it was
+    // loaded from: the line stays as it is, bytes that do not decode and all.
+    if (loaded && loaded->key == key && loaded->text == text && file.value(section_name(), key) == loaded->read) return;
+    put(file, key, text);
 }
 
 } // namespace trovel

@@ -11,13 +11,32 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace trovel {
 
+class IniDocument;
+
+// A save that failed: the message the error box shows ("Unable to write to trovel.ini")
+// and, for the user's terminal, the file and the system's reason.
+class SettingsWriteError : public std::runtime_error {
+public:
+    SettingsWriteError(const QString &message, const QString &path, const QString &reason)
+        : std::runtime_error(message.toStdString()), path_(path), reason_(reason) {}
+    const QString &path() const { return path_; }
+    const QString &reason() const { return reason_; }
+
+private:
+    QString path_;
+    QString reason_;
+};
+
 // Reads and writes the settings file: the version check, the placement keys, and the
-// form's show, close-query and destroy handling. Every load and save goes to the file key
-// by key; nothing of the file is kept in between.
+// form's show, close-query and destroy handling. A load reads the file once; a save
+// applies every key to the file's text in memory and writes it back in one atomic step,
+// so the file is always either wholly the old one or wholly the new one.
 class TFormPlacement : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool Active READ active WRITE set_active)
@@ -62,8 +81,9 @@ public:
     // created when missing.
     QString ini_path() const;
 
-    // The form's events. Each reports an error through the application's error box and
-    // returns normally, so the show or the end of the run goes on.
+    // The form's events. Each reports an error through the application's error box (a
+    // failed save also on stderr, with the file and the system's reason) and returns
+    // normally, so the show or the end of the run goes on.
     // Show: loads when Active (the form's show handler runs after this).
     void on_show();
     // Close query, after the form's own: saves when the close is allowed, Active is set
@@ -75,26 +95,29 @@ public:
 
     // Reads the version, and when it is at least Version, every stored property.
     void load_settings();
-    // Writes the version, the placement and every stored property, key by key. Does
-    // nothing while Active and never loaded, so a form that was never shown does not
-    // overwrite the file. Throws std::runtime_error("Unable to write to <IniFileName>")
-    // at the first key that cannot be written; the keys before it stay written.
+    // Writes the version, the placement and every stored property in one rewrite of the
+    // file. Does nothing while Active and never loaded, so a form that was never shown
+    // does not overwrite the file. A file whose values were not loaded because of its
+    // version is first copied to "<file>.bak" (said on stderr) when the save would
+    // overwrite any of its lines. Throws SettingsWriteError("Unable to write to
+    // <IniFileName>") when any part cannot be written; the file then stays as it was.
     void save_settings();
 
 protected:
     // The stored properties, read after a successful version check and written after the
     // placement keys.
-    virtual void load_props(const QString &path);
-    virtual void save_props(const QString &path);
+    virtual void load_props(const IniDocument &file);
+    virtual void save_props(IniDocument &file);
 
-    QString read_key(const QString &path, const QString &key, const QString &default_value) const;
-    // Throws when the key cannot be written.
-    void write_key(const QString &path, const QString &key, const QString &value) const;
+    // Sets a key in the text to be saved; throws when the key cannot be stored.
+    void put(IniDocument &file, const QString &key, const QString &value) const;
 
     QWidget *owner() const { return owner_; }
 
 private:
-    void write_placement(const QString &path);
+    void write_placement(IniDocument &file);
+    void keep_backup(IniDocument &file);
+    [[noreturn]] void fail(const QString &path, const QString &reason) const;
     void report(const std::exception &error);
 
     QPointer<QWidget> owner_;
@@ -107,6 +130,9 @@ private:
     bool saved_ = false;
     bool restored_ = false;
     bool destroying_ = false;
+    // The file held values that were not loaded because of its version; the next save
+    // keeps a copy of it before overwriting them.
+    bool version_refused_ = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFormPlacement::PlacementOptions)
@@ -137,21 +163,32 @@ public:
     const QStringList &unbound_props() const { return unbound_props_; }
 
 protected:
-    void load_props(const QString &path) override;
-    void save_props(const QString &path) override;
+    void load_props(const IniDocument &file) override;
+    // A value equal to the one loaded from its key keeps the key's line byte for byte (a
+    // path that is not UTF-8, a value longer than a read returns); only changed values
+    // are written.
+    void save_props(IniDocument &file) override;
 
 private:
     struct Binding {
         QPointer<QObject> component;
         QString property;
     };
+    // What the last load read for one entry: its key, the value as the file gave it and
+    // the property's text form right after it was set.
+    struct Loaded {
+        QString key;
+        QString read;
+        QString text;
+    };
 
-    void load_property(const Binding &binding, const QString &path);
-    void store_property(const Binding &binding, const QString &path);
+    std::optional<Loaded> load_property(const Binding &binding, const IniDocument &file);
+    void store_property(const Binding &binding, const std::optional<Loaded> &loaded, IniDocument &file);
 
     QStringList stored_props_;
     QStringList unbound_props_;
-    std::vector<Binding> bindings_; // one per entry of stored_props_ once bound
+    std::vector<Binding> bindings_;             // one per entry of stored_props_ once bound
+    std::vector<std::optional<Loaded>> loaded_; // one per binding after a load
 };
 
 } // namespace trovel

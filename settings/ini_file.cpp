@@ -1,11 +1,11 @@
-// INI key lookup and the line-preserving, atomic key write.
+// INI key lookup, the line-preserving key write on a document in memory, and the atomic
+// rewrite of the file.
 //
-// A load or save asks for one key at a time, and each call must see the file as it is on
-// disk. Parsing a large file for every key made a 50 MB file take a minute, so the last
-// file read or written stays in memory with what identifies its state on disk (device,
-// inode, size, modification and change times) and is used again while nothing of that
-// has changed. The file is scanned as bytes; only the lines that can be a section header
-// or a key are decoded.
+// Every read must see the file as it is on disk. Parsing a large file for every key made a
+// 50 MB file take a minute, so the last file read or written stays in memory with what
+// identifies its state on disk (device, inode, size, modification and change times) and
+// is used again while nothing of that has changed. The file is scanned as bytes; only the
+// lines that can be a section header or a key are decoded.
 #include "settings/ini_file.h"
 
 #include "platform/file_stamp.h"
@@ -22,6 +22,7 @@
 #include <climits>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <initializer_list>
 #include <mutex>
@@ -403,7 +404,92 @@ IniText *load_text(Cache &c, const QByteArray &native, IniText &scratch) {
     return &c.text;
 }
 
-// ---- Writing
+// ---- Reading and changing the text
+
+// The value of a key by the reading rules; nothing when the section or key is missing.
+std::optional<QString> read_value(IniText &text, const QString &section, const QString &key) {
+    const QString section_name = trim_blanks(section).toString();
+    const QString key_name = trim_blanks(key).toString();
+    if (section_name.isEmpty() || key_name.isEmpty()) return std::nullopt;
+    const SectionSpan &place_of_section = text.locate(section_name);
+    if (!place_of_section.found) return std::nullopt;
+    const KeyPlace place = find_key(text.data, place_of_section, key_name);
+    if (!place.found) return std::nullopt;
+    QString value = place.key.value;
+    if (value.size() >= 2) {
+        const QChar first = value.front();
+        if ((first == u'"' || first == u'\'') && value.back() == first) value = value.mid(1, value.size() - 2);
+    }
+    return capped(value);
+}
+
+enum class SetResult { refused, unchanged, replaced, added };
+
+// Stores one key in the text by the writing rules, keeping the section looked up in step
+// with the bytes.
+SetResult set_value(IniText &text, const QString &section, const QString &key, const QString &value) {
+    const QString section_name = trim_blanks(section).toString();
+    const QString key_name = trim_blanks(key).toString();
+    if (section_name.isEmpty() || key_name.isEmpty() || has_line_break(section_name) || has_line_break(key_name) ||
+        key_name.contains(u'=') || key_name.startsWith(u'[') || key_name.startsWith(u';'))
+        return SetResult::refused;
+
+    QByteArray &data = text.data;
+    const SectionSpan span = text.locate(section_name);
+    const QByteArray eol = new_line_ending(data);
+    const QString stored = quoted_for_write(value);
+
+    Edit edit;
+    SetResult result = SetResult::added;
+    const qsizetype old_size = data.size();
+    qsizetype new_header = -1; // where a new section's header goes
+    if (span.found) {
+        const KeyPlace place = find_key(data, span, key_name);
+        const LineSpan &line = place.line;
+        if (place.found) {
+            // The key keeps its spelling in the file.
+            const QByteArray new_text = (place.key.name + u'=' + stored).toUtf8();
+            if (text_of(data, line) == new_text) return SetResult::unchanged;
+            edit = edit_at(line.begin, line.text_end, {new_text});
+            result = SetResult::replaced;
+        } else {
+            const QByteArray new_line = (key_name + u'=' + stored).toUtf8();
+            if (line.end == line.text_end) // the file's last line, without a line end
+                edit = edit_at(line.end, line.end, {eol, new_line, eol});
+            else
+                edit = edit_at(line.end, line.end, {new_line, eol});
+        }
+    } else {
+        const QByteArray new_line = (key_name + u'=' + stored).toUtf8();
+        const QByteArray header = (u'[' + section_name + u']').toUtf8();
+        const bool last_line_open = !data.isEmpty() && !data.endsWith('\n');
+        new_header = data.size() + (last_line_open ? eol.size() : 0);
+        edit = edit_at(data.size(), data.size(),
+                       {last_line_open ? QByteArrayView(eol) : QByteArrayView(), header, eol, new_line, eol});
+    }
+    apply(data, edit);
+
+    SectionSpan after = span;
+    if (span.found) {
+        // Everything changed lies in the section or at its end, which is the file's end
+        // when its last line needed a line end.
+        after.body = line_at(data, span.header).end;
+        after.end += data.size() - old_size;
+    } else {
+        const LineSpan header_line = line_at(data, new_header);
+        QString header_name;
+        // The new header is the section asked for only if it reads back as that name (a
+        // name that is not valid Unicode does not).
+        after.found = is_section_header(data, header_line, &header_name) && same_name(header_name, section_name);
+        after.header = header_line.begin;
+        after.body = header_line.end;
+        after.end = data.size();
+    }
+    text.section = std::move(after);
+    return result;
+}
+
+// ---- Writing the file
 
 // The file a write lands in: the path itself, or the end of its chain of symbolic links
 // (a link is written through, never replaced by a plain file). Empty for a link loop.
@@ -444,160 +530,253 @@ mode_t new_file_mode() {
     return 0666 & ~mask;
 }
 
-// Replaces the file at `path` (no symbolic link) with `data` changed by `edit`: written to
-// a temporary file beside it, synced, given the old file's mode and owner, and renamed
-// over it. `*written` gets the new file's identity, when it can be told for sure, and
-// `*known_ns` the file clock at the rename.
-bool replace_file(const QString &path, const QByteArray &data, const Edit &edit, const struct stat *old,
-                  std::optional<FileIdentity> *written, qint64 *known_ns) {
-    const QFileInfo info(path);
+QString system_error(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+// Where a write of a file lands and whether it may go there: the end of the path's links,
+// and that file's state when it exists. Empty `error` when the file can be written.
+struct WriteTarget {
+    QString path;
+    QByteArray native;
+    bool exists = false;
+    struct stat st {};
+    QString error;
+};
+
+WriteTarget write_target(const QString &path) {
+    WriteTarget t;
+    t.path = resolve_symlinks(path);
+    if (t.path.isEmpty()) {
+        t.error = system_error(ELOOP);
+        return t;
+    }
+    t.native = QFile::encodeName(t.path);
+    const QByteArray folder = QFile::encodeName(QFileInfo(t.path).absolutePath());
+    t.exists = ::stat(t.native.constData(), &t.st) == 0;
+    if (!t.exists && errno != ENOENT) {
+        t.error = system_error(errno);
+    } else if (t.exists && !S_ISREG(t.st.st_mode)) {
+        t.error = S_ISDIR(t.st.st_mode) ? system_error(EISDIR) : QStringLiteral("Not a regular file");
+    } else if (t.exists && ::access(t.native.constData(), W_OK) != 0) {
+        // The rename would replace a file that may not be written; such a file, or a
+        // folder in which no file may be made, is a file that cannot be written.
+        t.error = system_error(errno);
+    } else if (::access(folder.constData(), W_OK | X_OK) != 0) {
+        t.error = system_error(errno);
+    }
+    return t;
+}
+
+// Replaces the file `t` with `data`: written to a temporary file beside it, synced, given
+// `mode` (and the old file's owner), and renamed over it. `*written` gets the new file's
+// identity, when it can be told for sure, and `*known_ns` the file clock at the rename.
+bool replace_file(const WriteTarget &t, QByteArrayView data, mode_t mode, std::optional<FileIdentity> *written,
+                  qint64 *known_ns, QString *error) {
+    const QFileInfo info(t.path);
     QByteArray temp =
         QFile::encodeName(info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".XXXXXX"));
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, old ? (old->st_mode & 07777) : new_file_mode()) == 0;
-    if (ok && old && (old->st_uid != ::geteuid() || old->st_gid != ::getegid())) {
+    if (fd < 0) {
+        *error = system_error(errno);
+        return false;
+    }
+    int err = 0;
+    auto step = [&err](bool ok) {
+        if (!ok && !err) err = errno ? errno : EIO;
+        return ok;
+    };
+    bool ok = step(::fchmod(fd, mode) == 0);
+    if (ok && t.exists && (t.st.st_uid != ::geteuid() || t.st.st_gid != ::getegid())) {
         // Only possible for a privileged writer; a file that keeps another owner is
         // better than none, so a refusal here is not a failure.
-        if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
+        if (::fchown(fd, t.st.st_uid, t.st.st_gid) != 0) {
         }
     }
-    ok = ok && write_all(fd, QByteArrayView(data.constData(), edit.from)) && write_all(fd, edit.text) &&
-         write_all(fd, QByteArrayView(data.constData() + edit.to, data.size() - edit.to)) && ::fsync(fd) == 0;
+    ok = ok && step(write_all(fd, data)) && step(::fsync(fd) == 0);
     struct stat mine {};
     const bool known = ok && ::fstat(fd, &mine) == 0;
-    ok = (::close(fd) == 0) && ok;
-    const QByteArray native = QFile::encodeName(path);
+    ok = step(::close(fd) == 0) && ok;
     *known_ns = file_clock_now_ns();
-    ok = ok && ::rename(temp.constData(), native.constData()) == 0;
-    if (!ok) ::unlink(temp.constData());
+    ok = ok && step(::rename(temp.constData(), t.native.constData()) == 0);
+    if (!ok) {
+        ::unlink(temp.constData());
+        *error = system_error(err);
+        return false;
+    }
     // The folder is not synced: after a crash the rename may be lost, which leaves the
     // old content, whole, and that is all this promises.
     // The rename sets the file's change time, so its identity is taken from the path,
     // and only if the path still leads to the file just written.
     struct stat now {};
-    if (ok && known && ::stat(native.constData(), &now) == 0 && now.st_dev == mine.st_dev && now.st_ino == mine.st_ino)
+    if (known && ::stat(t.native.constData(), &now) == 0 && now.st_dev == mine.st_dev && now.st_ino == mine.st_ino)
         *written = FileIdentity::of(now);
-    return ok;
+    return true;
+}
+
+// A name that mkostemp() makes from a file's name: ".<name>." and six letters or digits.
+bool is_temporary_name(QByteArrayView name, QByteArrayView file_name) {
+    if (name.size() != file_name.size() + 8 || name[0] != '.' || name[file_name.size() + 1] != '.' ||
+        name.sliced(1, file_name.size()) != file_name)
+        return false;
+    for (char ch : name.last(6)) {
+        if (!((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9'))) return false;
+    }
+    return true;
+}
+
+bool earlier(const timespec &a, const timespec &b) {
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
 }
 
 } // namespace
 
+// ---- IniDocument
+
+struct IniDocument::Text {
+    IniText text;
+};
+
+IniDocument::IniDocument(const QString &path) : path_(path), text_(std::make_unique<Text>()) {}
+IniDocument::~IniDocument() = default;
+IniDocument::IniDocument(IniDocument &&) noexcept = default;
+IniDocument &IniDocument::operator=(IniDocument &&) noexcept = default;
+
+bool IniDocument::load() {
+    text_ = std::make_unique<Text>();
+    original_.clear();
+    exists_ = changed_ = replaced_lines_ = false;
+    error_.clear();
+    const QByteArray native = QFile::encodeName(path_);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0) {
+        if (errno == ENOENT) return true; // also a link to a file not yet there
+        error_ = system_error(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error_ = S_ISDIR(st.st_mode) ? system_error(EISDIR) : QStringLiteral("Not a regular file");
+        return false;
+    }
+    Cache &c = cache();
+    const std::lock_guard<std::mutex> lock(c.mutex);
+    IniText scratch;
+    errno = 0;
+    const IniText *text = load_text(c, native, scratch);
+    if (!text) {
+        error_ = system_error(errno ? errno : EIO);
+        return false;
+    }
+    // The bytes are shared with the kept copy until the first change.
+    text_->text = *text;
+    original_ = text->data;
+    original_mode_ = st.st_mode & 07777;
+    exists_ = true;
+    return true;
+}
+
+std::optional<QString> IniDocument::value(const QString &section, const QString &key) const {
+    return read_value(text_->text, section, key);
+}
+
+bool IniDocument::set(const QString &section, const QString &key, const QString &value) {
+    switch (set_value(text_->text, section, key, value)) {
+    case SetResult::refused:
+        error_ = QStringLiteral("the name [%1] %2 cannot be stored").arg(section, key);
+        return false;
+    case SetResult::unchanged:
+        return true;
+    case SetResult::replaced:
+        replaced_lines_ = true;
+        break;
+    case SetResult::added:
+        break;
+    }
+    changed_ = true;
+    return true;
+}
+
+QByteArray IniDocument::bytes() const { return text_->text.data; }
+
+bool IniDocument::commit() {
+    error_.clear();
+    const WriteTarget target = write_target(path_);
+    if (!target.error.isEmpty()) {
+        error_ = target.error;
+        return false;
+    }
+    // Most saves change nothing; rewriting the file for them would only cost a sync.
+    if (target.exists && !changed_) return true;
+
+    const QByteArray &data = text_->text.data;
+    Cache &c = cache();
+    const std::lock_guard<std::mutex> lock(c.mutex);
+    std::optional<FileIdentity> written;
+    qint64 known_ns = 0;
+    const mode_t mode = target.exists ? (target.st.st_mode & 07777) : new_file_mode();
+    if (!replace_file(target, data, mode, &written, &known_ns, &error_)) return false;
+
+    original_ = data;
+    original_mode_ = mode;
+    exists_ = true;
+    changed_ = replaced_lines_ = false;
+    // The kept copy follows the file.
+    if (!written || data.size() > kMaxCachedFileSize) {
+        c.drop();
+        return true;
+    }
+    c.text = text_->text;
+    c.valid = true;
+    c.identity = *written;
+    c.recent = changed_lately(*written, known_ns);
+    return true;
+}
+
+bool IniDocument::copy_original_to(const QString &path) {
+    error_.clear();
+    const WriteTarget target = write_target(path);
+    if (!target.error.isEmpty()) {
+        error_ = target.error;
+        return false;
+    }
+    std::optional<FileIdentity> written;
+    qint64 known_ns = 0;
+    const mode_t mode = exists_ ? mode_t(original_mode_) : new_file_mode();
+    return replace_file(target, original_, mode, &written, &known_ns, &error_);
+}
+
+// ---- The single-key functions
+
 QString GetPrivateProfileString(const QString &section, const QString &key, const QString &default_value,
                                 const QString &path) {
-    const QString section_name = trim_blanks(section).toString();
-    const QString key_name = trim_blanks(key).toString();
-    if (section_name.isEmpty() || key_name.isEmpty()) return capped(default_value);
     Cache &c = cache();
     const std::lock_guard<std::mutex> lock(c.mutex);
     IniText scratch;
     IniText *text = load_text(c, QFile::encodeName(path), scratch);
     if (!text) return capped(default_value);
-    const SectionSpan &place_of_section = text->locate(section_name);
-    if (!place_of_section.found) return capped(default_value);
-    const KeyPlace place = find_key(text->data, place_of_section, key_name);
-    if (!place.found) return capped(default_value);
-    QString value = place.key.value;
-    if (value.size() >= 2) {
-        const QChar first = value.front();
-        if ((first == u'"' || first == u'\'') && value.back() == first) value = value.mid(1, value.size() - 2);
-    }
-    return capped(value);
+    return read_value(*text, section, key).value_or(capped(default_value));
 }
 
 bool WritePrivateProfileString(const QString &section, const QString &key, const QString &value, const QString &path) {
-    const QString section_name = trim_blanks(section).toString();
-    const QString key_name = trim_blanks(key).toString();
-    if (section_name.isEmpty() || key_name.isEmpty() || has_line_break(section_name) || has_line_break(key_name) ||
-        key_name.contains(u'=') || key_name.startsWith(u'[') || key_name.startsWith(u';'))
-        return false;
+    IniDocument document(path);
+    return document.load() && document.set(section, key, value) && document.commit();
+}
 
+int remove_stale_temporary_files(const QString &path, const timespec &older_than) {
     const QString target = resolve_symlinks(path);
-    if (target.isEmpty()) return false;
-    const QByteArray native = QFile::encodeName(target);
-    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
-    struct stat st {};
-    const bool exists = ::stat(native.constData(), &st) == 0;
-    if (!exists && errno != ENOENT) return false;
-    // The rename would replace a file that may not be written; such a file, or a folder
-    // in which no file may be made, is a file that cannot be written.
-    if (exists && (!S_ISREG(st.st_mode) || ::access(native.constData(), W_OK) != 0)) return false;
-    if (::access(folder.constData(), W_OK | X_OK) != 0) return false;
-
-    Cache &c = cache();
-    const std::lock_guard<std::mutex> lock(c.mutex);
-    IniText scratch;
-    IniText *text = &scratch;
-    if (exists) {
-        text = load_text(c, native, scratch);
-        if (!text) return false;
+    if (target.isEmpty()) return 0;
+    const QFileInfo info(target);
+    const QByteArray file_name = QFile::encodeName(info.fileName());
+    DIR *dir = ::opendir(QFile::encodeName(info.absolutePath()).constData());
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!is_temporary_name(QByteArrayView(entry->d_name), file_name)) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || !earlier(st.st_mtim, older_than)) continue;
+        if (::unlinkat(::dirfd(dir), entry->d_name, 0) == 0) ++removed;
     }
-    QByteArray &data = text->data;
-    const SectionSpan span = text->locate(section_name);
-    const QByteArray eol = new_line_ending(data);
-    const QString stored = quoted_for_write(value);
-
-    Edit edit;
-    const qsizetype old_size = data.size();
-    qsizetype new_header = -1; // where a new section's header goes
-    if (span.found) {
-        const KeyPlace place = find_key(data, span, key_name);
-        const LineSpan &line = place.line;
-        if (place.found) {
-            // The key keeps its spelling in the file.
-            const QByteArray new_text = (place.key.name + u'=' + stored).toUtf8();
-            // Most keys of a save hold the value they had; rewriting the file for them
-            // would only cost a sync each.
-            if (text_of(data, line) == new_text) return true;
-            edit = edit_at(line.begin, line.text_end, {new_text});
-        } else {
-            const QByteArray new_line = (key_name + u'=' + stored).toUtf8();
-            if (line.end == line.text_end) // the file's last line, without a line end
-                edit = edit_at(line.end, line.end, {eol, new_line, eol});
-            else
-                edit = edit_at(line.end, line.end, {new_line, eol});
-        }
-    } else {
-        const QByteArray new_line = (key_name + u'=' + stored).toUtf8();
-        const QByteArray header = (u'[' + section_name + u']').toUtf8();
-        const bool last_line_open = !data.isEmpty() && !data.endsWith('\n');
-        new_header = data.size() + (last_line_open ? eol.size() : 0);
-        edit = edit_at(data.size(), data.size(),
-                       {last_line_open ? QByteArrayView(eol) : QByteArrayView(), header, eol, new_line, eol});
-    }
-
-    std::optional<FileIdentity> written;
-    qint64 known_ns = 0;
-    if (!replace_file(target, data, edit, exists ? &st : nullptr, &written, &known_ns)) return false;
-
-    // The text in memory follows the file, and so does the section looked up in it.
-    apply(data, edit);
-    SectionSpan after = span;
-    if (span.found) {
-        // Everything changed lies in the section or at its end, which is the file's end
-        // when its last line needed a line end.
-        after.body = line_at(data, span.header).end;
-        after.end += data.size() - old_size;
-    } else {
-        const LineSpan header_line = line_at(data, new_header);
-        QString header_name;
-        // The new header is the section asked for only if it reads back as that name (a
-        // name that is not valid Unicode does not).
-        after.found = is_section_header(data, header_line, &header_name) && same_name(header_name, section_name);
-        after.header = header_line.begin;
-        after.body = header_line.end;
-        after.end = data.size();
-    }
-    text->section = std::move(after);
-    if (!written || data.size() > kMaxCachedFileSize) {
-        c.drop();
-        return true;
-    }
-    if (text != &c.text) c.text = std::move(*text);
-    c.valid = true;
-    c.identity = *written;
-    c.recent = changed_lately(*written, known_ns);
-    return true;
+    ::closedir(dir);
+    return removed;
 }
 
 } // namespace trovel

@@ -57,6 +57,15 @@ TEST_F(BadInput, BrokenSettingsFilesLoadWhatTheyCanAndKeepEveryByteOnSave) {
         {"NUL bytes in lines", QByteArray(kNulLines, sizeof kNulLines - 1), "08:00 Type trovel"},
         {"no newline at the end", "[TForm1]\nFormVersion=1\nspin_timeout_Value=3", "03:00 Type trovel"},
         {"text that is not UTF-8", "; caf\xe9 \xff\xfe\n[TForm1]\nFormVersion=1\nspin_timeout_Value=4\n", "04:00 Type trovel"},
+        // Values nobody changed keep their bytes, even those the program cannot write
+        // back the same way.
+        {"a picture folder that is not UTF-8",
+         "[TForm1]\nFormVersion=1\nmenu_pict_dir_Caption=/home/u/caf\xe9/*.jpg\nspin_timeout_Value=4\n",
+         "04:00 Type trovel"},
+        {"a 3,000-character picture folder",
+         "[TForm1]\nFormVersion=1\nmenu_pict_dir_Caption=/p/" + QByteArray(2990, 'x') +
+             "/*.jpg\nspin_timeout_Value=4\n",
+         "04:00 Type trovel"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -73,6 +82,27 @@ TEST_F(BadInput, BrokenSettingsFilesLoadWhatTheyCanAndKeepEveryByteOnSave) {
         EXPECT_TRUE(saved.contains("FormVersion=1"));
         EXPECT_TRUE(saved.contains("Visible=1"));
         EXPECT_TRUE(env.errors.isEmpty());
+    }
+}
+
+// A typing length that is no length loads as the design value; the program never counts
+// down from 0, and never saves a 0 of its own.
+TEST_F(BadInput, TypingLengthThatIsNoLengthLoadsAsFiveMinutes) {
+    const std::pair<const char *, int> cases[] = {
+        {"-5", 5},  {"0x10", 5}, {"3.5", 5}, {"1e9", 5},   {"0", 5},     {"", 5},
+        {"ten", 5}, {"1", 1},    {"+7", 7},  {"100", 100}, {"250", 100}, {"1000000000", 100},
+    };
+    for (const auto &[value, minutes] : cases) {
+        SCOPED_TRACE(value);
+        start_with(QByteArray("[TForm1]\nFormVersion=1\nspin_timeout_Value=") + value + "\n");
+        EXPECT_EQ(form->spin_timeout->Value(), minutes);
+        EXPECT_EQ(title(), QStringLiteral("%1:00 Type trovel").arg(minutes, 2, 10, QLatin1Char('0')));
+        end_run();
+        // The value the user wrote stays as written, and the next start reads the same.
+        const QByteArray saved = settings_bytes();
+        start_with(saved);
+        EXPECT_EQ(form->spin_timeout->Value(), minutes) << saved.toStdString();
+        end_run();
     }
 }
 

@@ -2,6 +2,7 @@
 // the program goes on; the entry points from the event loop let no exception through.
 #include "app/application.h"
 #include "form_fixture.h"
+#include "platform/error_boxes.h"
 #include "platform/error_report.h"
 #include "platform/error_text.h"
 #include "support/fake_tray_host.h"
@@ -10,8 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest-spi.h>
 #include <stdexcept>
+#include <utility>
 
 namespace trovel::test {
 namespace {
@@ -29,6 +32,46 @@ TEST(ErrorBoxText, FullStopOnlyAfterCharactersThatSortAfterIt) {
     };
     for (const auto &[message, text] : cases)
         EXPECT_EQ(error_box_text(message), text) << message;
+}
+
+// A box runs its own event loop, in which timers go on: an error that comes again while
+// its box is open (a sound that fails at every rest) does not stack a second box.
+TEST(ErrorBoxesTest, SameTextIsNotShownAgainWhileItsBoxIsOpen) {
+    QStringList shown;
+    std::function<void()> while_open;
+    ErrorBoxes boxes([&](const QString &, const QString &text) {
+        shown.append(text);
+        if (while_open) std::exchange(while_open, nullptr)();
+    });
+    while_open = [&] {
+        boxes.report("04:50 Rest trovel", "Couldn't open '/snd/bell.wav'.");
+        boxes.report("04:40 Rest trovel", "Couldn't open '/snd/bell.wav'.");
+        boxes.report("04:40 Rest trovel", "Unable to write to trovel.ini.");
+    };
+    testing::internal::CaptureStderr();
+    boxes.report("05:00 Rest trovel", "Couldn't open '/snd/bell.wav'.");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "trovel: Couldn't open '/snd/bell.wav'.\n"
+                                                      "trovel: Couldn't open '/snd/bell.wav'.\n");
+    EXPECT_EQ(shown, QStringList({"Couldn't open '/snd/bell.wav'.", "Unable to write to trovel.ini."}));
+    // Once the box is closed, the next rest's error shows again.
+    boxes.report("04:50 Rest trovel", "Couldn't open '/snd/bell.wav'.");
+    EXPECT_EQ(shown.size(), 3);
+    EXPECT_FALSE(boxes.failed_while_ending());
+}
+
+// After a signal began the end of the run, an error shows no box (nobody may be there to
+// close it) and goes to stderr; the run's status then tells that it failed.
+TEST(ErrorBoxesTest, NoBoxOnceTheRunEndsOnASignal) {
+    int boxes_shown = 0;
+    ErrorBoxes boxes([&](const QString &, const QString &) { ++boxes_shown; });
+    boxes.end_without_boxes();
+    testing::internal::CaptureStderr();
+    boxes.report("04:10 Type trovel", "Unable to write to trovel.ini.");
+    boxes.report("04:10 Type trovel", "Unable to write to trovel.ini.");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "trovel: Unable to write to trovel.ini.\ntrovel: Unable to write to trovel.ini.\n");
+    EXPECT_EQ(boxes_shown, 0);
+    EXPECT_TRUE(boxes.failed_while_ending());
 }
 
 // The report as the program installs it: the error box through the environment,

@@ -1,14 +1,18 @@
-// The per-user instance lock: where it lives, who may hold it, and that a holder that dies
-// or a child it started never leaves it stuck.
+// The instance lock: where it lives (beside the settings file, whatever the runtime
+// folder), who may hold it, and that a holder that dies or a child it started never leaves
+// it stuck.
 #include "app/single_instance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 
 namespace trovel::test {
 namespace {
@@ -29,18 +33,17 @@ private:
 
 using Status = InstanceLock::Status;
 
-TEST(InstanceLockPath, RuntimeFolderFirstThenConfigFolder) {
+TEST(InstanceLockPath, BesideTheSettingsFileWhateverTheRuntimeFolder) {
     struct Case {
         std::optional<QByteArray> runtime, config, home;
         QString expected;
     };
     const std::vector<Case> cases = {
-        {"/run/user/1000", "/home/a/.cfg", "/home/a", "/run/user/1000/trovel.lock"},
-        {"/run/user/1000/", std::nullopt, "/home/a", "/run/user/1000/trovel.lock"},
-        // Unset, empty or relative: the runtime folder is not used.
-        {std::nullopt, "/home/a/.cfg", "/home/a", "/home/a/.cfg/trovel.lock"},
+        {"/run/user/1000", "/home/a/.cfg", "/home/a", "/home/a/.cfg/trovel.lock"},
+        {std::nullopt, "/home/a/.cfg/", "/home/a", "/home/a/.cfg/trovel.lock"},
         {"", "/home/a/.cfg", "/home/a", "/home/a/.cfg/trovel.lock"},
-        {"run/user", std::nullopt, "/home/b", "/home/b/.config/trovel.lock"},
+        {"/run/user/1000", std::nullopt, "/home/b", "/home/b/.config/trovel.lock"},
+        {"run/user", "relative", "/home/b", "/home/b/.config/trovel.lock"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.expected.toStdString());
@@ -100,24 +103,38 @@ TEST(InstanceLock, ChildProcessesDoNotInheritTheLock) {
     child.waitForFinished();
 }
 
-TEST(InstanceLock, ForUserMakesOnlyTheConfigFolder) {
+// One copy started from a session with a runtime folder and one without, on the same
+// settings: the second finds the first one's lock.
+TEST(InstanceLock, MixedStartSharesTheLockOfTheConfigFolder) {
     QTemporaryDir dir;
     const QString runtime = dir.filePath("run"), config = dir.filePath("cfg");
     ASSERT_TRUE(QDir().mkpath(runtime));
     ScopedEnv config_env("XDG_CONFIG_HOME", config.toLocal8Bit());
-    {
-        ScopedEnv runtime_env("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-        const InstanceLock lock = InstanceLock::for_user();
-        EXPECT_EQ(lock.status(), Status::owner);
-        EXPECT_TRUE(QFileInfo::exists(runtime + "/trovel.lock"));
-        EXPECT_FALSE(QFileInfo::exists(config)) << "a start must not create the config folder";
-    }
-    {
-        ScopedEnv runtime_env("XDG_RUNTIME_DIR", std::nullopt);
-        const InstanceLock lock = InstanceLock::for_user();
-        EXPECT_EQ(lock.status(), Status::owner);
-        EXPECT_TRUE(QFileInfo::exists(config + "/trovel.lock"));
-    }
+    std::optional<ScopedEnv> runtime_env(std::in_place, "XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    const InstanceLock first = InstanceLock::for_user();
+    ASSERT_EQ(first.status(), Status::owner);
+    EXPECT_TRUE(QFileInfo::exists(config + "/trovel.lock")) << "the folder is made for it";
+    EXPECT_FALSE(QFileInfo::exists(runtime + "/trovel.lock"));
+    runtime_env.emplace("XDG_RUNTIME_DIR", std::nullopt);
+    EXPECT_EQ(InstanceLock::for_user().status(), Status::taken);
+}
+
+// The moment the lock was taken tells what a dead copy left from what a running one writes.
+TEST(InstanceLock, TakenAtIsTheFileSystemsTimeOfTaking) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("trovel.lock");
+    ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
+    const timespec long_ago[2] = {{1000, 0}, {1000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), long_ago, 0), 0);
+    QFile before(dir.filePath("before"));
+    ASSERT_TRUE(before.open(QIODevice::WriteOnly));
+    const InstanceLock lock(path);
+    ASSERT_EQ(lock.status(), Status::owner);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(before.fileName()).constData(), &st), 0);
+    EXPECT_GE(lock.taken_at().tv_sec, st.st_mtim.tv_sec);
+    EXPECT_GT(lock.taken_at().tv_sec, 1000);
+    EXPECT_EQ(InstanceLock(path).taken_at().tv_sec, 0) << "a copy that did not get the lock";
 }
 
 // When no lock can be had the program runs unguarded rather than not at all.

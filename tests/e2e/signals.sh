@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SIGTERM, SIGINT and SIGHUP end the program as a close request does: the settings file is
 # written with Visible=0, the process ends with status 0 and none of its windows is left,
-# also while the popup menu is open.
+# also while the popup menu is open. A settings file that cannot be written then shows no
+# box: the reason goes to stderr and the status is 1.
 source "$(dirname "$0")/lib.sh"
 e2e_start 94
 
@@ -32,4 +33,20 @@ for round in TERM INT HUP TERM-with-menu; do
     [ -z "$left" ] || fail "$round: windows left: $left"
     echo "$round: status 0, Visible=0"
 done
+# A settings file that cannot be written at an end by signal: no box holds the program,
+# the file and the reason go to stderr, and the status says the end failed.
+rm -rf "$XDG_CONFIG_HOME/trovel.ini"
+mkdir "$XDG_CONFIG_HOME/trovel.ini"
+env --default-signal=INT "$TROVEL" >"$E2E_TMP/trovel.out" 2>"$E2E_TMP/trovel.err" &
+pid=$!
+E2E_PIDS+=($pid)
+wait_for 20 main_window >/dev/null || fail "unwritable: no trovel window appeared"
+sleep 0.5
+kill -TERM "$pid"
+wait_exit 10 "$pid" || fail "unwritable: the program did not end (an error box?)"
+expect_eq "$EXIT_STATUS" 1 "unwritable: exit status"
+grep -qxF "trovel: cannot write $XDG_CONFIG_HOME/trovel.ini: Is a directory" "$E2E_TMP/trovel.err" ||
+    fail "unwritable: stderr: $(cat "$E2E_TMP/trovel.err")"
+[ -d "$XDG_CONFIG_HOME/trovel.ini" ] || fail "unwritable: the folder in the file's place was replaced"
+echo "unwritable settings at TERM: status 1, $(grep -c . "$E2E_TMP/trovel.err") lines on stderr"
 echo "PASS signals"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# One copy per user: a second start ends at once with status 0 and leaves the running
+# One copy per settings file: a second start on the same configuration folder (with or
+# without a display or a runtime folder) ends at once with status 0 and leaves the running
 # copy and the settings file alone; a copy killed outright does not block the next start.
 source "$(dirname "$0")/lib.sh"
 e2e_start 93
@@ -9,20 +10,31 @@ printf '[TForm1]\nFormVersion=1\nspin_timeout_Value=7\n' >"$ini"
 touch -d '2020-01-02 03:04:05' "$ini"
 before=$(file_stamp "$ini")
 
+# What a save killed half-way left: removed at the next start, being older than it.
+leftover="$XDG_CONFIG_HOME/.trovel.ini.Ab12Cd"
+echo "half a file" >"$leftover"
+touch -d '2020-01-02 03:04:05' "$leftover"
+
 start_trovel
 first=$TROVEL_PID
 window=$(main_window)
+[ ! -e "$leftover" ] || fail "the temporary file a killed save left is still there"
 
-# With and without a display: the second copy ends before it would open one.
-for display in "$DISPLAY" ""; do
+# With and without a display, and from a session without a runtime folder: the second
+# copy on the same settings ends before it would open a display.
+for variant in display no-display no-runtime-folder; do
     start=$(date +%s%N)
     rc=0
-    DISPLAY=$display "$TROVEL" >"$E2E_TMP/second.log" 2>&1 || rc=$?
+    case $variant in
+    display) "$TROVEL" >"$E2E_TMP/second.log" 2>&1 || rc=$? ;;
+    no-display) DISPLAY= "$TROVEL" >"$E2E_TMP/second.log" 2>&1 || rc=$? ;;
+    no-runtime-folder) env -u XDG_RUNTIME_DIR "$TROVEL" >"$E2E_TMP/second.log" 2>&1 || rc=$? ;;
+    esac
     ms=$((($(date +%s%N) - start) / 1000000))
-    expect_eq "$rc" 0 "second start (DISPLAY='$display') exit status"
+    expect_eq "$rc" 0 "second start ($variant) exit status"
     [ ! -s "$E2E_TMP/second.log" ] || fail "second start printed: $(cat "$E2E_TMP/second.log")"
     [ "$ms" -lt 3000 ] || fail "second start took $ms ms"
-    echo "second start (DISPLAY='$display'): $ms ms"
+    echo "second start ($variant): $ms ms"
 done
 
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"

@@ -12,10 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <cerrno>
+#include <cstring>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace trovel {
 namespace {
@@ -142,16 +145,17 @@ TEST_F(MediaPlayer, OpenFailsWithTheBackendsTextAndLeavesNothingOpen) {
     struct Case {
         const char *name;
         QString path;
-        const char *text;  // a part of the message
+        const char *text;    // a part of the message
+        std::string reason;  // the system's reason on stderr, when the file did not open
     };
     const std::vector<Case> cases = {
-        {"text named .wav", write("text.wav", "this is no sound\n"), "Unknown WAVE format"},
-        {"empty .wav", write("empty.wav", QByteArray()), "Unknown WAVE format"},
-        {"bad RIFF header", write("bad.wav", QByteArray("RIFF\x10\0\0\0WAVEjunk\0\0\0\0", 20)), "WAV"},
-        {"missing", dir_.filePath("missing.wav"), "Couldn't open"},
-        {"directory", dir_.path(), "not a regular file"},
+        {"text named .wav", write("text.wav", "this is no sound\n"), "Unknown WAVE format", ""},
+        {"empty .wav", write("empty.wav", QByteArray()), "Unknown WAVE format", ""},
+        {"bad RIFF header", write("bad.wav", QByteArray("RIFF\x10\0\0\0WAVEjunk\0\0\0\0", 20)), "WAV", ""},
+        {"missing", dir_.filePath("missing.wav"), "Couldn't open", std::strerror(ENOENT)},
+        {"directory", dir_.path(), "not a regular file", ""},
         // A FIFO would block the open for good; it must fail at once.
-        {"fifo", fifo, "not a regular file"},
+        {"fifo", fifo, "not a regular file", ""},
     };
     TMediaPlayer player;
     for (const auto &c : cases) {
@@ -159,16 +163,35 @@ TEST_F(MediaPlayer, OpenFailsWithTheBackendsTextAndLeavesNothingOpen) {
         player.FileName = c.path;
         QElapsedTimer timer;
         timer.start();
+        testing::internal::CaptureStderr();
         try {
             player.Open();
             ADD_FAILURE() << "opened";
         } catch (const EMCIDeviceError &e) {
             EXPECT_NE(std::string(e.what()).find(c.text), std::string::npos) << e.what();
         }
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(err, c.reason.empty()
+                           ? std::string()
+                           : "trovel: cannot open the sound file " + c.path.toStdString() + ": " + c.reason + "\n");
         EXPECT_LT(timer.elapsed(), 2000);
         EXPECT_FALSE(player.is_open());
         EXPECT_THROW(player.Play(), EMCIDeviceError);
     }
+}
+
+// A sound file without read permission: the box says what the audio library says, the
+// terminal says why.
+TEST_F(MediaPlayer, UnreadableSoundFileSaysWhyOnStderr) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
+    const QString path = write("locked.wav", wav_bytes(100));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0200), 0);
+    TMediaPlayer player;
+    player.FileName = path;
+    testing::internal::CaptureStderr();
+    EXPECT_THROW(player.Open(), EMCIDeviceError);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "trovel: cannot open the sound file " + path.toStdString() + ": " + std::strerror(EACCES) + "\n");
 }
 
 TEST_F(MediaPlayer, OpenFailsWhenTheAudioDeviceCannotBeOpened) {

@@ -1,5 +1,6 @@
 // The settings storage over a form of stand-in controls: what a save writes and in
-// which order, what a load applies, the version check, and how failures end a save.
+// which order, what a load applies, the version check, values kept byte for byte, and
+// how failures end a save without touching the file.
 #include "settings/form_storage.h"
 #include "settings/settings_path.h"
 #include "settings_test_util.h"
@@ -11,7 +12,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <optional>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace trovel {
@@ -404,28 +410,201 @@ TEST_F(FormStorageTest, ErrorNamesTheConfiguredFile) {
     EXPECT_EQ(env_.errors[0].second, "Unable to write to other.ini.");
 }
 
-TEST_F(FormStorageTest, FullDiskStopsTheSaveAfterTheKeysWritten) {
-    storage_->on_show();
-    {
-        test::FileSizeLimit limit(400);
+// A save fails as a whole: whichever key or write fails, the file keeps every byte it
+// had, no temporary file is left, and a later save with the fault gone completes it.
+TEST_F(FormStorageTest, FailedSaveLeavesTheOldFileWhole) {
+    for (const bool full_disk : {true, false}) {
+        SCOPED_TRACE(full_disk ? "full disk" : "a key in the middle that cannot be stored");
+        env_.errors.clear();
+        write_file(ini(), kExampleFile);
+        restart();
+        form_->spin()->set_value(25);
+        form_->item("menu_soundfile")->set_caption("/snd/a much longer path than the disk has room for.wav");
+        if (!full_disk) form_->item("menu_clock")->setObjectName("menu=clock");
+        testing::internal::CaptureStderr();
+        {
+            std::optional<test::FileSizeLimit> limit;
+            if (full_disk) limit.emplace(sizeof kExampleFile + 10);
+            storage_->on_destroy();
+        }
+        const std::string err = testing::internal::GetCapturedStderr();
+        ASSERT_EQ(env_.errors.size(), 1);
+        EXPECT_EQ(env_.errors[0].second, "Unable to write to trovel.ini.");
+        EXPECT_FALSE(storage_->saved());
+        EXPECT_EQ(read_file(ini()), QByteArray(kExampleFile));
+        EXPECT_EQ(QDir(config_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"trovel.ini"});
+        // The terminal says which file and the system's reason.
+        const std::string reason =
+            full_disk ? std::strerror(EFBIG) : "the name [TForm1] menu=clock_Checked cannot be stored";
+        EXPECT_EQ(err, "trovel: cannot write " + ini().toStdString() + ": " + reason + "\n");
+
+        if (!full_disk) form_->findChild<QObject *>("menu=clock")->setObjectName("menu_clock");
         storage_->on_destroy();
+        EXPECT_TRUE(storage_->saved());
+        EXPECT_TRUE(read_file(ini()).contains("\nspin_timeout_Value=25\n"));
     }
+}
+
+// Every key of a save reaches the file through one rename, so a crash at any moment
+// leaves the old file or the new one, never a mix.
+TEST_F(FormStorageTest, OneSaveIsOneRename) {
+    write_file(ini(), kExampleFile);
+    restart();
+    form_->spin()->set_value(7);
+    form_->item("N7min1")->set_checked(true);
+    form_->label("lbl_nag_top")->set_caption("120");
+    env_.screen = QSize(1280, 1024);
+
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(config_.path()).constData(), IN_MOVED_TO | IN_CREATE), 0);
+    storage_->on_destroy();
+    int renames = 0, creates = 0;
+    alignas(inotify_event) char buffer[8192];
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+        for (char *at = buffer; at < buffer + n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(at);
+            renames += (event->mask & IN_MOVED_TO) ? 1 : 0;
+            creates += (event->mask & IN_CREATE) ? 1 : 0;
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    ::close(watch);
+    EXPECT_EQ(renames, 1);
+    EXPECT_EQ(creates, 1) << "one temporary file";
+    const QByteArray file = read_file(ini());
+    EXPECT_TRUE(file.contains("\nspin_timeout_Value=7\n"));
+    EXPECT_TRUE(file.contains("\nN7min1_Checked=True\n"));
+    EXPECT_TRUE(file.contains("\nN10min1_Checked=False\n"));
+    EXPECT_TRUE(file.endsWith("\nMinMaxPos(1280x1024)=-1,-1,-1,-1\nNormPos(1280x1024)=447,362,577,406\n"));
+}
+
+// A value that nobody changed keeps its line as it stands in the file, even where the
+// program could not write it the same way; a changed value is written as always.
+TEST_F(FormStorageTest, UnchangedValuesKeepTheirBytes) {
+    const QByteArray long_folder = "/pictures/" + QByteArray(2990, 'x') + "/*.jpg"; // 3,006 characters
+    struct Case {
+        const char *name;
+        QByteArray line;               // in the file before
+        QString entry;                 // the property it loads into
+        std::optional<QString> change; // a new value set before the save
+        QByteArray saved;              // the line after the save
+    };
+    const std::vector<Case> cases = {
+        {"path that is not UTF-8", "menu_pict_dir_Caption=/home/u/caf\xE9/*.jpg", "menu_pict_dir.Caption", std::nullopt,
+         "menu_pict_dir_Caption=/home/u/caf\xE9/*.jpg"},
+        {"value longer than a read returns", "menu_pict_dir_Caption=" + long_folder, "menu_pict_dir.Caption",
+         std::nullopt, "menu_pict_dir_Caption=" + long_folder},
+        {"blanks and letter case as written", "  menu_PLAY_checked =  TRUE ", "menu_play.Checked", std::nullopt,
+         "  menu_PLAY_checked =  TRUE "},
+        {"changed path is written", "menu_pict_dir_Caption=/home/u/caf\xE9/*.jpg", "menu_pict_dir.Caption",
+         QString::fromUtf8("/home/u/caf\u00e9/*.bmp"), "menu_pict_dir_Caption=/home/u/caf\xC3\xA9/*.bmp"},
+        {"changed long value is written", "menu_pict_dir_Caption=" + long_folder, "menu_pict_dir.Caption",
+         QString("/p/*.jpg"), "menu_pict_dir_Caption=/p/*.jpg"},
+        {"changed check mark is written", "  menu_PLAY_checked =  TRUE ", "menu_play.Checked", QString("False"),
+         "menu_PLAY_checked=False"},
+    };
+    for (const QByteArray &eol : {QByteArray("\n"), QByteArray("\r\n")}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : " (CRLF)"));
+            const QByteArray before = "[TForm1]" + eol + "FormVersion=1" + eol + c.line + eol;
+            write_file(ini(), before);
+            restart();
+            if (c.change) {
+                QObject *control = form_->findChild<QObject *>(c.entry.section('.', 0, 0));
+                ASSERT_TRUE(control);
+                control->setProperty(c.entry.section('.', 1).toLatin1(),
+                                     *c.change == "False" ? QVariant(false) : QVariant(*c.change));
+            }
+            storage_->on_destroy();
+            const QByteArray after = read_file(ini());
+            EXPECT_TRUE(after.startsWith("[TForm1]" + eol + "FormVersion=1" + eol + c.saved + eol))
+                << after.left(200).toStdString();
+            EXPECT_EQ(after.count(c.saved.trimmed().left(10)), 1);
+        }
+    }
+    // The value read is what the control holds meanwhile.
+    write_file(ini(), "[TForm1]\nFormVersion=1\nmenu_pict_dir_Caption=" + long_folder + "\n");
+    restart();
+    EXPECT_EQ(text("menu_pict_dir.Caption").size(), 2047);
+}
+
+// Two radio items both checked in the file: the one that lost its check when the other
+// loaded is written as it is now, so the file agrees with the menu again.
+TEST_F(FormStorageTest, RadioItemUncheckedByTheLoadIsWrittenBack) {
+    write_file(ini(), "[TForm1]\nFormVersion=1\nN10min1_Checked=True\nN5min1_Checked=True\n");
+    restart();
+    storage_->on_destroy();
+    const QByteArray file = read_file(ini());
+    EXPECT_TRUE(file.startsWith("[TForm1]\nFormVersion=1\nN10min1_Checked=False\nN5min1_Checked=True\n"));
+}
+
+// A file whose values were not loaded because of its version is kept once as
+// trovel.ini.bak before a save overwrites it; nothing is copied when nothing of it
+// would be lost.
+TEST_F(FormStorageTest, FileNotLoadedForItsVersionIsKeptAsBackup) {
+    const QString bak = ini() + ".bak";
+    struct Case {
+        const char *name;
+        QByteArray before; // nothing: no file
+        bool backup;
+    };
+    const std::vector<Case> cases = {
+        {"no FormVersion", "; by hand\n[TForm1]\nspin_timeout_Value=12\nmenu_play_Checked=True\n", true},
+        {"FormVersion 1.0", "[TForm1]\nFormVersion=1.0\nspin_timeout_Value=12\n", true},
+        {"FormVersion abc", "[TForm1]\r\nFormVersion=abc\r\n", true},
+        {"a version that loads", "[TForm1]\nFormVersion=1\nspin_timeout_Value=12\n", false},
+        {"no section of ours", "[Other]\nx=1\n", false},
+        {"no file", QByteArray(), false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(ini());
+        write_file(bak, "an older copy\n");
+        if (!c.before.isEmpty()) write_file(ini(), c.before);
+        if (!c.before.isEmpty()) {
+            ASSERT_EQ(::chmod(QFile::encodeName(ini()).constData(), 0600), 0);
+        }
+        restart();
+        testing::internal::CaptureStderr();
+        storage_->on_destroy();
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(env_.errors.isEmpty());
+        EXPECT_TRUE(read_file(ini()).contains("Visible=1"));
+        if (c.backup) {
+            EXPECT_EQ(read_file(bak), c.before);
+            struct stat st {};
+            ASSERT_EQ(::stat(QFile::encodeName(bak).constData(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, 0600u) << "the copy is as private as the file";
+            EXPECT_NE(err.find("were not loaded"), std::string::npos) << err;
+            EXPECT_NE(err.find(bak.toStdString()), std::string::npos) << err;
+        } else {
+            EXPECT_EQ(read_file(bak), "an older copy\n");
+            EXPECT_EQ(err, "");
+        }
+        // Once: a second save in the same run (the close query failed, say) copies nothing
+        // more.
+        write_file(bak, "moved away\n");
+        storage_->save_settings();
+        EXPECT_EQ(read_file(bak), "moved away\n");
+    }
+    EXPECT_EQ(QDir(config_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"trovel.ini", "trovel.ini.bak"}));
+}
+
+// A copy that cannot be kept stops the save: the values written by hand stay in the file.
+TEST_F(FormStorageTest, BackupThatCannotBeWrittenStopsTheSave) {
+    const QByteArray before = "[TForm1]\nspin_timeout_Value=12\n";
+    write_file(ini(), before);
+    ASSERT_TRUE(QDir(config_.path()).mkdir("trovel.ini.bak"));
+    restart();
+    testing::internal::CaptureStderr();
+    storage_->on_destroy();
+    const std::string err = testing::internal::GetCapturedStderr();
     ASSERT_EQ(env_.errors.size(), 1);
     EXPECT_EQ(env_.errors[0].second, "Unable to write to trovel.ini.");
-    EXPECT_FALSE(storage_->saved());
-
-    // The keys before the failing one are in the file, whole and in order; no later one.
-    const QByteArray partial = read_file(ini());
-    const QByteArray complete = design_save("1");
-    EXPECT_GT(partial.count('\n'), 5);
-    EXPECT_LT(partial.size(), complete.size());
-    EXPECT_TRUE(complete.startsWith(partial)) << partial.toStdString();
-    EXPECT_LE(partial.size(), 400);
-
-    // The next try, with room on the disk, completes the file.
-    storage_->on_destroy();
-    EXPECT_EQ(read_file(ini()), complete);
-    EXPECT_TRUE(storage_->saved());
+    EXPECT_EQ(read_file(ini()), before);
+    EXPECT_NE(err.find("cannot write " + ini().toStdString() + ".bak: "), std::string::npos) << err;
 }
 
 TEST_F(FormStorageTest, ReadOnlyFileOrFolderIsReportedAndKept) {

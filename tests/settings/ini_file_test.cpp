@@ -1,5 +1,6 @@
 // The INI reader and writer: lookups, the value rules, line-preserving writes (every
-// table row over LF and CRLF files) and the atomic replacement of the file.
+// table row over LF and CRLF files, key by key and as one document), the atomic
+// replacement of the file, and the clean-up of what a killed write left.
 #include "settings/ini_file.h"
 #include "settings_test_util.h"
 
@@ -8,6 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
 #include <vector>
@@ -155,17 +159,119 @@ TEST_F(IniFileTest, WritesChangeOnlyTheirOwnLine) {
         {"inner quotes unchanged", std::nullopt, {{"S", "a", "say \"hi\""}}, "[S]\na=say \"hi\"\n"},
         {"line break cannot split the line", std::nullopt, {{"S", "a", "one\ntwo\r\nthree"}}, "[S]\na=one two three\n"},
     };
-    for (const QByteArray &eol : kLineEndings) {
-        for (const WriteCase &c : cases) {
-            SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : " (CRLF)"));
-            QFile::remove(path());
-            if (c.before) write_file(path(), with_eol(*c.before, eol));
-            for (const Write &w : c.writes)
-                ASSERT_TRUE(WritePrivateProfileString(w.section, w.key, w.value, path()));
-            // A new file is written with LF line ends.
-            EXPECT_EQ(read_file(path()), c.before ? with_eol(c.after, eol) : c.after);
+    // Each row gives the same file whether its keys are written one call at a time or set
+    // in one document that is written once.
+    for (const bool one_document : {false, true}) {
+        for (const QByteArray &eol : kLineEndings) {
+            for (const WriteCase &c : cases) {
+                SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : " (CRLF)") +
+                             (one_document ? " in one document" : " key by key"));
+                QFile::remove(path());
+                if (c.before) write_file(path(), with_eol(*c.before, eol));
+                if (one_document) {
+                    IniDocument doc(path());
+                    ASSERT_TRUE(doc.load());
+                    for (const Write &w : c.writes) {
+                        ASSERT_TRUE(doc.set(w.section, w.key, w.value));
+                        // Reads see the text in memory before it is written.
+                        EXPECT_EQ(doc.value(w.section, w.key),
+                                  QString(w.value).replace("\r\n", " ").replace('\n', ' ').trimmed());
+                    }
+                    EXPECT_EQ(read_file(path()), c.before ? with_eol(*c.before, eol) : QByteArray());
+                    ASSERT_TRUE(doc.commit()) << doc.error().toStdString();
+                    EXPECT_EQ(doc.bytes(), read_file(path()));
+                } else {
+                    for (const Write &w : c.writes)
+                        ASSERT_TRUE(WritePrivateProfileString(w.section, w.key, w.value, path()));
+                }
+                // A new file is written with LF line ends.
+                EXPECT_EQ(read_file(path()), c.before ? with_eol(c.after, eol) : c.after);
+            }
         }
     }
+}
+
+// A save writes two sections in one go; a document that changed nothing leaves the file
+// alone, and one whose names cannot be stored says so and changes nothing.
+TEST_F(IniFileTest, DocumentWritesSeveralSectionsOnce) {
+    write_file(path(), "[TForm1]\nFormVersion=1\n");
+    IniDocument doc(path());
+    ASSERT_TRUE(doc.load());
+    EXPECT_TRUE(doc.exists());
+    EXPECT_EQ(doc.value("TForm1", "FormVersion"), QString("1"));
+    EXPECT_EQ(doc.value("TForm1", "missing"), std::nullopt);
+    EXPECT_EQ(doc.value("Trovel", "NaturalBreaks"), std::nullopt);
+    ASSERT_TRUE(doc.set("TForm1", "FormVersion", "1"));
+    EXPECT_FALSE(doc.changed());
+    ASSERT_TRUE(doc.set("TForm1", "Visible", "1"));
+    ASSERT_TRUE(doc.set("Trovel", "NaturalBreaks", "True"));
+    ASSERT_TRUE(doc.set("TForm1", "spin_timeout_Value", "7"));
+    ASSERT_TRUE(doc.set("Trovel", "FullScreenWait", "30"));
+    EXPECT_FALSE(doc.set("TForm1", "bad=key", "x"));
+    EXPECT_FALSE(doc.error().isEmpty());
+    EXPECT_TRUE(doc.changed());
+    EXPECT_FALSE(doc.replaced_lines()) << "only lines added";
+    ASSERT_TRUE(doc.commit());
+    EXPECT_EQ(read_file(path()), "[TForm1]\nFormVersion=1\nVisible=1\nspin_timeout_Value=7\n"
+                                 "[Trovel]\nNaturalBreaks=True\nFullScreenWait=30\n");
+    ASSERT_TRUE(doc.set("TForm1", "Visible", "0"));
+    EXPECT_TRUE(doc.replaced_lines());
+}
+
+// The copy kept before a file is overwritten holds the file as it was read, whatever
+// was set since, with the file's permissions, in place of any older copy.
+TEST_F(IniFileTest, DocumentCopiesTheFileAsItWasRead) {
+    const QByteArray before = "; by hand, caf\xE9\r\n[TForm1]\r\nspin_timeout_Value=12\r\n";
+    write_file(path(), before);
+    ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0640), 0);
+    write_file(path("trovel.ini.bak"), "older copy");
+    IniDocument doc(path());
+    ASSERT_TRUE(doc.load());
+    ASSERT_TRUE(doc.set("TForm1", "spin_timeout_Value", "5"));
+    ASSERT_TRUE(doc.copy_original_to(path("trovel.ini.bak")));
+    EXPECT_EQ(read_file(path("trovel.ini.bak")), before);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path("trovel.ini.bak")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(read_file(path()), before) << "the file itself waits for commit()";
+    EXPECT_EQ(entries(), QStringList({"trovel.ini", "trovel.ini.bak"}));
+}
+
+// What a killed write leaves is ours to remove at the next start, but only our own
+// temporary files, and only those older than the start: a write running now is not
+// touched.
+TEST_F(IniFileTest, StaleTemporaryFilesAreRemoved) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("real"));
+    write_file(path("real/trovel.ini"), "[S]\nk=1\n");
+    ASSERT_TRUE(QFile::link("real/trovel.ini", path("trovel.ini")));
+    const timespec start{1700000000, 500000000};
+    auto make = [&](const QString &name, timespec modified) {
+        write_file(path(name), "half a file");
+        const timespec times[2] = {modified, modified};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path(name)).constData(), times, 0), 0);
+    };
+    const timespec old{start.tv_sec - 60, 0};
+    make("real/.trovel.ini.Ab3xY9", old);                               // removed
+    make("real/.trovel.ini.q0W9e8", {start.tv_sec, start.tv_nsec - 1}); // removed: just before the start
+    make("real/.trovel.ini.Fresh1", start);                             // a write running now
+    make("real/.trovel.ini.Fresh2", {start.tv_sec + 1, 0});
+    make("real/.trovel.ini.AB_123", old);     // not a name we make
+    make("real/.trovel.ini.Ab3xY", old);      // too short
+    make("real/trovel.ini.Ab3xY9", old);      // no leading point
+    make("real/.trovel.ini.bak.Ab3xY9", old); // another file's
+    make(".trovel.ini.Ab3xY9", old);          // beside the link, not the file
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("real/.trovel.ini.Dir123"));
+    ASSERT_TRUE(QFile::link("trovel.ini", path("real/.trovel.ini.Lnk123")));
+
+    EXPECT_EQ(remove_stale_temporary_files(path(), start), 2);
+    QStringList left =
+        QDir(path("real")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
+    left.sort();
+    EXPECT_EQ(left, QStringList({".trovel.ini.AB_123", ".trovel.ini.Ab3xY", ".trovel.ini.Dir123", ".trovel.ini.Fresh1",
+                                 ".trovel.ini.Fresh2", ".trovel.ini.Lnk123", ".trovel.ini.bak.Ab3xY9", "trovel.ini",
+                                 "trovel.ini.Ab3xY9"}));
+    EXPECT_TRUE(QFileInfo::exists(path(".trovel.ini.Ab3xY9")));
+    EXPECT_EQ(remove_stale_temporary_files(path("missing/trovel.ini"), start), 0);
 }
 
 TEST_F(IniFileTest, NewLinesFollowTheFirstLineEnding) {
@@ -266,11 +372,15 @@ TEST_F(IniFileTest, FullDiskLeavesTheOldFileWhole) {
     const QByteArray old_text = "; hand-written\n[S]\nk=1\n";
     write_file(path(), old_text);
     bool written = true;
+    IniDocument doc(path());
+    ASSERT_TRUE(doc.load());
+    ASSERT_TRUE(doc.set("S", "k", "a value too long for the disk"));
     {
         test::FileSizeLimit limit(old_text.size() + 4);
-        written = WritePrivateProfileString("S", "k", "a value too long for the disk", path());
+        written = doc.commit();
     }
     EXPECT_FALSE(written);
+    EXPECT_EQ(doc.error().toStdString(), std::strerror(EFBIG));
     EXPECT_EQ(read_file(path()), old_text);
     EXPECT_EQ(entries(), QStringList{"trovel.ini"});
 }
