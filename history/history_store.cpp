@@ -1,272 +1,97 @@
-// The history file on SQLite: opening, the schema, writing with retries, and moving a
-// broken file aside.
+// The writer thread in front of the history file.
 #include "history/history_store.h"
 
-#include "history/history_schema.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QVariant>
+#include <QMetaObject>
+#include <QObject>
+#include <QThread>
 #include <cstdio>
+#include <exception>
 
 namespace trovel {
 
 namespace {
 
-// SQLite's primary result codes that matter here (the low byte of an extended code).
-constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteCorrupt = 11, kSqliteNotADb = 26;
-
-int primary_code(const QSqlError &error) {
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    return ok ? (code & 0xff) : -1;
-}
-
-void note_on_stderr(const QString &text) {
-    std::fprintf(stderr, "trovel: %s\n", qPrintable(text));
-    std::fflush(stderr);
+// Nothing may leave the writer thread as an exception: it would end the program.
+void guarded(const std::function<void()> &work) {
+    try {
+        work();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "trovel: the history could not be written: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "trovel: the history could not be written\n");
+    }
 }
 
 } // namespace
 
-QString history_file_path() {
-    // A relative XDG_DATA_HOME is invalid and must be ignored.
-    const QString xdg = QDir::fromNativeSeparators(qEnvironmentVariable("XDG_DATA_HOME"));
-    const QString base = !xdg.isEmpty() && QDir::isAbsolutePath(xdg)
-                             ? QDir::cleanPath(xdg)
-                             : QDir::cleanPath(QDir::homePath() + QLatin1String("/.local/share"));
-    return base + QLatin1String("/trovel/history.sqlite");
+HistoryStore::HistoryStore(QString path)
+    : path_(path), clock_([] { return QDateTime::currentDateTime(); }),
+      file_(std::make_unique<HistoryFile>(std::move(path))) {}
+
+HistoryStore::~HistoryStore() {
+    if (!thread_)
+        return;
+    run_and_wait([this] { file_->close(); });
+    thread_->quit();
+    thread_->wait();
+    context_.reset();
 }
 
-HistoryStore::HistoryStore(QString path)
-    : path_(std::move(path)),
-      connection_(QStringLiteral("trovel-history-%1").arg(reinterpret_cast<quintptr>(this), 0, 16)),
-      clock_([] { return QDateTime::currentDateTime(); }), note_(note_on_stderr) {}
-
-HistoryStore::~HistoryStore() { close(); }
-
-void HistoryStore::close() {
-    if (!QSqlDatabase::contains(connection_))
+void HistoryStore::start() {
+    if (thread_)
         return;
-    query_.reset();
-    QSqlDatabase::database(connection_, false).close();
-    QSqlDatabase::removeDatabase(connection_);
+    thread_ = std::make_unique<QThread>();
+    thread_->setObjectName(QStringLiteral("trovel-history"));
+    context_ = std::make_unique<QObject>();
+    context_->moveToThread(thread_.get());
+    thread_->start();
+}
+
+void HistoryStore::post(std::function<void()> work) {
+    start();
+    QMetaObject::invokeMethod(
+        context_.get(), [work = std::move(work)] { guarded(work); }, Qt::QueuedConnection);
+}
+
+void HistoryStore::run_and_wait(const std::function<void()> &work) {
+    start();
+    QMetaObject::invokeMethod(
+        context_.get(), [&work] { guarded(work); }, Qt::BlockingQueuedConnection);
 }
 
 void HistoryStore::record(HistoryEvent event) {
     if (!event.at.isValid())
         event.at = clock_();
-    if (waiting_.size() >= kMaxWaiting) {
-        waiting_.pop_front();
-        say_once(dropped, QStringLiteral("more than %1 events could not be written to %2; the oldest are dropped")
-                              .arg(kMaxWaiting)
-                              .arg(path_));
-    }
-    waiting_.push_back(std::move(event));
-    flush();
+    post([this, event = std::move(event)]() mutable { file_->record(std::move(event)); });
 }
 
-void HistoryStore::flush() {
-    // A second round only after a broken file was moved aside: the events go to the new one.
-    for (int round = 0; round < 2 && !waiting_.empty(); ++round) {
-        if (!open())
-            return;
-        while (!waiting_.empty()) {
-            const Outcome outcome = write(waiting_.front());
-            if (outcome == Outcome::keep)
-                return;
-            if (outcome == Outcome::broken)
-                break;
-            waiting_.pop_front();
-        }
-    }
-    if (waiting_.empty())
-        std::fill(std::begin(said_), std::end(said_), false); // a later fault is news again
+std::vector<HistoryEvent> HistoryStore::events(QDate from) {
+    std::vector<HistoryEvent> out;
+    run_and_wait([&] { out = file_->events(from); });
+    return out;
 }
 
-bool HistoryStore::open() {
-    if (query_)
-        return true;
-    // Twice at most: once more after a broken file was moved aside.
-    for (int round = 0; round < 2; ++round) {
-        const QString folder = QFileInfo(path_).absolutePath();
-        if (!QDir().mkpath(folder)) {
-            say_once(no_folder, QStringLiteral("cannot create the folder %1 for the history; events are kept in "
-                                               "memory until it can be written")
-                                    .arg(folder));
-            return false;
-        }
-        if (!QSqlDatabase::contains(connection_)) {
-            // Loads the SQLite plugin: the first open pays for it, start-up does not.
-            QSqlDatabase added = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-            added.setDatabaseName(path_);
-            added.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-        }
-        QSqlDatabase db = QSqlDatabase::database(connection_, false);
-        if (!db.isValid()) {
-            say_once(cannot_open, QStringLiteral("Qt's SQLite driver is missing; the history is kept in memory"));
-            return false;
-        }
-        if (!db.open()) {
-            classify(db.lastError(), QStringLiteral("open"));
-            db = QSqlDatabase();
-            close();
-            return false;
-        }
-        auto setup = [&]() -> Outcome {
-            QSqlQuery q(db);
-            // Finds a file that is no database or is damaged before anything is written
-            // to it; reads the whole file, which for years of history takes milliseconds.
-            if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")))
-                return classify(q.lastError(), QStringLiteral("check"));
-            if (!q.next() || q.value(0).toString() != QLatin1String("ok"))
-                return Outcome::broken;
-            q.finish();
-            // WAL: a reader (the statistics window, the sqlite3 tool) never blocks a write.
-            // NORMAL: no sync at each event; a crash of the program loses nothing, a power
-            // cut at most the last events, and the file stays sound.
-            // Either may fail on a read-only file, which can still be read.
-            q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-            q.finish();
-            q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
-            q.finish();
-            QSqlError error;
-            if (migrate_history(db, history_migrations(), &error) == MigrationResult::failed)
-                return classify(error, QStringLiteral("set up"));
-            return Outcome::written;
-        };
-        const Outcome outcome = setup();
-        if (outcome == Outcome::written) {
-            query_ = std::make_unique<QSqlQuery>(db);
-            query_->prepare(QStringLiteral(
-                "INSERT INTO events (kind, at, seconds, started, source) VALUES (?, ?, ?, ?, ?)"));
-            apply_page_limit();
-            return true;
-        }
-        db = QSqlDatabase();
-        close();
-        if (outcome != Outcome::broken || !move_aside())
-            return false;
-    }
-    return false;
+size_t HistoryStore::waiting() {
+    size_t n = 0;
+    run_and_wait([&] { n = file_->waiting(); });
+    return n;
 }
 
-HistoryStore::Outcome HistoryStore::write(const HistoryEvent &e) {
-    QSqlQuery &q = *query_;
-    q.bindValue(0, kind_name(e.kind));
-    q.bindValue(1, history_time_text(e.at));
-    q.bindValue(2, e.seconds);
-    q.bindValue(3, e.started.isValid() ? QVariant(history_time_text(e.started)) : QVariant());
-    q.bindValue(4, e.source != BreakSource::none ? QVariant(source_name(e.source)) : QVariant());
-    // Autocommit: one short transaction per event.
-    if (q.exec()) {
-        q.finish();
-        return Outcome::written;
-    }
-    const Outcome outcome = classify(q.lastError(), QStringLiteral("write"));
-    q.finish();
-    if (outcome == Outcome::broken) {
-        close();
-        move_aside();
-    }
-    return outcome;
+void HistoryStore::close() {
+    if (thread_)
+        run_and_wait([this] { file_->close(); });
 }
 
-HistoryStore::Outcome HistoryStore::classify(const QSqlError &error, const QString &what) {
-    switch (primary_code(error)) {
-    case kSqliteCorrupt:
-    case kSqliteNotADb:
-        return Outcome::broken;
-    case kSqliteBusy:
-    case kSqliteLocked:
-        say_once(locked, QStringLiteral("the history %1 is locked by another program; events are kept in memory "
-                                        "and written at a later event")
-                             .arg(path_));
-        return Outcome::keep;
-    default:
-        say_once(what == QLatin1String("open") ? cannot_open : cannot_write,
-                 QStringLiteral("cannot %1 the history %2 (%3); events are kept in memory and written at a later "
-                                "event")
-                     .arg(what, path_, error.text()));
-        return Outcome::keep;
-    }
-}
-
-bool HistoryStore::move_aside() {
-    const QString base = path_ + QStringLiteral(".broken-") + clock_().date().toString(Qt::ISODate);
-    QString target = base;
-    for (int n = 2; QFileInfo::exists(target); ++n)
-        target = base + QLatin1Char('-') + QString::number(n);
-    if (!QFile::rename(path_, target)) {
-        say_once(cannot_move, QStringLiteral("the history %1 is damaged and cannot be moved aside; events are kept "
-                                             "in memory")
-                                  .arg(path_));
-        return false;
-    }
-    // The journal belongs to the broken file: left here it would be played into the new one.
-    for (const char *suffix : {"-wal", "-shm"}) {
-        const QString side = path_ + QLatin1String(suffix);
-        if (QFileInfo::exists(side) && !QFile::rename(side, target + QLatin1String(suffix)))
-            QFile::remove(side);
-    }
-    note_(QStringLiteral("the history %1 was not a sound database; it was moved aside as %2 and a new one begun")
-              .arg(path_, target));
-    return true;
-}
-
-void HistoryStore::say_once(Fault fault, const QString &text) {
-    if (said_[fault])
-        return;
-    said_[fault] = true;
-    note_(text);
+void HistoryStore::set_note(std::function<void(const QString &)> note) {
+    if (!thread_)
+        return file_->set_note(std::move(note));
+    run_and_wait([&] { file_->set_note(std::move(note)); });
 }
 
 void HistoryStore::set_page_limit(int pages) {
-    page_limit_ = pages;
-    if (query_)
-        apply_page_limit();
-}
-
-void HistoryStore::apply_page_limit() {
-    // SQLite never lowers the limit below the file's size, and clamps a large one.
-    QSqlQuery q(QSqlDatabase::database(connection_, false));
-    q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(page_limit_ > 0 ? page_limit_ : 2147483647));
-}
-
-std::vector<HistoryEvent> HistoryStore::events() {
-    std::vector<HistoryEvent> out;
-    if (open()) {
-        QSqlQuery q(QSqlDatabase::database(connection_, false));
-        q.setForwardOnly(true);
-        if (q.exec(QStringLiteral("SELECT seq, kind, at, seconds, started, source FROM events ORDER BY seq"))) {
-            while (q.next()) {
-                const std::optional<HistoryKind> kind = kind_from_name(q.value(1).toString());
-                if (!kind) // written by a newer program
-                    continue;
-                HistoryEvent e;
-                e.seq = q.value(0).toLongLong();
-                e.kind = *kind;
-                e.at = history_time_from_text(q.value(2).toString());
-                e.seconds = q.value(3).toInt();
-                e.started = history_time_from_text(q.value(4).toString());
-                e.source = source_from_name(q.value(5).toString());
-                out.push_back(std::move(e));
-            }
-        } else if (classify(q.lastError(), QStringLiteral("read")) == Outcome::broken) {
-            q = QSqlQuery();
-            close();
-            move_aside();
-        }
-    }
-    int64_t seq = out.empty() ? 0 : out.back().seq;
-    for (HistoryEvent e : waiting_) {
-        e.seq = ++seq;
-        out.push_back(std::move(e));
-    }
-    return out;
+    if (!thread_)
+        return file_->set_page_limit(pages);
+    run_and_wait([&] { file_->set_page_limit(pages); });
 }
 
 } // namespace trovel

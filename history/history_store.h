@@ -1,40 +1,29 @@
-// The history file: $XDG_DATA_HOME/trovel/history.sqlite (~/.local/share/trovel/ when
-// XDG_DATA_HOME is unset), one row per event, written through Qt SQL's SQLite driver.
-//
-// Nothing happens when a store is made: the driver is loaded and the file opened at the
-// first event or read. No fault of the file ever stops the program or reaches the
-// settings: an event that cannot be written (no folder, a read-only or full disk, a file
-// locked by another program for more than 100 ms) waits in memory and is written, in
-// order, at a later event; a file that is not a database or is damaged is moved aside as
-// history.sqlite.broken-<date> and a new one begun. Each fault is said once on stderr.
+// The history as the program uses it. Events are stamped on the GUI thread and written
+// to the history file by one writer thread, so the GUI thread pays only for handing an
+// event over, never for the disk, for a lock another program holds (up to 100 ms) or
+// for loading the SQLite driver. Nothing starts when a store is made: the thread starts
+// at the first event or read, and then waits for work without any timer, so it adds no
+// wake-ups while the program is idle.
 #pragma once
 
 #include "history/history_event.h"
+#include "history/history_file.h"
 #include "history/history_recorder.h"
 
-#include <QSqlError>
-#include <QString>
-#include <deque>
+#include <QDate>
 #include <functional>
 #include <memory>
 #include <vector>
 
-class QSqlQuery;
+class QObject;
+class QThread;
 
 namespace trovel {
 
-// Where the history lives by default.
-QString history_file_path();
-
 class HistoryStore : public HistoryRecorder {
 public:
-    // How long a write waits for another program's lock before the event waits in memory.
-    static constexpr int kBusyTimeoutMs = 100;
-    // Events kept in memory at most while the file cannot be written; beyond this the
-    // oldest go (about a month of events, a few megabytes).
-    static constexpr size_t kMaxWaiting = 20000;
-
     explicit HistoryStore(QString path = history_file_path());
+    // Writes every event handed over, closes the file and stops the thread.
     ~HistoryStore() override;
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
@@ -42,43 +31,33 @@ public:
     void record(HistoryEvent event) override;
     QDateTime now() const override { return clock_(); }
 
-    // Every event, in the order recorded: those in the file, then those still waiting
-    // (numbered on after the file's last).
-    std::vector<HistoryEvent> events();
-    // Events that could not be written yet.
-    size_t waiting() const { return waiting_.size(); }
-    bool is_open() const { return query_ != nullptr; }
-    const QString &path() const { return path_; }
-    // Lets go of the file; the next event or read opens it again.
+    // The calls below wait for the writer thread to finish what was handed over first.
+    // Every event in the order recorded, those still waiting for the file included;
+    // with `from`, only those of that date or later (give or take a day for zones).
+    std::vector<HistoryEvent> events(QDate from = QDate());
+    size_t waiting();
+    // Lets go of the file; the next event opens it again.
     void close();
 
-    // Seams for tests and the benchmark: the clock (local time by default), where the
-    // one-line notes go (stderr by default), and a page limit that makes the file full
-    // as a full disk would (0: none).
+    const QString &path() const { return path_; }
+    bool started() const { return thread_ != nullptr; }
+
+    // Seams for tests and the benchmark: the clock events are stamped with (local time
+    // by default), where the file's one-line notes go, and its page limit.
     void set_clock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
-    void set_note(std::function<void(const QString &)> note) { note_ = std::move(note); }
+    void set_note(std::function<void(const QString &)> note);
     void set_page_limit(int pages);
 
 private:
-    enum class Outcome { written, keep, broken };
-    enum Fault { no_folder, cannot_open, locked, cannot_write, dropped, cannot_move, fault_count };
-
-    bool open();
-    void flush();
-    Outcome write(const HistoryEvent &e);
-    Outcome classify(const QSqlError &error, const QString &what);
-    bool move_aside();
-    void say_once(Fault fault, const QString &text);
-    void apply_page_limit();
+    void start();
+    void post(std::function<void()> work);
+    void run_and_wait(const std::function<void()> &work);
 
     QString path_;
-    QString connection_;
     std::function<QDateTime()> clock_;
-    std::function<void(const QString &)> note_;
-    std::unique_ptr<QSqlQuery> query_; // the prepared insert; set while the file is open
-    std::deque<HistoryEvent> waiting_;
-    bool said_[fault_count] = {};
-    int page_limit_ = 0;
+    std::unique_ptr<HistoryFile> file_; // used on the writer thread once it runs
+    std::unique_ptr<QThread> thread_;
+    std::unique_ptr<QObject> context_; // lives in the writer thread; work is queued to it
 };
 
 } // namespace trovel
