@@ -84,20 +84,19 @@ void StatisticsWindow::show_days() {
                                 locale.dayName(d.date.dayOfWeek(), QLocale::ShortFormat),
                                 QString::number(d.date.day())});
     chart->set_days(std::move(days));
-    range_label->setText(QStringLiteral("%1 to %2").arg(locale.toString(first, QLocale::ShortFormat),
-                                                        locale.toString(last_, QLocale::ShortFormat)));
+    range_label->setText(
+        QStringLiteral("%1 to %2")
+            .arg(locale.toString(first, QLocale::ShortFormat), locale.toString(last_, QLocale::ShortFormat)));
     older_button->setEnabled(first > first_recorded_);
     newer_button->setEnabled(last_ < today_);
 }
 
 void StatisticsWindow::export_csv() {
     const QString path = dialogs_.save_csv_file(this);
-    if (path.isEmpty())
-        return;
+    if (path.isEmpty()) return;
     const auto [first, last] = history_date_range(events_, today_, zone_);
     const QString error = write_file_atomically(path, csv_text(day_totals(events_, first, last, zone_)));
-    if (!error.isEmpty())
-        env_.show_error(kTitle, QStringLiteral("Cannot write %1: %2").arg(path, error));
+    if (!error.isEmpty()) env_.show_error(kTitle, QStringLiteral("Cannot write %1: %2").arg(path, error));
 }
 
 void StatisticsWindow::keyPressEvent(QKeyEvent *event) {

@@ -54,12 +54,10 @@ int main(int argc, char **argv) {
             store.record(e);
             each.push_back(t.nsecsElapsed());
             // Events come minutes apart: let the writer finish before the next one.
-            if (i % 10 == 9)
-                store.waiting();
+            if (i % 10 == 9) store.waiting();
         }
         print_spread("GUI thread, one event", each);
-        if (store.waiting() != 0)
-            std::printf("warning: %zu events were not written\n", store.waiting());
+        if (store.waiting() != 0) std::printf("warning: %zu events were not written\n", store.waiting());
     }
     QFile::remove(path);
     {

@@ -21,15 +21,13 @@ QByteArray csv_text(const std::vector<DayTotals> &days) {
 
 QString write_file_atomically(const QString &path, const QByteArray &text) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(text) != text.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return why;
     }
-    if (!file.commit())
-        return file.errorString();
+    if (!file.commit()) return file.errorString();
     return QString();
 }
 

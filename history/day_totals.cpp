@@ -31,26 +31,21 @@ void count(DayTotals &day, HistoryKind kind) {
 std::vector<DayTotals> day_totals(const std::vector<HistoryEvent> &events, QDate first, QDate last,
                                   const QTimeZone &zone) {
     std::vector<DayTotals> days;
-    if (!first.isValid() || !last.isValid() || last < first)
-        return days;
+    if (!first.isValid() || !last.isValid() || last < first) return days;
     for (QDate d = first; d <= last; d = d.addDays(1))
         days.push_back(DayTotals{.date = d});
     auto day_of = [&](QDate d) -> DayTotals * {
-        if (d < first || d > last)
-            return nullptr;
+        if (d < first || d > last) return nullptr;
         return &days[static_cast<size_t>(first.daysTo(d))];
     };
 
     for (const HistoryEvent &e : events) {
-        if (!e.at.isValid())
-            continue;
+        if (!e.at.isValid()) continue;
         if (e.kind != HistoryKind::typing_phase) {
-            if (DayTotals *day = day_of(e.at.toTimeZone(zone).date()))
-                count(*day, e.kind);
+            if (DayTotals *day = day_of(e.at.toTimeZone(zone).date())) count(*day, e.kind);
             continue;
         }
-        if (e.seconds <= 0)
-            continue;
+        if (e.seconds <= 0) continue;
         // The counted time ends at the phase's end; its start is not used, so a clock
         // that went back during the phase changes nothing here.
         const int64_t end = e.at.toMSecsSinceEpoch();
@@ -60,8 +55,7 @@ std::vector<DayTotals> day_totals(const std::vector<HistoryEvent> &events, QDate
         for (; d.isValid() && d <= last_date; d = d.addDays(1)) {
             const int64_t from = std::max<int64_t>(begin, d.startOfDay(zone).toMSecsSinceEpoch());
             const int64_t to = std::min<int64_t>(end, d.addDays(1).startOfDay(zone).toMSecsSinceEpoch());
-            if (DayTotals *day = day_of(d); day && to > from)
-                day->typing_ms += to - from;
+            if (DayTotals *day = day_of(d); day && to > from) day->typing_ms += to - from;
         }
     }
     return days;
@@ -71,8 +65,7 @@ std::pair<QDate, QDate> history_date_range(const std::vector<HistoryEvent> &even
                                            const QTimeZone &zone) {
     QDate first = today, last = today;
     for (const HistoryEvent &e : events) {
-        if (!e.at.isValid())
-            continue;
+        if (!e.at.isValid()) continue;
         const QDate d = e.at.toTimeZone(zone).date();
         first = std::min(first, d);
         last = std::max(last, d);
@@ -81,10 +74,8 @@ std::pair<QDate, QDate> history_date_range(const std::vector<HistoryEvent> &even
 }
 
 QString typing_time_words(int minutes) {
-    if (minutes < 60)
-        return QStringLiteral("%1 min").arg(minutes);
-    if (minutes % 60 == 0)
-        return QStringLiteral("%1 h").arg(minutes / 60);
+    if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
+    if (minutes % 60 == 0) return QStringLiteral("%1 h").arg(minutes / 60);
     return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 

@@ -14,11 +14,11 @@ namespace trovel {
 
 struct DayTotals {
     QDate date;
-    int rests_taken = 0;    // rests that ran to their end
+    int rests_taken = 0; // rests that ran to their end
     int natural_breaks = 0;
-    int ignored = 0;        // rests the user went back to typing from
-    int breaks_taken = 0;   // rests started from the menu or the tray
-    int64_t typing_ms = 0;  // typing time counted, on this date's part of the phases
+    int ignored = 0;       // rests the user went back to typing from
+    int breaks_taken = 0;  // rests started from the menu or the tray
+    int64_t typing_ms = 0; // typing time counted, on this date's part of the phases
 
     // Rounded to the nearest minute.
     int typing_minutes() const { return static_cast<int>((typing_ms + 30000) / 60000); }
@@ -34,8 +34,7 @@ std::vector<DayTotals> day_totals(const std::vector<HistoryEvent> &events, QDate
                                   const QTimeZone &zone);
 
 // The first and last date in `zone` of any event, widened to take in `today`.
-std::pair<QDate, QDate> history_date_range(const std::vector<HistoryEvent> &events, QDate today,
-                                           const QTimeZone &zone);
+std::pair<QDate, QDate> history_date_range(const std::vector<HistoryEvent> &events, QDate today, const QTimeZone &zone);
 
 // "3 h 12 min", "45 min", "2 h", "0 min".
 QString typing_time_words(int minutes);

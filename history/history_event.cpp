@@ -31,14 +31,18 @@ constexpr std::array<std::pair<HistoryKind, const char *>, 10> kKindNames{{
 
 } // namespace
 
-HistoryEvent HistoryEvent::rest_completed(int32_t rest_seconds) { return make(HistoryKind::rest_completed, rest_seconds); }
+HistoryEvent HistoryEvent::rest_completed(int32_t rest_seconds) {
+    return make(HistoryKind::rest_completed, rest_seconds);
+}
 HistoryEvent HistoryEvent::rest_ignored(int32_t seconds_run) { return make(HistoryKind::rest_ignored, seconds_run); }
 HistoryEvent HistoryEvent::break_taken(BreakSource from) {
     HistoryEvent e = make(HistoryKind::break_taken);
     e.source = from;
     return e;
 }
-HistoryEvent HistoryEvent::natural_break(int32_t seconds_away) { return make(HistoryKind::natural_break, seconds_away); }
+HistoryEvent HistoryEvent::natural_break(int32_t seconds_away) {
+    return make(HistoryKind::natural_break, seconds_away);
+}
 HistoryEvent HistoryEvent::full_screen_wait(int32_t seconds_waited) {
     return make(HistoryKind::full_screen_wait, seconds_waited);
 }
@@ -54,15 +58,13 @@ HistoryEvent HistoryEvent::typing_phase(const QDateTime &started, int32_t second
 
 QString kind_name(HistoryKind kind) {
     for (const auto &[k, name] : kKindNames)
-        if (k == kind)
-            return QString::fromLatin1(name);
+        if (k == kind) return QString::fromLatin1(name);
     return QString();
 }
 
 std::optional<HistoryKind> kind_from_name(QStringView name) {
     for (const auto &[k, n] : kKindNames)
-        if (name == QLatin1String(n))
-            return k;
+        if (name == QLatin1String(n)) return k;
     return std::nullopt;
 }
 
@@ -79,16 +81,13 @@ QString source_name(BreakSource source) {
 }
 
 BreakSource source_from_name(QStringView name) {
-    if (name == QLatin1String("menu"))
-        return BreakSource::menu;
-    if (name == QLatin1String("tray"))
-        return BreakSource::tray;
+    if (name == QLatin1String("menu")) return BreakSource::menu;
+    if (name == QLatin1String("tray")) return BreakSource::tray;
     return BreakSource::none;
 }
 
 QString history_time_text(const QDateTime &t) {
-    if (!t.isValid())
-        return QString();
+    if (!t.isValid()) return QString();
     // A local QDateTime prints no offset; one fixed to its own offset does.
     return t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate);
 }

@@ -49,8 +49,7 @@ HistoryFile::HistoryFile(QString path)
 HistoryFile::~HistoryFile() { close(); }
 
 void HistoryFile::close() {
-    if (!QSqlDatabase::contains(connection_))
-        return;
+    if (!QSqlDatabase::contains(connection_)) return;
     query_.reset();
     QSqlDatabase::database(connection_, false).close();
     QSqlDatabase::removeDatabase(connection_);
@@ -70,19 +69,15 @@ void HistoryFile::record(HistoryEvent event) {
 void HistoryFile::flush() {
     // A second round only after a broken file was moved aside: the events go to the new one.
     for (int round = 0; round < 2 && !waiting_.empty(); ++round) {
-        if (!open())
-            return;
+        if (!open()) return;
         while (!waiting_.empty()) {
             const Outcome outcome = write(waiting_.front());
-            if (outcome == Outcome::keep)
-                return;
-            if (outcome == Outcome::broken)
-                break;
+            if (outcome == Outcome::keep) return;
+            if (outcome == Outcome::broken) break;
             waiting_.pop_front();
         }
     }
-    if (waiting_.empty())
-        std::fill(std::begin(said_), std::end(said_), false); // a later fault is news again
+    if (waiting_.empty()) std::fill(std::begin(said_), std::end(said_), false); // a later fault is news again
 }
 
 QDate HistoryFile::today() const {
@@ -91,8 +86,7 @@ QDate HistoryFile::today() const {
 }
 
 bool HistoryFile::open() {
-    if (query_)
-        return true;
+    if (query_) return true;
     // Twice at most: once more after a broken file was moved aside.
     for (int round = 0; round < 2; ++round) {
         const QString folder = QFileInfo(path_).absolutePath();
@@ -143,15 +137,14 @@ bool HistoryFile::open() {
         const Outcome outcome = setup();
         if (outcome == Outcome::written) {
             query_ = std::make_unique<QSqlQuery>(db);
-            query_->prepare(QStringLiteral(
-                "INSERT INTO events (kind, at, seconds, started, source) VALUES (?, ?, ?, ?, ?)"));
+            query_->prepare(
+                QStringLiteral("INSERT INTO events (kind, at, seconds, started, source) VALUES (?, ?, ?, ?, ?)"));
             apply_page_limit();
             return true;
         }
         db = QSqlDatabase();
         close();
-        if (outcome != Outcome::broken || !move_aside(today()))
-            return false;
+        if (outcome != Outcome::broken || !move_aside(today())) return false;
     }
     return false;
 }
@@ -211,8 +204,7 @@ bool HistoryFile::move_aside(const QDate &today) {
     // The journal belongs to the broken file: left here it would be played into the new one.
     for (const char *suffix : {"-wal", "-shm"}) {
         const QString side = path_ + QLatin1String(suffix);
-        if (QFileInfo::exists(side) && !QFile::rename(side, target + QLatin1String(suffix)))
-            QFile::remove(side);
+        if (QFileInfo::exists(side) && !QFile::rename(side, target + QLatin1String(suffix))) QFile::remove(side);
     }
     note_(QStringLiteral("the history %1 was not a sound database; it was moved aside as %2 and a new one begun")
               .arg(path_, target));
@@ -220,16 +212,14 @@ bool HistoryFile::move_aside(const QDate &today) {
 }
 
 void HistoryFile::say_once(Fault fault, const QString &text) {
-    if (said_[fault])
-        return;
+    if (said_[fault]) return;
     said_[fault] = true;
     note_(text);
 }
 
 void HistoryFile::set_page_limit(int pages) {
     page_limit_ = pages;
-    if (query_)
-        apply_page_limit();
+    if (query_) apply_page_limit();
 }
 
 void HistoryFile::apply_page_limit() {
@@ -275,8 +265,7 @@ std::vector<HistoryEvent> HistoryFile::events(QDate from) {
     }
     for (HistoryEvent e : waiting_) {
         e.seq = ++seq;
-        if (!from.isValid() || e.at.date() >= from.addDays(-1))
-            out.push_back(std::move(e));
+        if (!from.isValid() || e.at.date() >= from.addDays(-1)) out.push_back(std::move(e));
     }
     return out;
 }

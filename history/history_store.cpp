@@ -29,8 +29,7 @@ HistoryStore::HistoryStore(QString path)
       file_(std::make_unique<HistoryFile>(std::move(path))) {}
 
 HistoryStore::~HistoryStore() {
-    if (!thread_)
-        return;
+    if (!thread_) return;
     run_and_wait([this] { file_->close(); });
     thread_->quit();
     thread_->wait();
@@ -38,8 +37,7 @@ HistoryStore::~HistoryStore() {
 }
 
 void HistoryStore::start() {
-    if (thread_)
-        return;
+    if (thread_) return;
     thread_ = std::make_unique<QThread>();
     thread_->setObjectName(QStringLiteral("trovel-history"));
     context_ = std::make_unique<QObject>();
@@ -60,8 +58,7 @@ void HistoryStore::run_and_wait(const std::function<void()> &work) {
 }
 
 void HistoryStore::record(HistoryEvent event) {
-    if (!event.at.isValid())
-        event.at = clock_();
+    if (!event.at.isValid()) event.at = clock_();
     post([this, event = std::move(event)]() mutable { file_->record(std::move(event)); });
 }
 
@@ -78,19 +75,16 @@ size_t HistoryStore::waiting() {
 }
 
 void HistoryStore::close() {
-    if (thread_)
-        run_and_wait([this] { file_->close(); });
+    if (thread_) run_and_wait([this] { file_->close(); });
 }
 
 void HistoryStore::set_note(std::function<void(const QString &)> note) {
-    if (!thread_)
-        return file_->set_note(std::move(note));
+    if (!thread_) return file_->set_note(std::move(note));
     run_and_wait([&] { file_->set_note(std::move(note)); });
 }
 
 void HistoryStore::set_page_limit(int pages) {
-    if (!thread_)
-        return file_->set_page_limit(pages);
+    if (!thread_) return file_->set_page_limit(pages);
     run_and_wait([&] { file_->set_page_limit(pages); });
 }
 

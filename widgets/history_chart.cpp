@@ -22,12 +22,9 @@ QStringList HistoryChart::legend_texts() {
 }
 
 QString HistoryChart::minutes_label(int minutes) {
-    if (minutes == 0)
-        return QStringLiteral("0");
-    if (minutes < 60)
-        return QStringLiteral("%1 min").arg(minutes);
-    if (minutes % 60 == 0)
-        return QStringLiteral("%1 h").arg(minutes / 60);
+    if (minutes == 0) return QStringLiteral("0");
+    if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
+    if (minutes % 60 == 0) return QStringLiteral("%1 h").arg(minutes / 60);
     return QStringLiteral("%1 h %2").arg(minutes / 60).arg(minutes % 60);
 }
 

@@ -13,8 +13,7 @@ int steps_needed(int top, int step) { return (top + step - 1) / step; }
 
 // Distance from the zero line for `value` of `max` over `height` pixels, half up.
 int scaled(int value, int max, int height) {
-    if (max <= 0 || height <= 0)
-        return 0;
+    if (max <= 0 || height <= 0) return 0;
     return static_cast<int>((int64_t(value) * height * 2 + max) / (int64_t(max) * 2));
 }
 
@@ -32,8 +31,7 @@ Axis minutes_axis(int top) {
     top = std::max(top, 60);
     static constexpr std::array<int, 9> kSteps{15, 30, 60, 120, 180, 240, 360, 480, 720};
     for (int step : kSteps)
-        if (steps_needed(top, step) <= 4)
-            return Axis{step, steps_needed(top, step) * step};
+        if (steps_needed(top, step) <= 4) return Axis{step, steps_needed(top, step) * step};
     const int step = steps_needed(steps_needed(top, 4), 720) * 720; // whole half-days
     return Axis{step, steps_needed(top, step) * step};
 }

@@ -23,8 +23,8 @@ struct ChartDay {
 struct ChartMetrics {
     QSize size;
     int text_height = 12;
-    int count_label_width = 24;   // the widest label of the count axis
-    int minutes_label_width = 40; // the widest label of the minutes axis
+    int count_label_width = 24;          // the widest label of the count axis
+    int minutes_label_width = 40;        // the widest label of the minutes axis
     std::vector<int> legend_text_widths; // one per legend entry, in the order drawn
 };
 
@@ -36,7 +36,7 @@ struct AxisTick {
 };
 
 struct DayColumn {
-    QRect column; // the day's share of the plot's width, full height
+    QRect column;                  // the day's share of the plot's width, full height
     QRect taken, natural, ignored; // bottom up; empty when the count is 0
     QPoint typing;                 // the typing line's point
     QRect name_box, date_box;

@@ -18,8 +18,7 @@ const QTimeZone kAmsterdam("Europe/Amsterdam");
 // A local time in Amsterdam; `offset_hours` picks one of the two 02:xx of the night the
 // clocks go back.
 QDateTime ams(QDate d, int h, int m, int offset_hours = 0) {
-    if (offset_hours)
-        return QDateTime(d, QTime(h, m), QTimeZone(offset_hours * 3600));
+    if (offset_hours) return QDateTime(d, QTime(h, m), QTimeZone(offset_hours * 3600));
     return QDateTime(d, QTime(h, m), kAmsterdam);
 }
 
@@ -50,35 +49,42 @@ TEST(DayTotals, WorkedNumbers) {
         {"KindsCountOnTheirDayAndEmptyDaysArePresent",
          {at(HistoryEvent::rest_completed(60), ams(d1, 9, 0)), at(HistoryEvent::rest_completed(60), ams(d1, 10, 0)),
           at(HistoryEvent::natural_break(900), ams(d1, 12, 0)), at(HistoryEvent::rest_ignored(20), ams(d1, 13, 0)),
-          at(HistoryEvent::break_taken(BreakSource::tray), ams(d1, 14, 0)), at(HistoryEvent::pause_on(), ams(d1, 15, 0)),
-          at(HistoryEvent::full_screen_wait(30), ams(d3, 9, 0)), at(HistoryEvent::program_start(), ams(d3, 8, 0)),
-          at(HistoryEvent::rest_ignored(50), ams(d3, 23, 59))},
-         d1, d3,
+          at(HistoryEvent::break_taken(BreakSource::tray), ams(d1, 14, 0)),
+          at(HistoryEvent::pause_on(), ams(d1, 15, 0)), at(HistoryEvent::full_screen_wait(30), ams(d3, 9, 0)),
+          at(HistoryEvent::program_start(), ams(d3, 8, 0)), at(HistoryEvent::rest_ignored(50), ams(d3, 23, 59))},
+         d1,
+         d3,
          {day(d1, 2, 1, 1, 1, 0), day(d2, 0, 0, 0, 0, 0), day(d3, 0, 0, 1, 0, 0)}},
         {"ATypingPhaseOverMidnightSplitsItsMinutes",
          {typing(ams(d1, 23, 55), ams(d2, 0, 5), 600)},
-         d1, d2,
+         d1,
+         d2,
          {day(d1, 0, 0, 0, 0, 300), day(d2, 0, 0, 0, 0, 300)}},
         {"CountedTimeIsLaidBackFromTheEnd", // held while away: 10 of the 30 minutes counted
          {typing(ams(d1, 23, 40), ams(d2, 0, 10), 600)},
-         d1, d2,
+         d1,
+         d2,
          {day(d1, 0, 0, 0, 0, 0), day(d2, 0, 0, 0, 0, 600)}},
         {"AClockThatWentBackDuringAPhaseChangesNothing",
          {typing(ams(d2, 10, 30), ams(d2, 10, 0), 1200)},
-         d2, d2,
+         d2,
+         d2,
          {day(d2, 0, 0, 0, 0, 1200)}},
         {"OnlyTheDaysAskedForAreCounted",
          {typing(ams(d1, 23, 50), ams(d2, 0, 20), 1800), at(HistoryEvent::rest_completed(60), ams(d1, 9, 0))},
-         d2, d2,
+         d2,
+         d2,
          {day(d2, 0, 0, 0, 0, 1200)}},
         {"AnEventCountsOnItsDateInTheZone", // 23:30 UTC is already the next day in Amsterdam
          {at(HistoryEvent::rest_completed(60), QDateTime(d1, QTime(23, 30), QTimeZone::utc()))},
-         d1, d2,
+         d1,
+         d2,
          {day(d1, 0, 0, 0, 0, 0), day(d2, 1, 0, 0, 0, 0)}},
         {"SpringDayOf23Hours",
          {typing(ams(spring, 1, 50), ams(spring, 3, 10), 1200), // 01:50 to 03:10 is 20 minutes
           typing(ams(spring, 23, 50), ams(spring.addDays(1), 0, 10), 1200)},
-         spring, spring.addDays(1),
+         spring,
+         spring.addDays(1),
          {day(spring, 0, 0, 0, 0, 1800), day(spring.addDays(1), 0, 0, 0, 0, 600)}},
         {"AutumnDayOf25Hours",
          {at(HistoryEvent::rest_completed(60), ams(autumn, 2, 30, 2)),
@@ -86,7 +92,8 @@ TEST(DayTotals, WorkedNumbers) {
           typing(ams(autumn, 2, 50, 2), ams(autumn, 2, 10, 1), 1200),
           typing(ams(autumn, 23, 50), ams(autumn.addDays(1), 0, 10), 1200),
           typing(ams(autumn.addDays(-1), 23, 50), ams(autumn, 0, 10), 1200)},
-         autumn.addDays(-1), autumn.addDays(1),
+         autumn.addDays(-1),
+         autumn.addDays(1),
          {day(autumn.addDays(-1), 0, 0, 0, 0, 600), day(autumn, 2, 0, 0, 0, 600 + 1200 + 600),
           day(autumn.addDays(1), 0, 0, 0, 0, 600)}},
     };
@@ -96,8 +103,8 @@ TEST(DayTotals, WorkedNumbers) {
         ASSERT_EQ(got.size(), c.expected.size());
         for (size_t i = 0; i < got.size(); ++i) {
             SCOPED_TRACE(got[i].date.toString(Qt::ISODate).toStdString());
-            EXPECT_EQ(got[i], c.expected[i]) << "typing s " << got[i].typing_ms / 1000 << " rests "
-                                             << got[i].rests_taken;
+            EXPECT_EQ(got[i], c.expected[i])
+                << "typing s " << got[i].typing_ms / 1000 << " rests " << got[i].rests_taken;
         }
     }
 }

@@ -68,11 +68,16 @@ protected:
 TEST_F(HistoryFileTest, EveryKindGoesToTheFileAndComesBackInOrder) {
     const QDateTime start(QDate(2026, 10, 25), QTime(2, 30), QTimeZone(3600 * 2)); // before the clocks go back
     const std::vector<HistoryEvent> recorded = {
-        HistoryEvent::program_start(),         HistoryEvent::typing_phase(start, 590),
-        HistoryEvent::rest_completed(300),     HistoryEvent::rest_ignored(40),
-        HistoryEvent::break_taken(BreakSource::menu), HistoryEvent::break_taken(BreakSource::tray),
-        HistoryEvent::natural_break(1260),     HistoryEvent::full_screen_wait(130),
-        HistoryEvent::pause_on(),              HistoryEvent::pause_off(),
+        HistoryEvent::program_start(),
+        HistoryEvent::typing_phase(start, 590),
+        HistoryEvent::rest_completed(300),
+        HistoryEvent::rest_ignored(40),
+        HistoryEvent::break_taken(BreakSource::menu),
+        HistoryEvent::break_taken(BreakSource::tray),
+        HistoryEvent::natural_break(1260),
+        HistoryEvent::full_screen_wait(130),
+        HistoryEvent::pause_on(),
+        HistoryEvent::pause_off(),
         HistoryEvent::program_end(),
     };
     for (size_t i = 0; i < recorded.size(); ++i) {
@@ -115,10 +120,10 @@ TEST_F(HistoryFileTest, TheFileLivesUnderXdgDataHomeOrTheHomeFolder) {
         QByteArray xdg;
         QString expected;
     };
-    for (const Case &c : {Case{"/data/x", "/data/x/trovel/history.sqlite"},
-                          Case{"/data/x/", "/data/x/trovel/history.sqlite"},
-                          Case{"relative/x", QDir::homePath() + "/.local/share/trovel/history.sqlite"},
-                          Case{"", QDir::homePath() + "/.local/share/trovel/history.sqlite"}}) {
+    for (const Case &c :
+         {Case{"/data/x", "/data/x/trovel/history.sqlite"}, Case{"/data/x/", "/data/x/trovel/history.sqlite"},
+          Case{"relative/x", QDir::homePath() + "/.local/share/trovel/history.sqlite"},
+          Case{"", QDir::homePath() + "/.local/share/trovel/history.sqlite"}}) {
         qputenv("XDG_DATA_HOME", c.xdg);
         EXPECT_EQ(history_file_path(), c.expected) << c.xdg.constData();
     }
@@ -157,8 +162,7 @@ TEST_F(HistoryFileTest, AFolderThatCannotBeCreatedKeepsEventsUntilItCan) {
 
 // Runs as an ordinary user as well (see tests/CMakeLists.txt): root may write anyway.
 TEST_F(HistoryFileTest, ReadOnlyFolderOrFileKeepsEventsUntilWritable) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "a privileged user writes read-only files";
+    if (geteuid() == 0) GTEST_SKIP() << "a privileged user writes read-only files";
     const auto rx = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
     const auto rwx = rx | QFileDevice::WriteOwner;
 
@@ -227,8 +231,7 @@ public:
     }
     ~LockHolder() { release(); }
     void release() {
-        if (process.state() == QProcess::NotRunning)
-            return;
+        if (process.state() == QProcess::NotRunning) return;
         process.write("\n");
         process.closeWriteChannel();
         process.waitForFinished(10000);
@@ -290,8 +293,7 @@ QByteArray make_damaged(const QString &path) {
         }
     }
     QFile f(path);
-    if (!f.open(QIODevice::ReadWrite))
-        return {};
+    if (!f.open(QIODevice::ReadWrite)) return {};
     QByteArray bytes = f.readAll();
     bytes.replace(4096 + 8, 3000, QByteArray(3000, '\x5a'));
     f.seek(0);

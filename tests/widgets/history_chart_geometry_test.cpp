@@ -22,10 +22,10 @@ TEST(HistoryChartGeometry, Axes) {
         int top;
         Axis counts, minutes;
     };
-    for (const Case &c : {Case{0, {1, 4}, {15, 60}}, Case{5, {1, 5}, {15, 60}}, Case{6, {2, 6}, {15, 60}},
-                          Case{9, {2, 10}, {15, 60}}, Case{11, {5, 15}, {15, 60}}, Case{61, {20, 80}, {30, 90}},
-                          Case{192, {50, 200}, {60, 240}}, Case{500, {100, 500}, {180, 540}},
-                          Case{3000, {1000, 3000}, {1440, 4320}}}) {
+    for (const Case &c :
+         {Case{0, {1, 4}, {15, 60}}, Case{5, {1, 5}, {15, 60}}, Case{6, {2, 6}, {15, 60}}, Case{9, {2, 10}, {15, 60}},
+          Case{11, {5, 15}, {15, 60}}, Case{61, {20, 80}, {30, 90}}, Case{192, {50, 200}, {60, 240}},
+          Case{500, {100, 500}, {180, 540}}, Case{3000, {1000, 3000}, {1440, 4320}}}) {
         SCOPED_TRACE(c.top);
         EXPECT_EQ(count_axis(c.top), c.counts);
         EXPECT_EQ(minutes_axis(c.top), c.minutes);
@@ -45,9 +45,9 @@ TEST(HistoryChartGeometry, WorkedNumbers) {
 
     // Counts: 20 pixels each. Minutes: 200 / 240 of a pixel each.
     ASSERT_EQ(g.days.size(), 14u);
-    EXPECT_EQ(g.days[0], (DayColumn{QRect(32, 31, 40, 200), QRect(40, 171, 24, 60), QRect(40, 151, 24, 20),
-                                    QRect(40, 111, 24, 40), QPoint(52, 71), QRect(32, 235, 40, 10),
-                                    QRect(32, 245, 40, 10)}));
+    EXPECT_EQ(g.days[0],
+              (DayColumn{QRect(32, 31, 40, 200), QRect(40, 171, 24, 60), QRect(40, 151, 24, 20), QRect(40, 111, 24, 40),
+                         QPoint(52, 71), QRect(32, 235, 40, 10), QRect(32, 245, 40, 10)}));
     // An empty day: no bars, the line on the zero line.
     EXPECT_TRUE(g.days[1].taken.isEmpty() && g.days[1].natural.isEmpty() && g.days[1].ignored.isEmpty());
     EXPECT_EQ(g.days[1].typing, QPoint(92, 231));
@@ -82,7 +82,8 @@ TEST(HistoryChartGeometry, ColumnsShareAnUnevenWidthWithoutGaps) {
 TEST(HistoryChartGeometry, TooSmallToDrawGivesNothingNegative) {
     for (QSize size : {QSize(0, 0), QSize(40, 30), QSize(100, 60)}) {
         SCOPED_TRACE(size.width());
-        const ChartGeometry g = history_chart_geometry(metrics(size), std::vector<ChartDay>(14, {5, 5, 5, 600, "", ""}));
+        const ChartGeometry g =
+            history_chart_geometry(metrics(size), std::vector<ChartDay>(14, {5, 5, 5, 600, "", ""}));
         EXPECT_GE(g.plot.width(), 0);
         EXPECT_GE(g.plot.height(), 0);
         for (const DayColumn &c : g.days)
