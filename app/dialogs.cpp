@@ -52,6 +52,16 @@ void set_up_picture_dialog(QFileDialog &dialog) {
         dialog.layout()->addWidget(preview);
 }
 
+void set_up_csv_dialog(QFileDialog &dialog) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("CSV file (*.csv)")});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDirectory(QDir::homePath());
+    dialog.selectFile(QStringLiteral("trovel-history.csv"));
+    dialog.setSizeGripEnabled(true);
+}
+
 QString QtDialogs::open_sound_file(QWidget *parent) {
     QFileDialog dialog(parent);
     set_up_sound_dialog(dialog);
@@ -61,6 +71,12 @@ QString QtDialogs::open_sound_file(QWidget *parent) {
 QString QtDialogs::open_picture_file(QWidget *parent) {
     QFileDialog dialog(parent);
     set_up_picture_dialog(dialog);
+    return run(dialog);
+}
+
+QString QtDialogs::save_csv_file(QWidget *parent) {
+    QFileDialog dialog(parent);
+    set_up_csv_dialog(dialog);
     return run(dialog);
 }
 

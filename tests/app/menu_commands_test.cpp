@@ -13,10 +13,11 @@ namespace {
 // Answers the choosers with whatever the test put in; "" is a cancelled dialog.
 class FakeDialogs : public Dialogs {
 public:
-    QString sound, picture;
+    QString sound, picture, csv;
     int asked = 0;
     QString open_sound_file(QWidget *) override { return ++asked, sound; }
     QString open_picture_file(QWidget *) override { return ++asked, picture; }
+    QString save_csv_file(QWidget *) override { return ++asked, csv; }
 };
 
 class MenuCommands : public FormTest {

@@ -36,7 +36,9 @@ void prepare_process_environment() {
     // Kept alive until exit; the folders are removed by QTemporaryDir's destructor.
     static std::unique_ptr<QTemporaryDir> config(new QTemporaryDir(QDir::tempPath() + "/trovel-test-XXXXXX"));
     static std::unique_ptr<QTemporaryDir> runtime(new QTemporaryDir(QDir::tempPath() + "/trovel-run-XXXXXX"));
+    static std::unique_ptr<QTemporaryDir> data(new QTemporaryDir(QDir::tempPath() + "/trovel-data-XXXXXX"));
     qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data->path().toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime->path().toLocal8Bit());
     QFile::setPermissions(runtime->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

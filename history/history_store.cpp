@@ -1,0 +1,91 @@
+// The writer thread in front of the history file.
+#include "history/history_store.h"
+
+#include <QMetaObject>
+#include <QObject>
+#include <QThread>
+#include <cstdio>
+#include <exception>
+
+namespace trovel {
+
+namespace {
+
+// Nothing may leave the writer thread as an exception: it would end the program.
+void guarded(const std::function<void()> &work) {
+    try {
+        work();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "trovel: the history could not be written: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "trovel: the history could not be written\n");
+    }
+}
+
+} // namespace
+
+HistoryStore::HistoryStore(QString path)
+    : path_(path), clock_([] { return QDateTime::currentDateTime(); }),
+      file_(std::make_unique<HistoryFile>(std::move(path))) {}
+
+HistoryStore::~HistoryStore() {
+    if (!thread_) return;
+    run_and_wait([this] { file_->close(); });
+    thread_->quit();
+    thread_->wait();
+    context_.reset();
+}
+
+void HistoryStore::start() {
+    if (thread_) return;
+    thread_ = std::make_unique<QThread>();
+    thread_->setObjectName(QStringLiteral("trovel-history"));
+    context_ = std::make_unique<QObject>();
+    context_->moveToThread(thread_.get());
+    thread_->start();
+}
+
+void HistoryStore::post(std::function<void()> work) {
+    start();
+    QMetaObject::invokeMethod(
+        context_.get(), [work = std::move(work)] { guarded(work); }, Qt::QueuedConnection);
+}
+
+void HistoryStore::run_and_wait(const std::function<void()> &work) {
+    start();
+    QMetaObject::invokeMethod(
+        context_.get(), [&work] { guarded(work); }, Qt::BlockingQueuedConnection);
+}
+
+void HistoryStore::record(HistoryEvent event) {
+    if (!event.at.isValid()) event.at = clock_();
+    post([this, event = std::move(event)]() mutable { file_->record(std::move(event)); });
+}
+
+std::vector<HistoryEvent> HistoryStore::events(QDate from) {
+    std::vector<HistoryEvent> out;
+    run_and_wait([&] { out = file_->events(from); });
+    return out;
+}
+
+size_t HistoryStore::waiting() {
+    size_t n = 0;
+    run_and_wait([&] { n = file_->waiting(); });
+    return n;
+}
+
+void HistoryStore::close() {
+    if (thread_) run_and_wait([this] { file_->close(); });
+}
+
+void HistoryStore::set_note(std::function<void(const QString &)> note) {
+    if (!thread_) return file_->set_note(std::move(note));
+    run_and_wait([&] { file_->set_note(std::move(note)); });
+}
+
+void HistoryStore::set_page_limit(int pages) {
+    if (!thread_) return file_->set_page_limit(pages);
+    run_and_wait([&] { file_->set_page_limit(pages); });
+}
+
+} // namespace trovel
