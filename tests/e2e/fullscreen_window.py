@@ -9,12 +9,10 @@ the window manager to make it the active window.
                that only its type tells it from a program in front
   --windowed   an ordinary 300x200 window
 
-Prints the window id (decimal) once it is mapped, then runs until SIGTERM or until its
-standard input is closed.
+Prints the window id (decimal) once it is mapped, then runs until SIGTERM.
 """
 import argparse
 import os
-import select
 import signal
 import sys
 
@@ -72,13 +70,8 @@ def main():
     print(w.id, flush=True)
 
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
-    fd = d.fileno()
     while True:
-        ready, _, _ = select.select([fd, sys.stdin], [], [])
-        if sys.stdin in ready and not sys.stdin.read(1):
-            return 0
-        while d.pending_events():
-            d.next_event()
+        d.next_event()
 
 
 if __name__ == "__main__":

@@ -25,7 +25,7 @@ public:
         mapped_ = process_.waitForReadyRead(10000);
     }
     ~StandInWindow() {
-        process_.closeWriteChannel();
+        process_.terminate();
         if (!process_.waitForFinished(5000)) process_.kill();
         process_.waitForFinished(5000);
     }
