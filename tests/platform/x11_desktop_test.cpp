@@ -63,6 +63,17 @@ TEST(X11Desktop, IdleTimeComesFromTheScreenSaverExtension) {
     EXPECT_LT(*later, 10000);
 }
 
+TEST(X11Desktop, AWaylandSessionNeverTakesXWaylandsIdleTime) {
+    if (!on_x11()) GTEST_SKIP() << "needs the xcb platform";
+    // No compositor service answers (there is no session bus), and the X server would.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    ASSERT_TRUE(X11IdleSource().idle_ms());
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    EXPECT_FALSE(make_desktop_idle_source()->idle_ms());
+    qputenv("XDG_SESSION_TYPE", "x11");
+    EXPECT_TRUE(make_desktop_idle_source()->idle_ms());
+}
+
 TEST(X11Desktop, FullScreenMeansAnotherProgramsActiveWindow) {
     if (!on_x11()) GTEST_SKIP() << "needs the xcb platform";
     X11FullScreenProbe probe;
