@@ -1,0 +1,73 @@
+// Idle spells are told apart by where they started (the counter's reading minus the idle
+// time), so a spell that goes on through a rest or a pause is still the same spell when
+// the next typing phase sees it, and counts once.
+#include "app/activity_rule.h"
+
+#include <algorithm>
+
+namespace trovel {
+
+int32_t rest_seconds_now(bool one_minute, bool two_minutes, bool five_minutes, int32_t typing_minutes) {
+    int32_t minutes = typing_minutes;
+    if (one_minute) minutes = 1;
+    if (two_minutes) minutes = 2;
+    if (five_minutes) minutes = 5;
+    return minutes * 60;
+}
+
+bool ActivityRule::same_spell(uint32_t now_ms, int64_t idle_ms) const {
+    // The counter wraps after 2^32 ms; idle times are below 2^31, so the difference of two
+    // starts read as a signed 32-bit number is exact.
+    const uint32_t start = now_ms - static_cast<uint32_t>(idle_ms);
+    const auto drift = static_cast<int32_t>(start - *spell_start_ms_);
+    return drift >= -kSameSpellToleranceMs && drift <= kSameSpellToleranceMs;
+}
+
+ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle,
+                                                FullScreenProbe &full_screen) {
+    Verdict verdict;
+
+    std::optional<int64_t> idle_ms;
+    if (options.natural_breaks) {
+        // A source is trusted no further than the plausible range, whatever it checked.
+        if (const auto ms = idle.idle_ms()) idle_ms = plausible_idle_ms(*ms);
+    }
+
+    if (spell_start_ms_ && !(idle_ms && same_spell(tick.now_ms, *idle_ms))) {
+        verdict.away_ms = spell_longest_ms_;
+        spell_start_ms_.reset();
+    }
+
+    const bool away = idle_ms && tick.rest_seconds > 0 && *idle_ms >= int64_t{tick.rest_seconds} * 1000;
+    if (away) {
+        if (!spell_start_ms_) {
+            spell_start_ms_ = tick.now_ms - static_cast<uint32_t>(*idle_ms);
+            spell_longest_ms_ = *idle_ms;
+            verdict.natural_break = true;
+        } else {
+            spell_longest_ms_ = std::max(spell_longest_ms_, *idle_ms);
+        }
+        verdict.hold_full_length = true;
+        // The user has had the rest the wait was keeping back.
+        waiting_since_ms_.reset();
+        return verdict;
+    }
+
+    if (!tick.countdown_ended) {
+        // A command started a new phase while a rest waited: that wait is over.
+        waiting_since_ms_.reset();
+        return verdict;
+    }
+    if (options.full_screen_wait && full_screen.other_program_full_screen()) {
+        if (!waiting_since_ms_) waiting_since_ms_ = tick.now_ms;
+        verdict.rest_waits = true;
+        return verdict;
+    }
+    if (waiting_since_ms_) {
+        verdict.waited_ms = static_cast<int64_t>(static_cast<uint32_t>(tick.now_ms - *waiting_since_ms_));
+        waiting_since_ms_.reset();
+    }
+    return verdict;
+}
+
+} // namespace trovel

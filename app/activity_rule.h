@@ -1,0 +1,69 @@
+// Natural breaks and the full-screen wait: what the user really does, decided at each
+// countdown tick of a typing phase. A plain class with no clock or timer of its own: the
+// form calls it at the tick it already has, with the millisecond counter's reading.
+//
+// Natural break: when the user has left keyboard and mouse alone for at least as long as
+// a rest would last now, that idle spell counts as a rest taken (once per spell), and the
+// typing countdown stays at its full length for as long as the spell lasts.
+// Full-screen wait: at the tick that would start a rest, a rest does not start while
+// another program's window is active and full screen; each later tick looks again.
+#pragma once
+
+#include "platform/full_screen.h"
+#include "platform/idle_time.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace trovel {
+
+// How long a rest would last if it started now, in seconds: the last checked of the
+// 1, 2 and 5 minute items, or, with none checked, as long as the typing phase.
+int32_t rest_seconds_now(bool one_minute, bool two_minutes, bool five_minutes, int32_t typing_minutes);
+
+class ActivityRule {
+public:
+    struct Options {
+        bool natural_breaks = true;   // "count time away as micropause"
+        bool full_screen_wait = true; // "wait while another program is full screen"
+    };
+
+    struct Tick {
+        uint32_t now_ms = 0;          // the millisecond counter at this tick
+        int32_t rest_seconds = 0;     // rest_seconds_now() at this tick
+        bool countdown_ended = false; // this tick would start the rest (1 % or less left)
+    };
+
+    struct Verdict {
+        // The first tick of an idle spell at least a rest long: run dec_ignored now.
+        bool natural_break = false;
+        // Restart the typing countdown at its full length (every tick of such a spell).
+        bool hold_full_length = false;
+        // The countdown has ended but the rest waits: keep typing, count on below zero.
+        bool rest_waits = false;
+        // Set on the first tick that finds the user back after a natural break: how long
+        // the spell lasted, as far as the ticks saw it (the longest idle time read in it).
+        std::optional<int64_t> away_ms;
+        // Set on the tick at which a rest that waited starts: how long it waited.
+        std::optional<int64_t> waited_ms;
+    };
+
+    // Two readings of the same spell may differ by this much in where they put its start.
+    // A new spell can begin no sooner than a rest length (a minute at least) after the
+    // start of one that counted, so this cannot join two spells.
+    static constexpr int32_t kSameSpellToleranceMs = 5000;
+
+    // One countdown tick of a typing phase. The idle source is asked only when natural
+    // breaks are on; the full-screen probe only when the countdown has ended, the wait is
+    // on and no natural break holds the countdown.
+    Verdict typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle, FullScreenProbe &full_screen);
+
+private:
+    bool same_spell(uint32_t now_ms, int64_t idle_ms) const;
+
+    std::optional<uint32_t> spell_start_ms_; // start of the spell that gave a natural break
+    int64_t spell_longest_ms_ = 0;
+    std::optional<uint32_t> waiting_since_ms_; // the tick at which a waiting rest was due
+};
+
+} // namespace trovel

@@ -1,0 +1,49 @@
+// How long the user has left the keyboard and mouse alone: the seam through which the
+// desktop's idle time reaches the break rules. A source is asked only when the countdown
+// ticks; it has no timer of its own.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace trovel {
+
+class IdleTimeSource {
+public:
+    virtual ~IdleTimeSource() = default;
+    // Milliseconds since the last key press or mouse movement, or nothing when the
+    // desktop cannot tell (no extension, no service, an error or a nonsense answer).
+    virtual std::optional<int64_t> idle_ms() = 0;
+};
+
+// The longest idle time taken at its word: 2^31 - 1 ms, about 24.8 days. Anything
+// larger is read as a fault: a -1 passed through an unsigned 32-bit field reads
+// 4 294 967 295, and the X server's own counter is 32 bits wide.
+inline constexpr int64_t kMaxPlausibleIdleMs = INT32_MAX;
+
+// The answer if it is a believable idle time, nothing otherwise.
+std::optional<int64_t> plausible_idle_ms(int64_t ms);
+std::optional<int64_t> plausible_idle_ms(uint64_t ms);
+
+// Asks each source in turn and gives the first answer; nothing when none answers.
+class IdleSourceChain : public IdleTimeSource {
+public:
+    explicit IdleSourceChain(std::vector<std::unique_ptr<IdleTimeSource>> sources);
+    std::optional<int64_t> idle_ms() override;
+
+private:
+    std::vector<std::unique_ptr<IdleTimeSource>> sources_;
+};
+
+// The desktop's idle time for this session. On X11, the X server's screen saver
+// extension. Under Wayland (XDG_SESSION_TYPE=wayland) the compositor is asked: GNOME's
+// idle monitor, then the freedesktop screen saver (KDE Plasma). The X server there is
+// XWayland, which sees only the input of X clients: someone typing in native Wayland
+// programs would look idle to it, and every countdown would be held as a natural break,
+// so when neither service answers the idle time is unknown.
+// Nothing is connected or asked before the first idle_ms().
+std::unique_ptr<IdleTimeSource> make_desktop_idle_source();
+
+} // namespace trovel

@@ -1,0 +1,42 @@
+// Finding Qt's X connection and the root window on it.
+#include "platform/x11_connection.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+
+namespace trovel::x11 {
+
+xcb_connection_t *qt_connection() {
+    auto *app = qGuiApp;
+    if (!app) return nullptr;
+    auto *x11 = app->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+uint32_t root_window(xcb_connection_t *connection) {
+    int screen = 0;
+    char *host = nullptr;
+    int display = 0;
+    // The same rule xcb_connect used for Qt: the screen number after the dot, or 0.
+    if (xcb_parse_display(nullptr, &host, &display, &screen) == 0) screen = 0;
+    std::free(host);
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < screen && it.rem > 1; ++i)
+        xcb_screen_next(&it);
+    return it.rem > 0 ? it.data->root : 0;
+}
+
+uint32_t intern_atom(xcb_connection_t *connection, const char *name) {
+    const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    xcb_generic_error_t *error = nullptr;
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, &error);
+    std::free(error);
+    if (!reply) return 0;
+    const uint32_t atom = reply->atom;
+    std::free(reply);
+    return atom;
+}
+
+} // namespace trovel::x11

@@ -1,0 +1,304 @@
+// Natural breaks and the full-screen wait, tick by tick, through a model of the typing and
+// rest countdowns that calls the rule as the form's countdown tick does.
+#include "app/activity_rule.h"
+#include "support/fake_desktop.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
+
+namespace trovel::test {
+namespace {
+
+constexpr int64_t kMinute = 60000;
+
+// The break cycle reduced to what the rule touches: 10-second ticks, a typing countdown
+// that ends at its length (as 1 to 10 minutes do), a rest that runs its course and then
+// lowers the ignored count, and a user whose last input the test sets.
+struct Cycle {
+    int type_minutes = 5;
+    bool one = true, two = false, five = false; // the rest items; 1 minute is the design value
+    ActivityRule::Options options;
+    ActivityRule rule;
+    FakeIdleSource idle;
+    FakeFullScreenProbe full_screen;
+    uint32_t now = 1000000;
+    uint32_t last_input = now;
+    bool idle_known = true;
+    bool resting = false;
+    int elapsed = 0; // seconds of the running countdown
+    int ignored = 0;
+    int rests = 0;
+    ActivityRule::Verdict last;
+
+    void dec_ignored() { ignored = ignored > 0 ? ignored - 1 : 0; }
+    void user_acts() { last_input = now; }
+    void take_a_break() {
+        dec_ignored();
+        start_rest();
+    }
+    void start_rest() {
+        resting = true;
+        elapsed = 0;
+        ++rests;
+    }
+    // One tick; `input`: the user pressed a key just before it.
+    void tick(bool input = false) {
+        now += 10000;
+        if (input) last_input = now;
+        elapsed += 10;
+        last = {};
+        if (resting) {
+            if (elapsed >= rest_seconds_now(one, two, five, type_minutes)) {
+                dec_ignored();
+                resting = false;
+                elapsed = 0;
+            }
+            return;
+        }
+        idle.answer = idle_known ? std::optional<int64_t>(now - last_input) : std::nullopt;
+        last = rule.typing_tick({now, rest_seconds_now(one, two, five, type_minutes), elapsed >= type_minutes * 60},
+                                options, idle, full_screen);
+        if (last.natural_break) dec_ignored();
+        if (last.hold_full_length)
+            elapsed = 0;
+        else if (elapsed >= type_minutes * 60 && !last.rest_waits)
+            start_rest();
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            tick();
+    }
+    // Ticks with the user at the keyboard.
+    void busy_ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            tick(true);
+    }
+};
+
+TEST(ActivityRule, RestLengthIsTheLastCheckedItemOrTheTypingLength) {
+    EXPECT_EQ(rest_seconds_now(true, false, false, 7), 60);
+    EXPECT_EQ(rest_seconds_now(false, true, false, 7), 120);
+    EXPECT_EQ(rest_seconds_now(true, false, true, 7), 300);
+    EXPECT_EQ(rest_seconds_now(false, false, false, 7), 420);
+}
+
+TEST(ActivityRule, NaturalBreakNeedsIdleOfAtLeastTheRestLength) {
+    struct Case {
+        const char *what;
+        bool one, two, five;
+        std::optional<int64_t> idle;
+        bool natural_break;
+    };
+    const Case cases[] = {
+        {"1 min rest, 1 ms short", true, false, false, kMinute - 1, false},
+        {"1 min rest, exactly", true, false, false, kMinute, true},
+        {"2 min rest, 1 ms short", false, true, false, 2 * kMinute - 1, false},
+        {"2 min rest, exactly", false, true, false, 2 * kMinute, true},
+        {"5 min rest, 4 min idle", false, false, true, 4 * kMinute, false},
+        {"no rest item: the 3 min typing length, 1 ms short", false, false, false, 3 * kMinute - 1, false},
+        {"no rest item: the 3 min typing length, exactly", false, false, false, 3 * kMinute, true},
+        {"unknown", true, false, false, std::nullopt, false},
+        {"-1 from a failing source", true, false, false, -1, false},
+        {"2^63 - 1 from a broken source", true, false, false, INT64_MAX, false},
+        {"just over the believable range", true, false, false, kMaxPlausibleIdleMs + 1, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ActivityRule rule;
+        FakeIdleSource idle;
+        FakeFullScreenProbe full_screen;
+        idle.answer = c.idle;
+        const auto v =
+            rule.typing_tick({5000, rest_seconds_now(c.one, c.two, c.five, 3), false}, {}, idle, full_screen);
+        EXPECT_EQ(v.natural_break, c.natural_break);
+        EXPECT_EQ(v.hold_full_length, c.natural_break);
+        EXPECT_EQ(full_screen.queries, 0);
+    }
+}
+
+TEST(ActivityRule, IdleSpellCountsOnceHoldsTheCountdownAndEndsWhenTheUserIsBack) {
+    for (const int ignored : {0, 2}) {
+        SCOPED_TRACE(ignored);
+        Cycle c;
+        c.ignored = ignored;
+        c.busy_ticks(10); // 100 s typed, then the user leaves
+        c.ticks(5);       // idle 10 .. 50 s
+        EXPECT_EQ(c.elapsed, 150);
+        EXPECT_FALSE(c.last.hold_full_length);
+        c.tick(); // idle 60 s: a rest's length
+        EXPECT_TRUE(c.last.natural_break);
+        EXPECT_TRUE(c.last.hold_full_length);
+        EXPECT_EQ(c.elapsed, 0);
+        EXPECT_EQ(c.ignored, ignored > 0 ? ignored - 1 : 0);
+        // Away for 20 minutes more: the bar stays full, the count is not lowered again,
+        // and no rest comes although the typing length passes four times.
+        for (int i = 0; i < 120; ++i) {
+            c.tick();
+            ASSERT_FALSE(c.last.natural_break) << "tick " << i;
+            ASSERT_TRUE(c.last.hold_full_length) << "tick " << i;
+            ASSERT_FALSE(c.last.away_ms) << "tick " << i;
+        }
+        EXPECT_EQ(c.rests, 0);
+        EXPECT_EQ(c.ignored, ignored > 0 ? ignored - 1 : 0);
+        c.busy_ticks(1); // back: counts on from the full length
+        EXPECT_FALSE(c.last.hold_full_length);
+        EXPECT_EQ(c.elapsed, 10);
+        ASSERT_TRUE(c.last.away_ms);
+        EXPECT_EQ(*c.last.away_ms, 21 * kMinute); // the longest idle time the ticks saw
+        c.busy_ticks(29);
+        EXPECT_EQ(c.rests, 1); // a normal five-minute phase after the return
+    }
+}
+
+TEST(ActivityRule, IdleSpellAcrossTheEndOfATypingPhase) {
+    // Left 50 s before the end: the rest starts as usual and runs its course; the spell
+    // reaches a rest's length in the next typing phase and counts there, once.
+    Cycle c;
+    c.ignored = 3;
+    c.busy_ticks(25);
+    c.ticks(5);
+    EXPECT_EQ(c.rests, 1);
+    c.ticks(6); // the rest
+    EXPECT_FALSE(c.resting);
+    EXPECT_EQ(c.ignored, 2);
+    c.tick(); // idle 2 min
+    EXPECT_TRUE(c.last.natural_break);
+    EXPECT_EQ(c.ignored, 1);
+    c.ticks(3);
+    EXPECT_FALSE(c.last.natural_break);
+    EXPECT_TRUE(c.last.hold_full_length);
+
+    // The same spell on through a break taken from the menu: still one spell, no second
+    // count, and the hold goes on after the rest.
+    c.take_a_break();
+    EXPECT_EQ(c.ignored, 0);
+    c.ticks(6);
+    EXPECT_FALSE(c.resting);
+    c.tick();
+    EXPECT_FALSE(c.last.natural_break);
+    EXPECT_TRUE(c.last.hold_full_length);
+    EXPECT_FALSE(c.last.away_ms);
+
+    // Back during a rest: the next typing phase runs normally.
+    c.take_a_break();
+    c.ticks(3);
+    c.user_acts();
+    c.ticks(3);
+    EXPECT_FALSE(c.resting);
+    c.tick();
+    EXPECT_FALSE(c.last.hold_full_length);
+    EXPECT_TRUE(c.last.away_ms);
+    EXPECT_EQ(c.elapsed, 10);
+}
+
+TEST(ActivityRule, ANewSpellAfterAReturnCountsAgain) {
+    Cycle c;
+    c.ticks(6);
+    EXPECT_TRUE(c.last.natural_break);
+    c.busy_ticks(1);
+    c.ticks(6);
+    EXPECT_TRUE(c.last.natural_break);
+}
+
+TEST(ActivityRule, SpellsAreToldApartAcrossTheCountersWrap) {
+    Cycle c;
+    c.now = UINT32_MAX - 25000;
+    c.user_acts();
+    c.ticks(6); // the counter wraps during the spell
+    EXPECT_TRUE(c.last.natural_break);
+    c.ticks(3);
+    EXPECT_FALSE(c.last.natural_break);
+    EXPECT_TRUE(c.last.hold_full_length);
+    EXPECT_LT(c.now, 100000u);
+}
+
+TEST(ActivityRule, UnknownIdleEndsAHoldAndNeverStartsOne) {
+    Cycle c;
+    c.ticks(6);
+    EXPECT_TRUE(c.last.hold_full_length);
+    c.idle_known = false;
+    c.tick();
+    EXPECT_FALSE(c.last.hold_full_length);
+    EXPECT_EQ(c.elapsed, 10);
+    c.ticks(29);
+    EXPECT_EQ(c.rests, 1);
+}
+
+TEST(ActivityRule, RestWaitsWhileAnotherProgramIsFullScreen) {
+    for (const int full_screen_ticks : {0, 1, 30}) {
+        SCOPED_TRACE(full_screen_ticks);
+        Cycle c;
+        c.busy_ticks(29);
+        EXPECT_EQ(c.full_screen.queries, 0); // asked only when the countdown has ended
+        c.full_screen.answer = full_screen_ticks > 0;
+        for (int i = 0; i < full_screen_ticks; ++i) {
+            c.busy_ticks(1);
+            ASSERT_TRUE(c.last.rest_waits) << "tick " << i;
+            ASSERT_EQ(c.elapsed, 300 + 10 * i); // the countdown runs on below zero
+            if (i == full_screen_ticks - 1) c.full_screen.answer = false;
+        }
+        EXPECT_EQ(c.rests, 0);
+        c.busy_ticks(1);
+        EXPECT_FALSE(c.last.rest_waits);
+        EXPECT_EQ(c.rests, 1);
+        EXPECT_EQ(c.full_screen.queries, full_screen_ticks + 1);
+        if (full_screen_ticks == 0)
+            EXPECT_FALSE(c.last.waited_ms);
+        else
+            EXPECT_EQ(c.last.waited_ms, full_screen_ticks * 10000);
+    }
+}
+
+TEST(ActivityRule, BreakTakenWhileARestWaitsEndsTheWait) {
+    Cycle c;
+    c.full_screen.answer = true;
+    c.busy_ticks(33);
+    EXPECT_TRUE(c.last.rest_waits);
+    c.take_a_break(); // the command never asks the rule
+    c.ticks(6);
+    c.full_screen.answer = false;
+    c.busy_ticks(30);
+    EXPECT_EQ(c.rests, 2);
+    EXPECT_FALSE(c.last.waited_ms); // the old wait is not counted into the new phase's rest
+}
+
+TEST(ActivityRule, IdleSpellDuringAWaitIsANaturalBreak) {
+    // A full-screen video with nobody at the keyboard: once the idle time reaches a rest's
+    // length the user has had the rest; the wait ends and the countdown is held.
+    Cycle c;
+    c.full_screen.answer = true;
+    c.busy_ticks(30);
+    EXPECT_TRUE(c.last.rest_waits);
+    c.ticks(5);
+    EXPECT_TRUE(c.last.rest_waits);
+    c.tick();
+    EXPECT_TRUE(c.last.natural_break);
+    EXPECT_FALSE(c.last.rest_waits);
+    EXPECT_EQ(c.elapsed, 0);
+    c.full_screen.answer = false;
+    c.busy_ticks(30);
+    EXPECT_EQ(c.rests, 1);
+    EXPECT_FALSE(c.last.waited_ms);
+}
+
+TEST(ActivityRule, BothOptionsOffChangeNothing) {
+    Cycle on;
+    Cycle off;
+    off.options = {false, false};
+    for (Cycle *c : {&on, &off}) {
+        c->full_screen.answer = true;
+        c->ignored = 2;
+        c->ticks(200); // nobody at the keyboard, a full-screen window in front
+    }
+    EXPECT_EQ(off.idle.queries, 0);
+    EXPECT_EQ(off.full_screen.queries, 0);
+    // As without the rule: a five-minute phase and a one-minute rest, over and over.
+    EXPECT_EQ(off.rests, 5);
+    EXPECT_EQ(off.ignored, 0);
+    EXPECT_EQ(on.rests, 0);
+    EXPECT_EQ(on.ignored, 1);
+}
+
+} // namespace
+} // namespace trovel::test

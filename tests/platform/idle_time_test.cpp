@@ -1,0 +1,81 @@
+// Idle answers that are believed, the order in which sources are asked, and the geometry
+// of "covers a screen".
+#include "platform/full_screen.h"
+#include "platform/idle_time.h"
+#include "support/fake_desktop.h"
+
+#include <gtest/gtest.h>
+
+namespace trovel {
+namespace {
+
+using test::FakeIdleSource;
+
+TEST(IdleTime, OnlyBelievableAnswersCount) {
+    EXPECT_EQ(plausible_idle_ms(int64_t{0}), 0);
+    EXPECT_EQ(plausible_idle_ms(int64_t{60000}), 60000);
+    EXPECT_EQ(plausible_idle_ms(int64_t{INT32_MAX}), INT32_MAX);
+    EXPECT_FALSE(plausible_idle_ms(int64_t{-1}));
+    EXPECT_FALSE(plausible_idle_ms(int64_t{INT32_MAX} + 1));
+    EXPECT_FALSE(plausible_idle_ms(INT64_MIN));
+    EXPECT_EQ(plausible_idle_ms(uint64_t{5}), 5);
+    EXPECT_FALSE(plausible_idle_ms(uint64_t{UINT32_MAX})); // -1 through a 32-bit field
+    EXPECT_FALSE(plausible_idle_ms(uint64_t{1} << 63));
+    EXPECT_FALSE(plausible_idle_ms(UINT64_MAX));
+}
+
+TEST(IdleTime, ChainGivesTheFirstAnswerAndAsksNoFurther) {
+    struct Case {
+        std::optional<int64_t> first, second, third;
+        std::optional<int64_t> expected;
+        int third_queries;
+    };
+    const Case cases[] = {
+        {1000, 2000, 3000, 1000, 0},
+        {std::nullopt, 2000, 3000, 2000, 0},
+        {std::nullopt, std::nullopt, 3000, 3000, 1},
+        {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 1},
+    };
+    for (const Case &c : cases) {
+        auto a = std::make_unique<FakeIdleSource>(), b = std::make_unique<FakeIdleSource>(),
+             x = std::make_unique<FakeIdleSource>();
+        a->answer = c.first;
+        b->answer = c.second;
+        x->answer = c.third;
+        FakeIdleSource *third = x.get();
+        std::vector<std::unique_ptr<IdleTimeSource>> sources;
+        sources.push_back(std::move(a));
+        sources.push_back(std::move(b));
+        sources.push_back(std::move(x));
+        IdleSourceChain chain(std::move(sources));
+        EXPECT_EQ(chain.idle_ms(), c.expected);
+        EXPECT_EQ(third->queries, c.third_queries);
+    }
+}
+
+TEST(FullScreen, CoversAScreen) {
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    struct Case {
+        const char *what;
+        QRect window;
+        bool covers;
+    };
+    const Case cases[] = {
+        {"exactly the first screen", QRect(0, 0, 1920, 1080), true},
+        {"exactly the second screen", QRect(1920, 0, 1280, 1024), true},
+        {"both screens", QRect(0, 0, 3200, 1080), true},
+        {"one pixel short", QRect(0, 0, 1920, 1079), false},
+        {"one pixel off", QRect(1, 0, 1920, 1080), false},
+        {"a maximised window below a panel", QRect(0, 26, 1920, 1054), false},
+        {"across the seam, covering neither", QRect(960, 0, 1920, 1080), false},
+        {"empty", QRect(), false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(covers_a_screen(c.window, screens), c.covers);
+    }
+    EXPECT_FALSE(covers_a_screen(QRect(0, 0, 100, 100), {QRect()})); // an unknown screen is not covered
+}
+
+} // namespace
+} // namespace trovel
