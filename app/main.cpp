@@ -7,8 +7,10 @@
 #include "platform/error_text.h"
 #include "platform/x11_window.h"
 
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 #include <memory>
+#include <thread>
 
 int main(int argc, char **argv) {
     // One copy per user: a second start ends here, quietly and successfully, before it
@@ -34,12 +36,18 @@ int main(int argc, char **argv) {
     // a tick for a few hundred bytes. Sent in the request itself, they need no wait.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
 
+    // Reading the font configuration (some seventy XML files) is most of the work before the
+    // bar can be shown, and it needs nothing from Qt: a second thread reads it while Qt
+    // connects to the display. The form, the first to measure text, waits for it instead of
+    // reading it a second time.
+    std::jthread font_config([] { FcInit(); });
     trovel::TApplication app(argc, argv);
     trovel::QtEnvironment env;
     std::unique_ptr<trovel::TForm1> form;
     // SIGTERM, SIGINT and SIGHUP close the form as a close request does. Caught before the
     // form exists, so no library the form starts (the sound player's) takes them over.
     const trovel::SignalClose close_signals([&form](int) { trovel::close_for_signal(form.get()); });
+    font_config.join();
     form = std::make_unique<trovel::TForm1>(env);
     app.set_error_handler([&env, &form](const QString &message) {
         env.show_error(form ? form->windowTitle() : QStringLiteral("trovel"), trovel::error_box_text(message));
