@@ -74,10 +74,26 @@ public:
     explicit TButton(QWidget *parent = nullptr);
 };
 
-class TMemo : public QPlainTextEdit {
+// A read-only text with a vertical scroll bar. The editor that shows it is built the first
+// time the memo is shown: building one lays out text, which loads the fonts, and the memo
+// (the disclaimer) is hidden at start-up, where that would hold back the bar.
+class TMemo : public QWidget {
     Q_OBJECT
 public:
     explicit TMemo(QWidget *parent = nullptr);
+    void setPlainText(const QString &text);
+    QString toPlainText() const { return text_; }
+    bool isReadOnly() const { return true; }
+    // The editor; null until the memo has been shown.
+    QPlainTextEdit *editor() const { return editor_; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    QString text_;
+    QPlainTextEdit *editor_ = nullptr;
 };
 
 // The never-shown integer spin box. Its value lives as the text of its edit field: reading

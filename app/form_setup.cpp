@@ -144,7 +144,6 @@ void TForm1::create_controls() {
     bold.setBold(true);
     lbl_cancel_count->setFont(bold);
     Label2 = make_label(Panel_www, "Label2", QStringLiteral("breaks ignored"), 56, 5, 70, 13);
-    Label2->adjustSize();  // labels size themselves to their caption
 
     Panel_image = make<TPanel>(this, "Panel_image", 0, 44, 133, 233);
     Memo1 = make<TMemo>(Panel_image, "Memo1", 0, 0, 120, 233);
@@ -330,6 +329,10 @@ void TForm1::showEvent(QShowEvent *e) {
     shown_once_ = true;
     FormStorage1->on_show();
     FormShow();
+    // Labels size themselves to their caption. Measuring the first text loads the fonts, so
+    // it waits until the window is on its way to the screen: it runs while the window
+    // system maps the window, before the first paint.
+    QMetaObject::invokeMethod(this, [this] { Label2->adjustSize(); }, Qt::QueuedConnection);
 }
 
 void TForm1::closeEvent(QCloseEvent *e) {
