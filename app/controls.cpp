@@ -65,7 +65,6 @@ void TLabel::setCaption(const QString &c) {
 void TLabel::setAutoSize(bool on) {
     auto_size_ = on;
     right_edge_ = x() + width();
-    if (on) fit_caption();
 }
 
 void TLabel::fit_caption() {
@@ -106,9 +105,30 @@ void TImage::paintEvent(QPaintEvent *) {
 
 TButton::TButton(QWidget *parent) : QPushButton(parent) {}
 
-TMemo::TMemo(QWidget *parent) : QPlainTextEdit(parent) {
-    setReadOnly(true);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+TMemo::TMemo(QWidget *parent) : QWidget(parent) {}
+
+void TMemo::setPlainText(const QString &text) {
+    text_ = text;
+    if (editor_)
+        editor_->setPlainText(text);
+}
+
+void TMemo::showEvent(QShowEvent *e) {
+    if (!editor_) {
+        editor_ = new QPlainTextEdit(this);
+        editor_->setReadOnly(true);
+        editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        editor_->setPlainText(text_);
+        editor_->setGeometry(rect());
+        editor_->show();
+    }
+    QWidget::showEvent(e);
+}
+
+void TMemo::resizeEvent(QResizeEvent *e) {
+    if (editor_)
+        editor_->setGeometry(rect());
+    QWidget::resizeEvent(e);
 }
 
 TAdvSpinEdit::TAdvSpinEdit(QObject *parent) : QObject(parent) {}

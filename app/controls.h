@@ -51,13 +51,15 @@ public:
     QString Caption() const { return text(); }
     void setCaption(const QString &c);
     void setFontColor(TColor c);
-    // A label that sizes itself to its caption, from now on and at once. A right-aligned
+    // A label that sizes itself to its caption from its next caption on. A right-aligned
     // one keeps the right edge it has now and grows to the left, but stops at its
     // parent's left edge (and grows to the right from there) so the caption shows whole.
+    // Measuring text loads the fonts, so nothing is measured here: fit_caption() sizes
+    // the label to the caption it has now.
     void setAutoSize(bool on);
+    void fit_caption();
 
 private:
-    void fit_caption();
     bool auto_size_ = false;
     int right_edge_ = 0; // the edge a right-aligned auto-sized label keeps
 };
@@ -83,10 +85,26 @@ public:
     explicit TButton(QWidget *parent = nullptr);
 };
 
-class TMemo : public QPlainTextEdit {
+// A read-only text with a vertical scroll bar. The editor that shows it is built the first
+// time the memo is shown: building one lays out text, which loads the fonts, and the memo
+// (the disclaimer) is hidden at start-up, where that would hold back the bar.
+class TMemo : public QWidget {
     Q_OBJECT
 public:
     explicit TMemo(QWidget *parent = nullptr);
+    void setPlainText(const QString &text);
+    QString toPlainText() const { return text_; }
+    bool isReadOnly() const { return true; }
+    // The editor; null until the memo has been shown.
+    QPlainTextEdit *editor() const { return editor_; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    QString text_;
+    QPlainTextEdit *editor_ = nullptr;
 };
 
 // The never-shown integer spin box that holds the typing length in minutes. Its value lives

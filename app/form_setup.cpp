@@ -324,6 +324,10 @@ void TForm1::showEvent(QShowEvent *e) {
     shown_once_ = true;
     FormStorage1->on_show();
     report_errors([this] { FormShow(); });
+    // Labels size themselves to their caption. Measuring the first text loads the fonts, so
+    // it waits until the window is on its way to the screen: it runs while the window
+    // system maps the window, before the first paint.
+    QMetaObject::invokeMethod(this, [this] { Label2->fit_caption(); }, Qt::QueuedConnection);
 }
 
 void TForm1::closeEvent(QCloseEvent *e) {

@@ -1,7 +1,9 @@
-# Shared by bench/soak and bench/peers: the Release build of the program, a private X
-# display per run, and clean-up of what a script started. Source it from the repo root.
+# Shared by the benchmarks that run the real program: its Release build, a private X
+# display per run with the window manager, and clean-up of what a script started.
+# Source it from the repo root.
 
 source scripts/stop_processes.sh
+source scripts/x_display.sh
 
 BENCH_PIDS=()
 BENCH_TMP=$(mktemp -d /tmp/trovel-bench-XXXXXX)
@@ -13,27 +15,35 @@ bench_cleanup() {
 }
 trap bench_cleanup EXIT
 
-# Builds the program in Release mode into build-bench and sets TROVEL to the binary.
+# Builds the program in Release mode into build-bench and sets TROVEL to the binary, and
+# builds the targets given (benchmark programs) beside it. A TROVEL given from outside
+# (another build, say of an older commit) is measured instead of this tree's program.
 bench_build() {
     scripts/deps
     cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTROVEL_TESTS=OFF >/dev/null
-    cmake --build build-bench --target trovel >/dev/null
-    TROVEL=$PWD/build-bench/trovel
+    if [ -n "${TROVEL:-}" ]; then
+        [ -x "$TROVEL" ] || { echo "TROVEL=$TROVEL is not a program" >&2; return 1; }
+    else
+        cmake --build build-bench --target trovel >/dev/null
+        TROVEL=$PWD/build-bench/trovel
+    fi
+    [ $# = 0 ] || cmake --build build-bench --target "$@" >/dev/null
 }
 
 # Starts a fresh Xvfb at 1024x768x24 on a display it picks itself (so runs never collide)
 # and exports DISPLAY. The server's pid is left in BENCH_XVFB.
 bench_display() {
-    local f=$BENCH_TMP/display.$RANDOM
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$f" >/dev/null 2>&1 &
-    BENCH_XVFB=$!
+    x_display_start
+    BENCH_XVFB=$XVFB_PID
     BENCH_PIDS+=("$BENCH_XVFB")
-    for _ in $(seq 100); do [ -s "$f" ] && break; sleep 0.1; done
-    [ -s "$f" ] || { echo "Xvfb did not start" >&2; return 1; }
-    export DISPLAY=:$(head -n 1 "$f")
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    echo "Xvfb on $DISPLAY does not answer" >&2
-    return 1
+}
+
+# Starts icewm on the display and waits until it and its tray are ready; its pid is left
+# in BENCH_WM. Needs HOME (bench_fresh_home).
+bench_wm() {
+    x_wm_start
+    BENCH_WM=$WM_PID
+    BENCH_PIDS+=("$BENCH_WM")
 }
 
 # A fresh HOME and XDG folders under $1, exported, as a first start on a new account.
@@ -43,7 +53,10 @@ bench_fresh_home() {
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
     export SDL_AUDIODRIVER=dummy LANG=C.UTF-8
-    unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    # A script that started its own session bus (TROVEL_BENCH_BUS) keeps it; the others
+    # give the program none rather than the desktop's.
+    [ -n "${TROVEL_BENCH_BUS:-}" ] || unset DBUS_SESSION_BUS_ADDRESS
 }
 
 # Waits up to $1 seconds for the command "${@:2}" to succeed.

@@ -1,21 +1,28 @@
 /* Starts a program and tells how long it took until its first window was mapped anywhere
  * on the display: a top-level window (framed by a window manager or not) or an icon
- * docked in a tray. Used by bench/peers, which compiles it with cc -lX11.
+ * docked in a tray. Used by bench/peers and bench/startup, which compile it with cc -lX11.
  *
- * Usage: map_watch TIMEOUT_S PROGRAM [ARG...]
+ * Usage: map_watch [-s MIN] [-w] TIMEOUT_S PROGRAM [ARG...]
  * Prints "pid N" when the program has been started, then "mapped_ms M" (or "mapped_ms
  * none" after TIMEOUT_S seconds) and "window WxH NAME" of that window, and exits; the
- * program keeps running.
+ * program keeps running. With -w it stays until the program has ended instead, so the
+ * program remains its child and is reaped when stopped. With -s, only windows at least
+ * MIN pixels wide and high count (bench/startup passes 33 so that a tray icon, at most
+ * 32 pixels, does not count as the program's window).
  *
  * Every window that exists at start-up (the root, the window manager's, its tray) is
  * watched for SubstructureNotify, and so is every window created later, so a map is
  * seen wherever it happens. Only windows created after the watch began count, and only
- * InputOutput windows larger than 2x2 (not the hidden helper windows toolkits map). */
+ * InputOutput windows larger than 2x2 (not the hidden helper windows toolkits map), or
+ * at least MIN in both directions. */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/select.h>
+#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -51,9 +58,37 @@ static int is_new(Window w) {
     return 0;
 }
 
+static pid_t pid;
+static int stay;
+
+/* Ends map_watch, with -w once the program has ended. */
+static int finish(Display *d) {
+    fflush(stdout);
+    if (!stay) return 0;
+    XCloseDisplay(d);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return 1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 int main(int argc, char **argv) {
+    int min_size = 3;
+    for (;;) {
+        if (argc > 2 && strcmp(argv[1], "-s") == 0) {
+            min_size = atoi(argv[2]);
+            argv += 2;
+            argc -= 2;
+        } else if (argc > 1 && strcmp(argv[1], "-w") == 0) {
+            stay = 1;
+            ++argv;
+            --argc;
+        } else {
+            break;
+        }
+    }
     if (argc < 3) {
-        fprintf(stderr, "usage: %s TIMEOUT_S PROGRAM [ARG...]\n", argv[0]);
+        fprintf(stderr, "usage: map_watch [-s MIN] [-w] TIMEOUT_S PROGRAM [ARG...]\n");
         return 2;
     }
     const double timeout_ms = atof(argv[1]) * 1000;
@@ -67,7 +102,7 @@ int main(int argc, char **argv) {
     XSync(d, False);
 
     const double start = now_ms();
-    pid_t pid = fork();
+    pid = fork();
     if (pid == 0) {
         close(ConnectionNumber(d));
         execvp(argv[2], argv + 2);
@@ -87,13 +122,13 @@ int main(int argc, char **argv) {
                 if (n_created < MAX_NEW) created[n_created++] = w;
             } else if (e.type == MapNotify && is_new(e.xmap.window)) {
                 XWindowAttributes a;
-                if (XGetWindowAttributes(d, e.xmap.window, &a) && a.class == InputOutput && a.width > 2 &&
-                    a.height > 2) {
+                if (XGetWindowAttributes(d, e.xmap.window, &a) && a.class == InputOutput && a.width >= min_size &&
+                    a.height >= min_size) {
                     printf("mapped_ms %.1f\n", now_ms() - start);
                     XClassHint hint = {NULL, NULL};
                     XGetClassHint(d, e.xmap.window, &hint);
                     printf("window %dx%d %s\n", a.width, a.height, hint.res_name ? hint.res_name : "(no class)");
-                    return 0;
+                    return finish(d);
                 }
             }
         }
@@ -106,5 +141,5 @@ int main(int argc, char **argv) {
         select(fd + 1, &fds, NULL, NULL, &tv);
     }
     printf("mapped_ms none\n");
-    return 0;
+    return finish(d);
 }

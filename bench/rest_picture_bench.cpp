@@ -38,6 +38,9 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: rest_picture_bench FOLDER_MASK\n");
         return 2;
     }
+    // Pixels go to the X server in the request, as the program sends them (app/main.cpp).
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     trovel::TApplication app(argc, argv);
     trovel::QtEnvironment env;
     trovel::TForm1 form(env);

@@ -10,7 +10,8 @@ namespace trovel::x11 {
 
 xcb_connection_t *qt_connection() {
     auto *app = qGuiApp;
-    if (!app) return nullptr;
+    // Other platforms may offer the interface too (offscreen does, without a connection).
+    if (!app || QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
     auto *x11 = app->nativeInterface<QNativeInterface::QX11Application>();
     return x11 ? x11->connection() : nullptr;
 }

@@ -143,10 +143,20 @@ TEST_F(MenuCommands, ImagesAndClockFlipTogether) {
 
 TEST_F(MenuCommands, DisclaimerShowsTheReadOnlyMemoInTheCentredLargeWindow) {
     show();
+    // Until then no text editor exists: building one loads the fonts, which would hold
+    // back the bar at start-up.
+    EXPECT_EQ(form->Memo1->editor(), nullptr);
     form->menu_disclaimer->Click();
     EXPECT_TRUE(form->Memo1->isVisible());
     EXPECT_TRUE(form->Memo1->isReadOnly());
     EXPECT_TRUE(form->Memo1->toPlainText().contains("guarantee"));
+    const QPlainTextEdit *editor = form->Memo1->editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(editor->isReadOnly());
+    EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(editor->toPlainText(), form->Memo1->toPlainText());
+    EXPECT_EQ(editor->geometry(), form->Memo1->rect()) << "the editor fills the memo";
     EXPECT_EQ(geometry(), QRect(30, 37, 964, 694));
     EXPECT_EQ(form->state(), "type") << "the countdown goes on";
     // The window is large, so a new size applies at once.

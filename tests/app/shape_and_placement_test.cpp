@@ -114,6 +114,15 @@ TEST_F(Shapes, CompactHeightFollowsTheVisibleRows) {
     EXPECT_EQ(geometry(), QRect(200, 2, 130, 44));
 }
 
+TEST_F(Shapes, BreaksIgnoredLabelFitsItsCaptionBeforeTheFirstPaint) {
+    // It is measured only once the window is on its way to the screen (the first text
+    // measured loads the fonts), in the first turn of the event loop.
+    show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->Label2->size(), form->Label2->sizeHint());
+    EXPECT_EQ(form->Label2->pos(), QPoint(56, 5));
+}
+
 TEST_F(Shapes, SizeItemAppliesAtOnceToAShownRestWindow) {
     show();
     form->menu_testClick();

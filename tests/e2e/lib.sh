@@ -1,9 +1,10 @@
 # Shared helpers for the end-to-end tests: a private X display with a window manager that
 # has a tray, the real program started with a fresh config folder, and clean-up of every
-# process a test started. Source it, then call e2e_start DISPLAY_NUMBER.
+# process a test started. Source it, then call e2e_start.
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/stop_processes.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/x_display.sh"
 
 E2E_PIDS=()
 E2E_TMP=$(mktemp -d /tmp/trovel-e2e-XXXXXX)
@@ -19,8 +20,10 @@ trap e2e_cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     if [ -n "${DISPLAY:-}" ]; then
-        import -window root "/tmp/trovel-e2e-fail-${DISPLAY#:}.png" 2>/dev/null || true
-        echo "screenshot: /tmp/trovel-e2e-fail-${DISPLAY#:}.png" >&2
+        local shot
+        shot=/tmp/trovel-e2e-fail-$(basename "$0" .sh).png
+        import -window root "$shot" 2>/dev/null || true
+        echo "screenshot: $shot" >&2
     fi
     exit 1
 }
@@ -36,17 +39,16 @@ wait_for() {
     done
 }
 
-# Starts Xvfb on :$1 at 1024x768x24 and icewm (a window manager with a tray).
+# Starts Xvfb at 1024x768x24 on a display number the server picks (so tests running at the
+# same time never collide) and icewm (a window manager with a tray), and waits until the
+# window manager and its tray are ready.
 e2e_start() {
-    export DISPLAY=":$1"
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    wait_for 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+    x_display_start "$E2E_TMP/xvfb.log" || fail "Xvfb did not start"
+    E2E_PIDS+=("$XVFB_PID")
     export HOME="$E2E_TMP/home"
     mkdir -p "$HOME"
-    icewm >"$E2E_TMP/icewm.log" 2>&1 &
-    E2E_PIDS+=($!)
-    sleep 1
+    x_wm_start "$E2E_TMP/icewm.log" || fail "icewm did not get ready"
+    E2E_PIDS+=("$WM_PID")
     export XDG_CONFIG_HOME="$E2E_TMP/config"
     export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
@@ -98,16 +100,11 @@ expect_eq() {
     [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
 }
 
-# Succeeds when process $1 has ended (a child of this shell not yet waited for counts).
-process_ended() {
-    ! kill -0 "$1" 2>/dev/null || [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = Z ]
-}
-
 # Waits up to $1 seconds for the child process $2 to end and puts its exit status in
 # EXIT_STATUS. Call it directly, not in $(...): a subshell cannot wait for the child.
 EXIT_STATUS=
 wait_exit() {
-    wait_for "$1" process_ended "$2" || return 1
+    wait_for "$1" process_gone "$2" || return 1
     EXIT_STATUS=0
     wait "$2" 2>/dev/null || EXIT_STATUS=$?
 }

@@ -4,7 +4,7 @@
 # also while the popup menu is open. A settings file that cannot be written then shows no
 # box: the reason goes to stderr and the status is 1.
 source "$(dirname "$0")/lib.sh"
-e2e_start 94
+e2e_start
 
 for round in TERM INT HUP TERM-with-menu; do
     sig=${round%%-*}
@@ -14,9 +14,9 @@ for round in TERM INT HUP TERM-with-menu; do
     env --default-signal=INT "$TROVEL" >"$E2E_TMP/trovel.log" 2>&1 &
     pid=$!
     E2E_PIDS+=($pid)
+    # The countdown in the title that main_window looks for is set at the end of the form's
+    # first show, after the settings have been read.
     wait_for 20 main_window >/dev/null || fail "$round: no trovel window appeared"
-    # Let the form finish its first show, where the settings are read.
-    sleep 0.5
     if [ "$round" = TERM-with-menu ]; then
         # A click on the hands opens the menu, which runs a nested event loop.
         read -r x y < <(xdotool getwindowgeometry "$(main_window)" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')

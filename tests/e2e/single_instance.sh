@@ -3,7 +3,7 @@
 # without a display or a runtime folder) ends at once with status 0 and leaves the running
 # copy and the settings file alone; a copy killed outright does not block the next start.
 source "$(dirname "$0")/lib.sh"
-e2e_start 93
+e2e_start
 
 ini="$XDG_CONFIG_HOME/trovel.ini"
 printf '[TForm1]\nFormVersion=1\nspin_timeout_Value=7\n' >"$ini"

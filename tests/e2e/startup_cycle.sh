@@ -2,7 +2,7 @@
 # With no settings file the bar starts at the screen centre with a 5-minute countdown,
 # grows into the centred rest window when the time is up, and shrinks back afterwards.
 source "$(dirname "$0")/lib.sh"
-e2e_start 91
+e2e_start
 
 start_trovel 20
 geometry_is "447,362 130x44" || fail "bar at $(window_geometry)"

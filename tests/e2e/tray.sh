@@ -2,7 +2,7 @@
 # The tray icon: the static icon while typing; a left double click takes a break at once,
 # and during the rest the icon cycles through its silver, red and yellow frames.
 source "$(dirname "$0")/lib.sh"
-e2e_start 96
+e2e_start
 
 start_trovel 1
 wait_for 10 tray_window >/dev/null || fail "no tray icon docked"
@@ -14,7 +14,8 @@ ox=$(((tw - 16) / 2))
 oy=$(((th - 16) / 2))
 expect_eq "$(window_pixel "$tray" $ox $oy)" "192,192,192" "static icon while typing"
 
-# A single click and a right click do nothing.
+# A single click and a right click do nothing: with no condition to wait for, each gets
+# half a second to do something.
 xdotool mousemove $((tx + tw / 2)) $((ty + th / 2)) click 1
 sleep 0.5
 xdotool click 3

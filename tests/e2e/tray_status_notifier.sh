@@ -9,7 +9,7 @@ if [ -z "${TROVEL_E2E_OWN_BUS:-}" ]; then
     TROVEL_E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 source "$(dirname "$0")/lib.sh"
-e2e_start 98
+e2e_start
 
 watcher_ready() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \

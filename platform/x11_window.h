@@ -1,0 +1,17 @@
+// Settings of the program's windows that only the X11 platform has, each a no-op elsewhere
+// (the offscreen platform of the tests, a Wayland compositor).
+#pragma once
+
+class QWindow;
+
+namespace trovel {
+
+// Stops the X server from reporting property changes of the window back to the program.
+// The bar's title changes at every tick, and each change would come back as three
+// notifications (the two title properties, then the window manager's visible name), each
+// waking the program twice (the event reader, then the main thread) for nothing: the
+// program reacts to none of them. What the window manager does with the title, and every
+// other event of the window, stay as they were. The window must exist (shown once).
+void stop_property_notifications(QWindow *window);
+
+} // namespace trovel
