@@ -2,9 +2,14 @@
 // two shapes: the compact bar and the large rest window.
 #include "app/timer_u.h"
 
+#include "app/autostart.h"
 #include "app/form_geometry.h"
+#include "app/statistics_window.h"
 #include "app/stored_props.h"
+#include "history/history_store.h"
 #include "platform/error_report.h"
+#include "platform/x11_full_screen.h"
+#include "settings/trovel_options.h"
 
 // The pixel art is compiled in: reading it from a resource would load every image plugin
 // at start-up.
@@ -58,6 +63,9 @@ TForm1::TForm1(Environment &env, QWidget *parent)
     move(467, 84);
     set_form_size(133, 277);
 
+    // Neither connects nor asks anything before the first countdown tick.
+    idle_source_ = make_desktop_idle_source();
+    full_screen_ = std::make_unique<X11FullScreenProbe>();
     create_controls();
     create_menu();
     wire_menu();
@@ -68,6 +76,10 @@ TForm1::TForm1(Environment &env, QWidget *parent)
     FormStorage1->setObjectName(QStringLiteral("FormStorage1"));
     FormStorage1->set_stored_props(form_stored_props());
     FormStorage1->bind_stored_props();
+    // The options of our own section are read and saved with the form's, in one write.
+    FormStorage1->set_second_section(
+        kTrovelSection, [this](const IniDocument &file) { load_own_options(file); },
+        [this] { return own_option_entries(); });
     // An entry that stores nothing is dropped quietly at run time, but a developer's build
     // stops here: a renamed control would otherwise lose that setting unnoticed.
     Q_ASSERT_X(FormStorage1->unbound_props().isEmpty(), "TForm1",
@@ -83,6 +95,11 @@ TForm1::~TForm1() {
     FormStorage1->on_destroy();
     RxTimerList1->setActive(false);
     RxTrayIcon1->setAnimated(false);
+    // Every end of the program comes here (the exit command, a close request, a signal).
+    record_program_end();
+    delete statistics_window_; // it reads the store
+    // Writes every event handed over and stops the writer thread.
+    history_store_.reset();
 }
 
 void TForm1::create_controls() {
@@ -102,7 +119,10 @@ void TForm1::create_controls() {
     RxTrayIcon1->ClickDefaultItem = [this] {
         for (TMenuItem *item : PopupMenu1->Items())
             if (item->Default && item->Enabled()) {
+                // The history tells a break taken from the tray from one taken in the menu.
+                click_source_ = BreakSource::tray;
                 item->Click();
+                click_source_ = BreakSource::menu;
                 return true;
             }
         return false;
@@ -323,6 +343,9 @@ void TForm1::showEvent(QShowEvent *e) {
         return;
     shown_once_ = true;
     FormStorage1->on_show();
+    menu_autostart->setChecked(Autostart::for_this_program().enabled());
+    // The history begins once the bar is on its way to the screen, never sooner.
+    record_program_start();
     report_errors([this] { FormShow(); });
 }
 

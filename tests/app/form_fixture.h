@@ -1,10 +1,14 @@
 // A form on a fake environment (1024 x 768 screen, a fake millisecond counter) whose tick
-// list runs on a fake timer, so tests move time forward without waiting.
+// list runs on a fake timer, so tests move time forward without waiting. The desktop's
+// idle time and full-screen state are stand-ins (unknown and no, until a test says), and
+// the history goes to a list, unless a test hands the form back its history file.
 #pragma once
 
 #include "app/application.h"
 #include "app/timer_u.h"
+#include "support/fake_desktop.h"
 #include "support/fake_environment.h"
+#include "support/fake_history_recorder.h"
 #include "support/fake_platform_timer.h"
 
 #include <QCoreApplication>
@@ -53,6 +57,12 @@ protected:
         }
         form = std::make_unique<TForm1>(env);
         timer = &install_fake_timer(*form->RxTimerList1);
+        auto idle_source = std::make_unique<FakeIdleSource>();
+        auto probe = std::make_unique<FakeFullScreenProbe>();
+        idle = idle_source.get();
+        full_screen = probe.get();
+        form->set_desktop(std::move(idle_source), std::move(probe));
+        form->set_history(&history);
     }
     QString settings_file() const { return config->filePath("trovel.ini"); }
 
@@ -72,8 +82,11 @@ protected:
 
     FakeEnvironment env;
     std::unique_ptr<QTemporaryDir> config;  // outlives the form, which saves into it
+    FakeHistoryRecorder history;            // outlives the form, which records its end
     std::unique_ptr<TForm1> form;
     FakePlatformTimer *timer = nullptr;
+    FakeIdleSource *idle = nullptr; // owned by the form
+    FakeFullScreenProbe *full_screen = nullptr;
 };
 
 }  // namespace trovel::test
