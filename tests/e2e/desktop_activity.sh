@@ -95,7 +95,7 @@ choose_autostart() {
     # One key at a time with xdotool's short hold: a key held for 75 ms real time is held
     # for 750 ms on this server's clock, long enough to repeat.
     local k
-    for k in Down Down Down Down Right l; do
+    for k in Down Down Down Down Down Right l; do
         xdotool key "$k"
         sleep 0.3
     done
