@@ -44,7 +44,9 @@ void TForm1::begin_typing_phase() {
 void TForm1::end_typing_phase() {
     if (!typing_open_) return;
     typing_open_ = false;
-    record_history(HistoryEvent::typing_phase(typing_started_, elapsed_seconds_));
+    // A phase that counted nothing (cut short by a command at once, or held while the
+    // user is away) leaves no row.
+    if (elapsed_seconds_ > 0) record_history(HistoryEvent::typing_phase(typing_started_, elapsed_seconds_));
 }
 
 void TForm1::menu_statisticsClick() {

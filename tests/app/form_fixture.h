@@ -48,9 +48,11 @@ protected:
     FormTest() { recreate(); }
 
     // A fresh form, as at program start (the environment keeps its state). Unless asked to
-    // keep them, the settings file of the form before is out of reach.
+    // keep them, the settings file of the form before is out of reach. The history starts
+    // empty.
     void recreate(bool keep_settings = false) {
         form.reset();
+        history.events.clear();
         if (!keep_settings || !config) {
             config = std::make_unique<QTemporaryDir>();
             qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
