@@ -20,8 +20,11 @@ void TForm1::record_history(HistoryEvent event) {
 }
 
 void TForm1::record_program_start() {
+    if (history_started_) return;
     history_started_ = true;
     history().record(HistoryEvent::program_start());
+    // The typing phase under way since the first show is counted from here.
+    if (state_ == QStringLiteral("type")) begin_typing_phase();
 }
 
 void TForm1::record_program_end() {

@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QWindow>
 
 namespace trovel {
 
@@ -344,9 +345,9 @@ void TForm1::showEvent(QShowEvent *e) {
     shown_once_ = true;
     FormStorage1->on_show();
     menu_autostart->setChecked(Autostart::for_this_program().enabled());
-    // The history begins once the bar is on its way to the screen, never sooner.
-    record_program_start();
     report_errors([this] { FormShow(); });
+    // The history begins when the window system has put the bar on the screen.
+    if (QWindow *window = windowHandle()) window->installEventFilter(this);
 }
 
 void TForm1::closeEvent(QCloseEvent *e) {
@@ -367,6 +368,18 @@ bool TForm1::is_drag_surface(QObject *o) const {
 
 bool TForm1::eventFilter(QObject *watched, QEvent *e) {
     const QEvent::Type type = e->type();
+    if (type == QEvent::Expose && watched == windowHandle()) {
+        // Only now does the history's thread load the database driver and open the file,
+        // so that work never competes with the bar's way to the screen. Posted, so the
+        // bar is painted first.
+        if (!history_due_ && windowHandle()->isExposed()) {
+            history_due_ = true;
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this, [this] { record_program_start(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, e);

@@ -220,8 +220,8 @@ private:
     void load_own_options(const IniDocument &file);
     TFormStorage::Entries own_option_entries() const;
     HistoryRecorder &history();
-    // Hands an event to the history once the program's start is recorded (at the first
-    // show); before that nothing is recorded and nothing opened.
+    // Hands an event to the history once the program's start is recorded (once the bar
+    // is on the screen); before that nothing is recorded and nothing opened.
     void record_history(HistoryEvent event);
     void record_program_start();
     void record_program_end();
@@ -265,6 +265,7 @@ private:
     QDateTime typing_started_;
     bool typing_open_ = false;                     // a typing phase is being counted for the history
     bool history_started_ = false;                 // the start was recorded, so the end will be
+    bool history_due_ = false;                     // the bar is on the screen: the start is on its way
     BreakSource click_source_ = BreakSource::menu; // who runs the default item's command
 };
 

@@ -58,7 +58,7 @@ TEST_F(DesktopActivity, TimeAwayOfARestsLengthHoldsTheBarFullAndCountsOnce) {
     for (const Case &c : cases) {
         SCOPED_TRACE(std::to_string(c.idle_at_sixth_tick) + " ms idle, ignored " + std::to_string(c.ignored_before));
         recreate();
-        show();
+        show_on_screen();
         type_length(form->N3min1);
         for (int i = 0; i < c.ignored_before; ++i)
             form->inc_ignored();
@@ -93,7 +93,7 @@ TEST_F(DesktopActivity, TimeAwayOfARestsLengthHoldsTheBarFullAndCountsOnce) {
 }
 
 TEST_F(DesktopActivity, IdleSpellAcrossTheEndOfATypingPhase) {
-    show();
+    show_on_screen();
     type_length(form->N1min1);
     form->inc_ignored();
     busy(1);
@@ -119,7 +119,7 @@ TEST_F(DesktopActivity, RestWaitsWhileAnotherProgramIsFullScreen) {
     for (const int waiting_ticks : {0, 1, 30}) {
         SCOPED_TRACE(waiting_ticks);
         recreate();
-        show();
+        show_on_screen();
         type_length(form->N1min1);
         idle->answer = 0;
         full_screen->answer = waiting_ticks > 0;
@@ -145,7 +145,7 @@ TEST_F(DesktopActivity, RestWaitsWhileAnotherProgramIsFullScreen) {
 }
 
 TEST_F(DesktopActivity, TakingABreakNeverWaits) {
-    show();
+    show_on_screen();
     type_length(form->N1min1);
     full_screen->answer = true;
     ticks(2);
@@ -185,7 +185,7 @@ TEST_F(DesktopActivity, WithoutTheOptionsOrWithTheUserAtWorkTheCycleIsAsBefore) 
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         recreate();
-        show();
+        show_on_screen();
         form->menu_natural->setChecked(c.options);
         form->menu_fullscreen_wait->setChecked(c.options);
         type_length(form->N1min1);
@@ -266,7 +266,7 @@ TEST_F(DesktopActivity, OptionsLiveInTheirOwnSectionBesideAnUnchangedTForm1) {
         SCOPED_TRACE(c.what);
         recreate();
         if (!c.file.isEmpty()) write_file(settings_file(), c.file);
-        show();
+        show_on_screen();
         EXPECT_EQ(form->menu_natural->Checked(), c.natural);
         EXPECT_EQ(form->menu_fullscreen_wait->Checked(), c.full_screen);
         form.reset();
@@ -280,16 +280,16 @@ TEST_F(DesktopActivity, OptionsLiveInTheirOwnSectionBesideAnUnchangedTForm1) {
 
     // A change reaches the next start.
     recreate();
-    show();
+    show_on_screen();
     form->menu_natural->Click();
     recreate(true);
-    show();
+    show_on_screen();
     EXPECT_FALSE(form->menu_natural->Checked());
     EXPECT_TRUE(form->menu_fullscreen_wait->Checked());
 }
 
 TEST_F(DesktopActivity, StartAtLoginFollowsItsEntry) {
-    show();
+    show_on_screen();
     const QString entry = config->filePath("autostart/trovel.desktop");
     EXPECT_FALSE(form->menu_autostart->Checked());
     form->menu_autostart->Click();
@@ -302,12 +302,12 @@ TEST_F(DesktopActivity, StartAtLoginFollowsItsEntry) {
     // The check mark comes from the entry at start, not from the settings file.
     form->menu_autostart->Click();
     recreate(true);
-    show();
+    show_on_screen();
     EXPECT_TRUE(form->menu_autostart->Checked());
     EXPECT_FALSE(read_file(settings_file()).contains("autostart"));
     write_file(entry, read_file(entry) + "Hidden=true\n"); // switched off by the desktop
     recreate(true);
-    show();
+    show_on_screen();
     EXPECT_FALSE(form->menu_autostart->Checked());
 
     // A folder that cannot be written: a clear message, and the check stays as it was.

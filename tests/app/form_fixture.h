@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -75,6 +76,13 @@ protected:
 
     // Shows the form, which starts the first typing countdown.
     void show() { form->show(); }
+    // Shows the form and lets the window system put it on the screen, which starts the
+    // history.
+    void show_on_screen() {
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        QCoreApplication::sendPostedEvents(form.get(), QEvent::MetaCall);
+    }
     // A typing length chosen as the menu does it.
     void type_length(TMenuItem *item) { item->Click(); }
 
