@@ -1,6 +1,7 @@
 // The form's part in the history: the events of the break cycle handed to the recorder,
 // one row per typing phase, the program's start and end, and the statistics window.
-// Nothing of the history is made or opened before the bar is first shown.
+// Nothing of the history is opened before the window system has put the bar on the
+// screen.
 #include "app/timer_u.h"
 
 #include "app/statistics_window.h"

@@ -4,8 +4,9 @@
 // concern: form_setup.cpp (controls, shapes, start and end), break_cycle.cpp (the
 // countdown state machine and its display), placement.cpp (places and dragging),
 // menu_tree.cpp and menu_commands.cpp (the popup menu and its commands),
-// rest_content.cpp (pictures, message and sound of a rest) and activity.cpp (time away,
-// full-screen programs, start at login and the history of the cycle).
+// rest_content.cpp (pictures, message and sound of a rest), activity.cpp (time away,
+// full-screen programs and start at login) and form_history.cpp (the history of the
+// cycle and the statistics window).
 #pragma once
 
 #include "app/activity_rule.h"
@@ -167,16 +168,16 @@ public:
     void set_dialogs(Dialogs *dialogs) { dialogs_ = dialogs; }
     Dialogs &dialogs() { return dialogs_ ? *dialogs_ : qt_dialogs_; }
 
-    // ---- time away, full-screen programs, start at login, history (activity.cpp) ----
+    // ---- time away, full-screen programs, start at login (activity.cpp) ----
     void menu_autostartClick();
-    void menu_statisticsClick();
     // The desktop's idle time and full-screen state; tests put fakes in place.
     void set_desktop(std::unique_ptr<IdleTimeSource> idle, std::unique_ptr<FullScreenProbe> full_screen);
+
+    // ---- history and statistics (form_history.cpp) ----
+    void menu_statisticsClick();
     // Where the cycle's events go; tests put a recorder of their own in place (nullptr
     // restores the history file).
     void set_history(HistoryRecorder *recorder) { history_override_ = recorder; }
-    // The history file's store, made at its first use (never before the bar is shown).
-    HistoryStore &history_store();
     // The open statistics window, if any.
     StatisticsWindow *statistics_window() const;
 
@@ -219,6 +220,8 @@ private:
     // The options of the [Trovel] section, which are no stored properties.
     void load_own_options(const IniDocument &file);
     TFormStorage::Entries own_option_entries() const;
+    // The history file's store, made at its first use (never before the bar is shown).
+    HistoryStore &history_store();
     HistoryRecorder &history();
     // Hands an event to the history once the program's start is recorded (once the bar
     // is on the screen); before that nothing is recorded and nothing opened.

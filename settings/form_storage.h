@@ -1,6 +1,7 @@
 // The settings storage of a form: named properties of the form's controls, a version
 // number and the window's placement, written into one section of the settings file at
-// the end of the run and read back into the controls when the form is shown.
+// the end of the run and read back into the controls when the form is shown; and a
+// second section the form keeps itself, read and written with the first.
 #pragma once
 
 #include "platform/environment.h"
