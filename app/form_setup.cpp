@@ -368,11 +368,12 @@ bool TForm1::is_drag_surface(QObject *o) const {
 
 bool TForm1::eventFilter(QObject *watched, QEvent *e) {
     const QEvent::Type type = e->type();
-    if (type == QEvent::Expose && watched == windowHandle()) {
-        // Only now does the history's thread load the database driver and open the file,
-        // so that work never competes with the bar's way to the screen. Posted, so the
-        // bar is painted first.
-        if (!history_due_ && windowHandle()->isExposed()) {
+    if (watched == windowHandle()) {
+        // The window itself is watched for its first expose only; its mouse events reach
+        // the controls as usual. Only now does the history's thread load the database
+        // driver and open the file, so that work never competes with the bar's way to the
+        // screen. Posted, so the bar is painted first.
+        if (type == QEvent::Expose && !history_due_ && windowHandle()->isExposed()) {
             history_due_ = true;
             watched->removeEventFilter(this);
             QMetaObject::invokeMethod(
