@@ -58,6 +58,12 @@ public:
     // on and no natural break holds the countdown.
     Verdict typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle, FullScreenProbe &full_screen);
 
+    // While a natural break holds the countdown: how long the user has been away as far
+    // as the ticks saw it (what away_ms will say when they are back). Nothing otherwise.
+    std::optional<int64_t> away_so_far() const {
+        return spell_start_ms_ ? std::optional<int64_t>(spell_longest_ms_) : std::nullopt;
+    }
+
 private:
     bool same_spell(uint32_t now_ms, int64_t idle_ms) const;
 

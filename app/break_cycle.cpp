@@ -26,6 +26,8 @@ void TForm1::start_countdown(int32_t minutes, int32_t kind) {
 }
 
 void TForm1::start_typing() {
+    if (state_ == kPause) record_history(HistoryEvent::pause_off());
+    begin_typing_phase();
     menu_nag_store->setEnabled(false);
     dragging_ = false;
     state_ = kType;
@@ -54,6 +56,8 @@ void TForm1::start_rest() {
         if (!QFileInfo(image_directory() + QStringLiteral("tmp.bmp")).isFile())
             return;
         show_image(QStringLiteral("tmp.bmp"));
+        if (state_ == kPause) record_history(HistoryEvent::pause_off());
+        end_typing_phase();
         state_ = kAlarm;
         RxTimerEvent_knipper.setEnabled(true);
         make_large();
@@ -66,6 +70,8 @@ void TForm1::start_rest() {
 
     RxTimerEvent_knipper.setEnabled(true);
     RxTimerEvent_TYPE.setEnabled(true);
+    if (state_ == kPause) record_history(HistoryEvent::pause_off());
+    end_typing_phase();
     state_ = kRest;
     // The last checked item wins; with none checked the rest is as long as the typing was.
     if (menu_1min->Checked()) countdown_minutes_ = 1;
@@ -103,6 +109,8 @@ void TForm1::start_rest() {
 bool TForm1::half_hour_rule() { return menu_half_hour->Checked() && near_half_hour(env_.local_time().minute()); }
 
 void TForm1::start_pause() {
+    end_typing_phase();
+    if (state_ != kPause) record_history(HistoryEvent::pause_on());
     state_ = kPause;
     menu_pause->setChecked(true);
     place_form(kType);
@@ -118,6 +126,8 @@ int32_t TForm1::percent_left(int32_t elapsed) const { return countdown_percent_l
 void TForm1::RxTimerEvent_TYPETimer() {
     elapsed_seconds_ += 10;
     if (countdown_minutes_ == 0) return;
+    const TypingTick activity = state_ == kType ? activity_tick() : TypingTick::goes_on;
+    if (activity == TypingTick::held) return;
     show_countdown(countdown_minutes_, elapsed_seconds_);
     const int32_t percent = percent_left(elapsed_seconds_);
     set_progress(percent);
@@ -130,8 +140,10 @@ void TForm1::RxTimerEvent_TYPETimer() {
     if (percent > 1)
         return;
     if (state_ == kType) {
-        start_rest();
+        // A rest that waits for a full-screen program: the count runs on below zero.
+        if (activity != TypingTick::rest_waits) start_rest();
     } else if (state_ == kRest) {
+        record_history(HistoryEvent::rest_completed(elapsed_seconds_));
         dec_ignored();
         start_typing();
     }

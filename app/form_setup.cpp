@@ -2,9 +2,14 @@
 // two shapes: the compact bar and the large rest window.
 #include "app/timer_u.h"
 
+#include "app/autostart.h"
 #include "app/form_geometry.h"
+#include "app/statistics_window.h"
 #include "app/stored_props.h"
+#include "history/history_store.h"
 #include "platform/error_report.h"
+#include "platform/x11_full_screen.h"
+#include "settings/trovel_options.h"
 
 // The pixel art is compiled in: reading it from a resource would load every image plugin
 // at start-up.
@@ -19,6 +24,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QWindow>
 
 namespace trovel {
 
@@ -58,6 +64,9 @@ TForm1::TForm1(Environment &env, QWidget *parent)
     move(467, 84);
     set_form_size(133, 277);
 
+    // Neither connects nor asks anything before the first countdown tick.
+    idle_source_ = make_desktop_idle_source();
+    full_screen_ = std::make_unique<X11FullScreenProbe>();
     create_controls();
     create_menu();
     wire_menu();
@@ -68,6 +77,10 @@ TForm1::TForm1(Environment &env, QWidget *parent)
     FormStorage1->setObjectName(QStringLiteral("FormStorage1"));
     FormStorage1->set_stored_props(form_stored_props());
     FormStorage1->bind_stored_props();
+    // The options of our own section are read and saved with the form's, in one write.
+    FormStorage1->set_second_section(
+        kTrovelSection, [this](const IniDocument &file) { load_own_options(file); },
+        [this] { return own_option_entries(); });
     // An entry that stores nothing is dropped quietly at run time, but a developer's build
     // stops here: a renamed control would otherwise lose that setting unnoticed.
     Q_ASSERT_X(FormStorage1->unbound_props().isEmpty(), "TForm1",
@@ -83,6 +96,11 @@ TForm1::~TForm1() {
     FormStorage1->on_destroy();
     RxTimerList1->setActive(false);
     RxTrayIcon1->setAnimated(false);
+    // Every end of the program comes here (the exit command, a close request, a signal).
+    record_program_end();
+    delete statistics_window_; // it reads the store
+    // Writes every event handed over and stops the writer thread.
+    history_store_.reset();
 }
 
 void TForm1::create_controls() {
@@ -102,7 +120,10 @@ void TForm1::create_controls() {
     RxTrayIcon1->ClickDefaultItem = [this] {
         for (TMenuItem *item : PopupMenu1->Items())
             if (item->Default && item->Enabled()) {
+                // The history tells a break taken from the tray from one taken in the menu.
+                click_source_ = BreakSource::tray;
                 item->Click();
+                click_source_ = BreakSource::menu;
                 return true;
             }
         return false;
@@ -323,11 +344,14 @@ void TForm1::showEvent(QShowEvent *e) {
         return;
     shown_once_ = true;
     FormStorage1->on_show();
+    menu_autostart->setChecked(Autostart::for_this_program().enabled());
     report_errors([this] { FormShow(); });
     // Labels size themselves to their caption. Measuring the first text loads the fonts, so
     // it waits until the window is on its way to the screen: it runs while the window
     // system maps the window, before the first paint.
     QMetaObject::invokeMethod(this, [this] { Label2->fit_caption(); }, Qt::QueuedConnection);
+    // The history begins when the window system has put the bar on the screen.
+    if (QWindow *window = windowHandle()) window->installEventFilter(this);
 }
 
 void TForm1::closeEvent(QCloseEvent *e) {
@@ -348,6 +372,19 @@ bool TForm1::is_drag_surface(QObject *o) const {
 
 bool TForm1::eventFilter(QObject *watched, QEvent *e) {
     const QEvent::Type type = e->type();
+    if (watched == windowHandle()) {
+        // The window itself is watched for its first expose only; its mouse events reach
+        // the controls as usual. Only now does the history's thread load the database
+        // driver and open the file, so that work never competes with the bar's way to the
+        // screen. Posted, so the bar is painted first.
+        if (type == QEvent::Expose && !history_due_ && windowHandle()->isExposed()) {
+            history_due_ = true;
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this, [this] { record_program_start(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, e);

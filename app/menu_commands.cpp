@@ -9,11 +9,15 @@
 namespace trovel {
 
 void TForm1::btn_ignoreClick() {
-    if (state_ == QStringLiteral("rest")) inc_ignored();
+    if (state_ == QStringLiteral("rest")) {
+        record_history(HistoryEvent::rest_ignored(elapsed_seconds_));
+        inc_ignored();
+    }
     start_typing();
 }
 
-void TForm1::menu_testClick() {
+void TForm1::menu_testClick(BreakSource source) {
+    record_history(HistoryEvent::break_taken(source));
     dec_ignored();
     start_rest();
 }

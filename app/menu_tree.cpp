@@ -58,11 +58,17 @@ void TForm1::create_menu() {
     separator(Rest1, "N14");
     menu_clock = item(Rest1, "menu_clock", QStringLiteral("show CLOCK (instead of images)"));
     menu_half_hour = item(Rest1, "menu_half_hour", QStringLiteral("show clock when near half/whole hour"));
+    menu_natural = item(Rest1, "menu_natural", QStringLiteral("count time &AWAY as micropause"));
+    menu_natural->setChecked(true);
+    menu_fullscreen_wait =
+        item(Rest1, "menu_fullscreen_wait", QStringLiteral("wait while another program is &FULL SCREEN"));
+    menu_fullscreen_wait->setChecked(true);
     separator(Rest1, "N1");
     menu_nag_store = item(Rest1, "menu_nag_store", QStringLiteral("store current position for &Nag-window"));
 
     separator(PopupMenu1, "N2");
     menu_restart = item(PopupMenu1, "menu_restart", QStringLiteral("start &TYPING (ignore break)"));
+    menu_statistics = item(PopupMenu1, "menu_statistics", QStringLiteral("&STATISTICS..."));
     Typing1 = item(PopupMenu1, "Typing1", QStringLiteral("Type settings"));
     minutes1 = item(Typing1, "minutes1", QStringLiteral("&MINUTES allowed"));
     TMenuItem **one_digit[] = {&N1min1, &N2min1, &N3min1, &N4min1, &N5min1, &N6min1, &N7min1, &N8min1, &N9min1};
@@ -76,6 +82,8 @@ void TForm1::create_menu() {
     N30min1 = radio(minutes1, "N30min1", QStringLiteral("30 min"), 0);
     separator(Typing1, "N8");
     menu_default_store = item(Typing1, "menu_default_store", QStringLiteral("store POSITION as default"));
+    // Its check mark comes from the autostart entry at the first show, not from trovel.ini.
+    menu_autostart = item(Typing1, "menu_autostart", QStringLiteral("start trovel at &LOGIN"));
     separator(Typing1, "N5");
     menu_pause = item(Typing1, "menu_pause", QStringLiteral("&PAUSE trovel"));
 
@@ -94,9 +102,9 @@ void TForm1::create_menu() {
 
 void TForm1::wire_menu() {
     auto toggle = [this](TMenuItem &i) { toggle_state(i); };
-    menu_test->OnClick = [this](TMenuItem &) { menu_testClick(); };
+    menu_test->OnClick = [this](TMenuItem &) { menu_testClick(click_source_); };
     for (TMenuItem *i : {menu_1min, menu_2min, menu_5min, menu_use_nag, menu_center, menu_full, menu_large, menu_small,
-                         menu_tiny, menu_random, menu_half_hour})
+                         menu_tiny, menu_random, menu_half_hour, menu_natural, menu_fullscreen_wait})
         i->OnClick = toggle;
     menu_play->OnClick = [this](TMenuItem &) { menu_payClick(); };
     menu_soundfile->OnClick = [this](TMenuItem &) { menu_selectsoundClick(); };
@@ -105,11 +113,13 @@ void TForm1::wire_menu() {
     menu_clock->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
     menu_nag_store->OnClick = [this](TMenuItem &) { menu_nag_storeClick(); };
     menu_restart->OnClick = [this](TMenuItem &) { btn_ignoreClick(); };
+    menu_statistics->OnClick = [this](TMenuItem &) { menu_statisticsClick(); };
     for (TMenuItem *i : {N1min1, N2min1, N3min1, N4min1, N5min1, N6min1, N7min1, N8min1, N9min1})
         i->OnClick = [this](TMenuItem &m) { N1min1Click(m); };
     for (TMenuItem *i : {N10min1, N15min1, N20min1, N30min1})
         i->OnClick = [this](TMenuItem &m) { N10min1Click(m); };
     menu_default_store->OnClick = [this](TMenuItem &) { menu_default_storeClick(); };
+    menu_autostart->OnClick = [this](TMenuItem &) { menu_autostartClick(); };
     menu_pause->OnClick = [this](TMenuItem &) { menu_pauseClick(); };
     menu_disclaimer->OnClick = [this](TMenuItem &) { menu_disclaimerClick(); };
     menu_wwwhomepage->OnClick = [this](TMenuItem &) { menu_wwwhomepageClick(); };

@@ -3,13 +3,17 @@
 // the names of the events they serve. The members are implemented in several files by
 // concern: form_setup.cpp (controls, shapes, start and end), break_cycle.cpp (the
 // countdown state machine and its display), placement.cpp (places and dragging),
-// menu_tree.cpp and menu_commands.cpp (the popup menu and its commands) and
-// rest_content.cpp (pictures, message and sound of a rest).
+// menu_tree.cpp and menu_commands.cpp (the popup menu and its commands),
+// rest_content.cpp (pictures, message and sound of a rest), activity.cpp (time away,
+// full-screen programs and start at login) and form_history.cpp (the history of the
+// cycle and the statistics window).
 #pragma once
 
+#include "app/activity_rule.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/menu_item.h"
+#include "history/history_recorder.h"
 #include "platform/environment.h"
 #include "platform/media_player.h"
 #include "platform/rx_timer_list.h"
@@ -20,6 +24,8 @@
 #include "widgets/rx_clock.h"
 #include "widgets/shader.h"
 
+#include <QDateTime>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -37,6 +43,10 @@ inline const QString kHomePageText = QStringLiteral("trovel.example.org");
 namespace test {
 struct FormAccess;
 }
+
+class HistoryStore;
+class IniDocument;
+class StatisticsWindow;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -89,11 +99,12 @@ public:
               *menu_tiny = nullptr;
     TMenuItem *menu_show_image = nullptr, *menu_pict_dir = nullptr, *menu_random = nullptr;
     TMenuItem *menu_clock = nullptr, *menu_half_hour = nullptr, *menu_nag_store = nullptr;
-    TMenuItem *menu_restart = nullptr, *Typing1 = nullptr, *minutes1 = nullptr;
+    TMenuItem *menu_natural = nullptr, *menu_fullscreen_wait = nullptr;
+    TMenuItem *menu_restart = nullptr, *menu_statistics = nullptr, *Typing1 = nullptr, *minutes1 = nullptr;
     TMenuItem *N1min1 = nullptr, *N2min1 = nullptr, *N3min1 = nullptr, *N4min1 = nullptr, *N5min1 = nullptr,
               *N6min1 = nullptr, *N7min1 = nullptr, *N8min1 = nullptr, *N9min1 = nullptr;
     TMenuItem *N10min1 = nullptr, *N15min1 = nullptr, *N20min1 = nullptr, *N30min1 = nullptr;
-    TMenuItem *menu_default_store = nullptr, *menu_pause = nullptr;
+    TMenuItem *menu_default_store = nullptr, *menu_autostart = nullptr, *menu_pause = nullptr;
     TMenuItem *menu_disclaimer = nullptr, *menu_wwwhomepage = nullptr, *menu_vantor = nullptr, *exitclose1 = nullptr;
 
     // Read-only views of the cycle's variables, for the benchmarks and tests.
@@ -136,8 +147,9 @@ public:
     void menu_nag_storeClick();
 
     // ---- commands (menu_commands.cpp) ----
-    void btn_ignoreClick();  // also menu_restart and double clicks on the progress bar
-    void menu_testClick();   // also btn_test and the tray icon's double click
+    void btn_ignoreClick(); // also menu_restart and double clicks on the progress bar
+    // Also btn_test; the tray icon's double click passes its own source.
+    void menu_testClick(BreakSource source = BreakSource::menu);
     void menu_pauseClick();
     void toggle_state(TMenuItem &item);
     void N1min1Click(TMenuItem &item);
@@ -155,6 +167,19 @@ public:
     // The file choosers; tests put their own in place (nullptr restores Qt's).
     void set_dialogs(Dialogs *dialogs) { dialogs_ = dialogs; }
     Dialogs &dialogs() { return dialogs_ ? *dialogs_ : qt_dialogs_; }
+
+    // ---- time away, full-screen programs, start at login (activity.cpp) ----
+    void menu_autostartClick();
+    // The desktop's idle time and full-screen state; tests put fakes in place.
+    void set_desktop(std::unique_ptr<IdleTimeSource> idle, std::unique_ptr<FullScreenProbe> full_screen);
+
+    // ---- history and statistics (form_history.cpp) ----
+    void menu_statisticsClick();
+    // Where the cycle's events go; tests put a recorder of their own in place (nullptr
+    // restores the history file).
+    void set_history(HistoryRecorder *recorder) { history_override_ = recorder; }
+    // The open statistics window, if any.
+    StatisticsWindow *statistics_window() const;
 
     // ---- rest content (rest_content.cpp) ----
     void next_image();
@@ -189,6 +214,23 @@ private:
     void set_panel_www_visible(bool v);
     void set_drag_cursor(bool on);
     bool is_drag_surface(QObject *o) const;
+    // What the natural break and full-screen wait leave of one countdown tick while typing.
+    enum class TypingTick { goes_on, held, rest_waits };
+    TypingTick activity_tick();
+    // The options of the [Trovel] section, which are no stored properties.
+    void load_own_options(const IniDocument &file);
+    TFormStorage::Entries own_option_entries() const;
+    // The history file's store, made at its first use (never before the bar is shown).
+    HistoryStore &history_store();
+    HistoryRecorder &history();
+    // Hands an event to the history once the program's start is recorded (once the bar
+    // is on the screen); before that nothing is recorded and nothing opened.
+    void record_history(HistoryEvent event);
+    void record_program_start();
+    void record_program_end();
+    // A typing phase's row: opened when its countdown starts, written when it ends.
+    void begin_typing_phase();
+    void end_typing_phase();
 
     // ---- the break cycle's variables ----
     QString state_; // "type", "rest", "pause" or "alarm"
@@ -213,6 +255,21 @@ private:
     QWidget *pressed_ = nullptr;  // the control a click started on
     QtDialogs qt_dialogs_;
     Dialogs *dialogs_ = nullptr;
+
+    // ---- time away and full-screen programs ----
+    ActivityRule activity_rule_;
+    std::unique_ptr<IdleTimeSource> idle_source_;
+    std::unique_ptr<FullScreenProbe> full_screen_;
+
+    // ---- history ----
+    std::unique_ptr<HistoryStore> history_store_;
+    HistoryRecorder *history_override_ = nullptr;
+    QPointer<StatisticsWindow> statistics_window_;
+    QDateTime typing_started_;
+    bool typing_open_ = false;                     // a typing phase is being counted for the history
+    bool history_started_ = false;                 // the start was recorded, so the end will be
+    bool history_due_ = false;                     // the bar is on the screen: the start is on its way
+    BreakSource click_source_ = BreakSource::menu; // who runs the default item's command
 };
 
 }  // namespace trovel

@@ -33,9 +33,8 @@ std::unique_ptr<IdleTimeSource> make_desktop_idle_source() {
     if (qgetenv("XDG_SESSION_TYPE") == "wayland") {
         sources.push_back(std::make_unique<DBusIdleSource>(DBusIdleSource::Service::gnome_idle_monitor));
         sources.push_back(std::make_unique<DBusIdleSource>(DBusIdleSource::Service::freedesktop_screen_saver));
-    } else {
-        sources.push_back(std::make_unique<X11IdleSource>());
     }
+    sources.push_back(std::make_unique<X11IdleSource>());
     return std::make_unique<IdleSourceChain>(std::move(sources));
 }
 

@@ -38,11 +38,10 @@ private:
 };
 
 // The desktop's idle time for this session. On X11, the X server's screen saver
-// extension. Under Wayland (XDG_SESSION_TYPE=wayland) the compositor is asked: GNOME's
-// idle monitor, then the freedesktop screen saver (KDE Plasma). The X server there is
-// XWayland, which sees only the input of X clients: someone typing in native Wayland
-// programs would look idle to it, and every countdown would be held as a natural break,
-// so when neither service answers the idle time is unknown.
+// extension. Under Wayland (XDG_SESSION_TYPE=wayland) the X server is XWayland, which
+// sees only the input of X clients, so the compositor is asked first: GNOME's idle
+// monitor, then the freedesktop screen saver (KDE Plasma); when neither answers, the X
+// server after all.
 // Nothing is connected or asked before the first idle_ms().
 std::unique_ptr<IdleTimeSource> make_desktop_idle_source();
 

@@ -115,6 +115,13 @@ QString TFormPlacement::section_name() const {
     return separator < 0 ? class_name : class_name.mid(separator + 2);
 }
 
+void TFormPlacement::set_second_section(const QString &section, std::function<void(const IniDocument &)> load,
+                                        std::function<Entries()> entries) {
+    second_section_ = section;
+    load_second_ = std::move(load);
+    second_entries_ = std::move(entries);
+}
+
 QString TFormPlacement::ini_path() const { return settings_file_path(ini_file_name_); }
 
 void TFormPlacement::fail(const QString &path, const QString &reason) const {
@@ -183,6 +190,8 @@ void TFormPlacement::load_settings() {
         load_props(file);
     }
     restored_ = true;
+    // The second section has no version of its own: its keys are read as they are.
+    if (load_second_) load_second_(file);
 }
 
 void TFormPlacement::save_settings() {
@@ -192,6 +201,10 @@ void TFormPlacement::save_settings() {
     put(file, QStringLiteral("FormVersion"), QString::number(version_));
     write_placement(file);
     save_props(file);
+    if (second_entries_) {
+        for (const auto &[key, value] : second_entries_())
+            if (!file.set(second_section_, key, value)) fail(file.path(), file.error());
+    }
     if (version_refused_ && file.replaced_lines()) keep_backup(file);
     if (!file.commit()) fail(file.path(), file.error());
     // The file now holds this version; whatever it held before is saved or kept.

@@ -1,16 +1,20 @@
 // The settings storage of a form: named properties of the form's controls, a version
 // number and the window's placement, written into one section of the settings file at
-// the end of the run and read back into the controls when the form is shown.
+// the end of the run and read back into the controls when the form is shown; and a
+// second section the form keeps itself, read and written with the first.
 #pragma once
 
 #include "platform/environment.h"
 
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -74,6 +78,14 @@ public:
     bool restored() const { return restored_; }
     bool destroying() const { return destroying_; }
 
+    // A second section of the same file that the form keeps itself (options that are no
+    // stored properties). `load` is given the document each load reads, whatever its
+    // version says; `entries` gives the keys each save sets in `section`, in the same
+    // write as this section's, so the two always reach the disk together.
+    using Entries = QList<QPair<QString, QString>>;
+    void set_second_section(const QString &section, std::function<void(const IniDocument &)> load,
+                            std::function<Entries()> entries);
+
     // The section used: IniSection, or when that is empty the owner form's class name
     // without its namespace.
     QString section_name() const;
@@ -133,6 +145,9 @@ private:
     // The file held values that were not loaded because of its version; the next save
     // keeps a copy of it before overwriting them.
     bool version_refused_ = false;
+    QString second_section_;
+    std::function<void(const IniDocument &)> load_second_;
+    std::function<Entries()> second_entries_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFormPlacement::PlacementOptions)

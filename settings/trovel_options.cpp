@@ -14,13 +14,18 @@ bool parse_trovel_flag(const QString &stored, bool default_value) {
 QString format_trovel_flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
 TrovelOptions read_trovel_options(const QString &path) {
+    IniDocument file(path);
+    // A file that cannot be read gives the defaults, as a missing one does.
+    file.load();
+    return trovel_options_from(file);
+}
+
+TrovelOptions trovel_options_from(const IniDocument &file) {
     const TrovelOptions defaults;
-    TrovelOptions options;
-    options.natural_breaks = parse_trovel_flag(
-        GetPrivateProfileString(kTrovelSection, kNaturalBreaksKey, QString(), path), defaults.natural_breaks);
-    options.full_screen_wait = parse_trovel_flag(
-        GetPrivateProfileString(kTrovelSection, kFullScreenWaitKey, QString(), path), defaults.full_screen_wait);
-    return options;
+    const auto flag = [&file](const QString &key, bool default_value) {
+        return parse_trovel_flag(file.value(kTrovelSection, key).value_or(QString()), default_value);
+    };
+    return {flag(kNaturalBreaksKey, defaults.natural_breaks), flag(kFullScreenWaitKey, defaults.full_screen_wait)};
 }
 
 QList<QPair<QString, QString>> trovel_option_entries(const TrovelOptions &options) {

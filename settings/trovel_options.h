@@ -8,6 +8,8 @@
 
 namespace trovel {
 
+class IniDocument;
+
 inline const QString kTrovelSection = QStringLiteral("Trovel");
 inline const QString kNaturalBreaksKey = QStringLiteral("NaturalBreaks");
 inline const QString kFullScreenWaitKey = QStringLiteral("FullScreenWait");
@@ -27,6 +29,8 @@ QString format_trovel_flag(bool on);
 // names in any letter case; the first section of the name and its first line with the
 // key count). A missing file, section, key or a value other than 1 or 0 gives the default.
 TrovelOptions read_trovel_options(const QString &path);
+// The same from a document already read (the one the form's settings load reads).
+TrovelOptions trovel_options_from(const IniDocument &file);
 
 // The section's key lines, in the order a save writes them.
 QList<QPair<QString, QString>> trovel_option_entries(const TrovelOptions &options);

@@ -1,15 +1,20 @@
 // A form on a fake environment (1024 x 768 screen, a fake millisecond counter) whose tick
-// list runs on a fake timer, so tests move time forward without waiting.
+// list runs on a fake timer, so tests move time forward without waiting. The desktop's
+// idle time and full-screen state are stand-ins (unknown and no, until a test says), and
+// the history goes to a list, unless a test hands the form back its history file.
 #pragma once
 
 #include "app/application.h"
 #include "app/timer_u.h"
+#include "support/fake_desktop.h"
 #include "support/fake_environment.h"
+#include "support/fake_history_recorder.h"
 #include "support/fake_platform_timer.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -44,15 +49,23 @@ protected:
     FormTest() { recreate(); }
 
     // A fresh form, as at program start (the environment keeps its state). Unless asked to
-    // keep them, the settings file of the form before is out of reach.
+    // keep them, the settings file of the form before is out of reach. The history starts
+    // empty.
     void recreate(bool keep_settings = false) {
         form.reset();
+        history.events.clear();
         if (!keep_settings || !config) {
             config = std::make_unique<QTemporaryDir>();
             qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
         }
         form = std::make_unique<TForm1>(env);
         timer = &install_fake_timer(*form->RxTimerList1);
+        auto idle_source = std::make_unique<FakeIdleSource>();
+        auto probe = std::make_unique<FakeFullScreenProbe>();
+        idle = idle_source.get();
+        full_screen = probe.get();
+        form->set_desktop(std::move(idle_source), std::move(probe));
+        form->set_history(&history);
     }
     QString settings_file() const { return config->filePath("trovel.ini"); }
 
@@ -63,6 +76,13 @@ protected:
 
     // Shows the form, which starts the first typing countdown.
     void show() { form->show(); }
+    // Shows the form and lets the window system put it on the screen, which starts the
+    // history.
+    void show_on_screen() {
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        QCoreApplication::sendPostedEvents(form.get(), QEvent::MetaCall);
+    }
     // A typing length chosen as the menu does it.
     void type_length(TMenuItem *item) { item->Click(); }
 
@@ -72,8 +92,11 @@ protected:
 
     FakeEnvironment env;
     std::unique_ptr<QTemporaryDir> config;  // outlives the form, which saves into it
+    FakeHistoryRecorder history;            // outlives the form, which records its end
     std::unique_ptr<TForm1> form;
     FakePlatformTimer *timer = nullptr;
+    FakeIdleSource *idle = nullptr; // owned by the form
+    FakeFullScreenProbe *full_screen = nullptr;
 };
 
 }  // namespace trovel::test

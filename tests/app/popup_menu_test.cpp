@@ -59,6 +59,7 @@ TEST_F(PopupMenu, MenuShowsTheWholeTreeInDisplayOrder) {
                                  "Rest (micropause/nag) settings >",
                                  "-",
                                  "start &TYPING (ignore break)",
+                                 "&STATISTICS...",
                                  "Type settings >",
                                  "-",
                                  "Version 2.0; Show disclaimer....",
@@ -84,6 +85,8 @@ TEST_F(PopupMenu, MenuShowsTheWholeTreeInDisplayOrder) {
                                                     "-",
                                                     "show CLOCK (instead of images)",
                                                     "show clock when near half/whole hour",
+                                                    "count time &AWAY as micropause [x]",
+                                                    "wait while another program is &FULL SCREEN [x]",
                                                     "-",
                                                     "store current position for &Nag-window",
                                                 }));
@@ -95,8 +98,8 @@ TEST_F(PopupMenu, MenuShowsTheWholeTreeInDisplayOrder) {
               (std::vector<std::string>{"&Full screen (x)", "screen/4 ( )", "screen/8 ( )", "screen/16 ( )"}));
     ASSERT_NE(submenu(top, "Typing1"), nullptr);
     EXPECT_EQ(describe(*submenu(top, "Typing1")),
-              (std::vector<std::string>{"&MINUTES allowed >", "-", "store POSITION as default", "-",
-                                        "&PAUSE trovel"}));
+              (std::vector<std::string>{"&MINUTES allowed >", "-", "store POSITION as default",
+                                        "start trovel at &LOGIN", "-", "&PAUSE trovel"}));
     ASSERT_NE(submenu(top, "minutes1"), nullptr);
     EXPECT_EQ(describe(*submenu(top, "minutes1")),
               (std::vector<std::string>{"&1 min ( )", "&2 min ( )", "&3 min ( )", "&4 min ( )", "&5 min (x)",
@@ -236,7 +239,8 @@ TEST_F(PopupMenu, KeyboardChoosesThroughSubmenusAndAccelerators) {
     {
         // Type settings > MINUTES allowed > "&2 min" by its accelerator.
         MenuWatch watch([](QMenu &) {
-            keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_2});
+            keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
+                  Qt::Key_2});
         });
         click(form->Image_hands, Qt::LeftButton);
         ASSERT_EQ(watch.opened, 1);

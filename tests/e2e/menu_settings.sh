@@ -42,10 +42,10 @@ xdotool mousemove 459 372 click 3
 sleep 0.5
 menu_is_closed || fail "a right click opened a window"
 
-# Type settings > MINUTES allowed > &2 min: the fourth entry, two submenus in, its accelerator.
+# Type settings > MINUTES allowed > &2 min: the fifth entry, two submenus in, its accelerator.
 open_menu
 expect_eq "$MENU_AT" "464,374" "menu position"
-keys Down Down Down Down Right Right 2
+keys Down Down Down Down Down Right Right 2
 wait_for 5 menu_is_closed || fail "the menu stayed open after choosing 2 min"
 wait_for 5 title_matches '^02:00 Type trovel$' || fail "title after 2 min: '$(window_title)'"
 

@@ -2,6 +2,7 @@
 // which order, what a load applies, the version check, values kept byte for byte, and
 // how failures end a save without touching the file.
 #include "settings/form_storage.h"
+#include "settings/ini_file.h"
 #include "settings/settings_path.h"
 #include "settings_test_util.h"
 #include "support/fake_environment.h"
@@ -454,6 +455,11 @@ TEST_F(FormStorageTest, OneSaveIsOneRename) {
     form_->item("N7min1")->set_checked(true);
     form_->label("lbl_nag_top")->set_caption("120");
     env_.screen = QSize(1280, 1024);
+    storage_->set_second_section(
+        "Trovel", [](const IniDocument &) {},
+        [] {
+            return TFormPlacement::Entries{{"NaturalBreaks", "0"}};
+        });
 
     const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(watch, 0);
@@ -476,7 +482,33 @@ TEST_F(FormStorageTest, OneSaveIsOneRename) {
     EXPECT_TRUE(file.contains("\nspin_timeout_Value=7\n"));
     EXPECT_TRUE(file.contains("\nN7min1_Checked=True\n"));
     EXPECT_TRUE(file.contains("\nN10min1_Checked=False\n"));
-    EXPECT_TRUE(file.endsWith("\nMinMaxPos(1280x1024)=-1,-1,-1,-1\nNormPos(1280x1024)=447,362,577,406\n"));
+    EXPECT_TRUE(file.endsWith("\nMinMaxPos(1280x1024)=-1,-1,-1,-1\nNormPos(1280x1024)=447,362,577,406\n"
+                              "[Trovel]\nNaturalBreaks=0\n"))
+        << "the second section in the same write";
+}
+
+// The form's own section is read whatever the version says, and a key of it that cannot
+// be stored fails the whole save, as one of the stored properties would.
+TEST_F(FormStorageTest, SecondSectionLoadsWithoutAVersionAndSavesWithTheFirst) {
+    const QByteArray before = "[TForm1]\nFormVersion=0\nspin_timeout_Value=9\n[Trovel]\nNaturalBreaks=0\n";
+    write_file(ini(), before);
+    std::optional<QString> loaded;
+    TFormPlacement::Entries entries = {{"NaturalBreaks", "1"}, {"bad=key", "1"}};
+    storage_->set_second_section(
+        "Trovel", [&](const IniDocument &file) { loaded = file.value("Trovel", "NaturalBreaks"); },
+        [&] { return entries; });
+    storage_->on_show();
+    EXPECT_EQ(loaded.value_or("missing").toStdString(), "0");
+    EXPECT_NE(text("spin_timeout.Value").toStdString(), "9") << "[TForm1] is refused for its version";
+    storage_->on_destroy();
+    ASSERT_EQ(env_.errors.size(), 1);
+    EXPECT_EQ(read_file(ini()), before);
+    EXPECT_FALSE(storage_->saved());
+
+    entries.removeLast();
+    storage_->on_destroy();
+    EXPECT_TRUE(storage_->saved());
+    EXPECT_TRUE(read_file(ini()).endsWith("[Trovel]\nNaturalBreaks=1\n"));
 }
 
 // A value that nobody changed keeps its line as it stands in the file, even where the

@@ -11,7 +11,7 @@ source "$(dirname "$0")/lib.sh"
 # directly: the faketime command would not pass SIGTERM on to the server.
 start_fast_display() {
     LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='+0 x10' \
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     wait_for 10 test -s "$E2E_TMP/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$E2E_TMP/display")"
@@ -95,7 +95,7 @@ choose_autostart() {
     # One key at a time with xdotool's short hold: a key held for 75 ms real time is held
     # for 750 ms on this server's clock, long enough to repeat.
     local k
-    for k in Down Down Down Down Right l; do
+    for k in Down Down Down Down Down Right l; do
         xdotool key "$k"
         sleep 0.3
     done

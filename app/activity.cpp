@@ -1,0 +1,74 @@
+// The form's part in following what the user really does: time away from keyboard and
+// mouse counts as a micropause, a rest waits while another program is full screen, start
+// at login, and the two options kept in the [Trovel] section of the settings file.
+#include "app/timer_u.h"
+
+#include "app/autostart.h"
+#include "settings/ini_file.h"
+#include "settings/trovel_options.h"
+
+#include <algorithm>
+
+namespace trovel {
+
+namespace {
+
+int32_t whole_seconds(int64_t ms) { return static_cast<int32_t>(std::clamp<int64_t>(ms / 1000, 0, INT32_MAX)); }
+
+} // namespace
+
+void TForm1::set_desktop(std::unique_ptr<IdleTimeSource> idle, std::unique_ptr<FullScreenProbe> full_screen) {
+    idle_source_ = std::move(idle);
+    full_screen_ = std::move(full_screen);
+}
+
+TForm1::TypingTick TForm1::activity_tick() {
+    const ActivityRule::Verdict verdict = activity_rule_.typing_tick(
+        {env_.tick_count(),
+         rest_seconds_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), type_minutes_),
+         percent_left(elapsed_seconds_) <= 1},
+        {menu_natural->Checked(), menu_fullscreen_wait->Checked()}, *idle_source_, *full_screen_);
+    // A natural break is recorded when the user is back, with the whole time away.
+    if (verdict.away_ms) record_history(HistoryEvent::natural_break(whole_seconds(*verdict.away_ms)));
+    if (verdict.waited_ms) record_history(HistoryEvent::full_screen_wait(whole_seconds(*verdict.waited_ms)));
+    if (!verdict.hold_full_length) return verdict.rest_waits ? TypingTick::rest_waits : TypingTick::goes_on;
+
+    if (verdict.natural_break) {
+        // Time away counts like a rest that ran to its end; the typing before it is done.
+        dec_ignored();
+        end_typing_phase();
+    }
+    // The bar shows a whole typing phase while the user is away; the phase counted for
+    // the history starts again with it, so only typing after the return counts.
+    if (next_image_prefetched_) image_picture->Picture()->drop_prefetch();
+    next_image_prefetched_ = false;
+    start_countdown(type_minutes_, 0);
+    if (history_started_) {
+        typing_started_ = history().now();
+        typing_open_ = true;
+    }
+    return TypingTick::held;
+}
+
+void TForm1::menu_autostartClick() {
+    // The entry is the setting: the check follows the file, also when changing it failed
+    // (the error goes to the box and the check stays as it was).
+    const Autostart autostart = Autostart::for_this_program();
+    if (menu_autostart->Checked())
+        autostart.disable();
+    else
+        autostart.enable();
+    menu_autostart->setChecked(autostart.enabled());
+}
+
+void TForm1::load_own_options(const IniDocument &file) {
+    const TrovelOptions options = trovel_options_from(file);
+    menu_natural->setChecked(options.natural_breaks);
+    menu_fullscreen_wait->setChecked(options.full_screen_wait);
+}
+
+TFormStorage::Entries TForm1::own_option_entries() const {
+    return trovel_option_entries({menu_natural->Checked(), menu_fullscreen_wait->Checked()});
+}
+
+} // namespace trovel
