@@ -1,6 +1,7 @@
 // The tray icon: switching the animation, the frames it shows and when, what reaches the
 // notification area, and what the mouse does, also as Qt reports it from either kind of tray. Also the frame list and
 // the frame pictures.
+#include "platform/qt_tray_host.h"
 #include "platform/tray_activation.h"
 #include "platform/tray_icon.h"
 #include "support/fake_platform_timer.h"
@@ -12,6 +13,7 @@
 #include <QStyleHints>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace trovel {
@@ -452,6 +454,84 @@ TEST(TrayIconQt, TheRealTimerStepsTheFrames) {
     tray.setAnimated(false);
     QTest::qWait(100);
     EXPECT_EQ(tray.IconIndex(), 0);
+}
+
+// The real notification area makes its QSystemTrayIcon only when the event loop turns after
+// the first add (making one waits for the session bus), and shows what was last asked for.
+TEST(TrayHostQt, TheIconIsMadeInTheEventLoopWithWhatWasLastAsked) {
+    const QIcon a = load_frame(0), b = load_frame(1);
+    struct Row {
+        const char *name;
+        std::function<void(QtTrayHost &)> before_loop;
+        bool shown;
+        qint64 icon;
+        QString tip;
+    };
+    const Row rows[] = {
+        {"add", [&](QtTrayHost &h) { h.add(a, "one"); }, true, a.cacheKey(), "one"},
+        {"add, modify",
+         [&](QtTrayHost &h) {
+             h.add(a, "one");
+             h.modify(b, "two");
+         },
+         true, b.cacheKey(), "two"},
+        {"add, remove",
+         [&](QtTrayHost &h) {
+             h.add(a, "one");
+             h.remove();
+         },
+         false, 0, ""},
+        // every add of the tray icon begins with a remove
+        {"remove, add, remove, add",
+         [&](QtTrayHost &h) {
+             h.remove();
+             h.add(a, "one");
+             h.remove();
+             h.add(b, "two");
+         },
+         true, b.cacheKey(), "two"},
+        {"modify only", [&](QtTrayHost &h) { h.modify(a, "one"); }, false, 0, ""},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.name);
+        QtTrayHost host;
+        r.before_loop(host);
+        EXPECT_EQ(host.icon(), nullptr) << "nothing is made before the event loop turns";
+        QCoreApplication::processEvents();
+        if (!r.shown) {
+            EXPECT_EQ(host.icon(), nullptr) << "an icon nobody wants is never made";
+            continue;
+        }
+        ASSERT_NE(host.icon(), nullptr);
+        EXPECT_TRUE(host.icon()->isVisible());
+        EXPECT_EQ(host.icon()->icon().cacheKey(), r.icon);
+        EXPECT_EQ(host.icon()->toolTip(), r.tip);
+    }
+}
+
+TEST(TrayHostQt, OnceMadeItChangesAtOnceAndLeavesInTheNextTurn) {
+    const QIcon a = load_frame(0), b = load_frame(1);
+    QtTrayHost host;
+    host.add(a, "one");
+    QCoreApplication::processEvents();
+    ASSERT_NE(host.icon(), nullptr);
+    host.modify(b, "two");
+    EXPECT_EQ(host.icon()->icon().cacheKey(), b.cacheKey());
+    EXPECT_EQ(host.icon()->toolTip(), "two");
+    host.remove();
+    EXPECT_TRUE(host.icon()->isVisible()) << "a remove waits for the event loop";
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(host.icon()->isVisible());
+    host.add(a, "one");
+    EXPECT_TRUE(host.icon()->isVisible()) << "an add to a made icon needs no turn";
+}
+
+TEST(TrayHostQt, AHostGoneBeforeTheEventLoopTurnsLeavesNothingToRun) {
+    auto host = std::make_unique<QtTrayHost>();
+    host->add(load_frame(0), "one");
+    host.reset();
+    QCoreApplication::processEvents(); // under ASan, a use after free here would fail
+    SUCCEED();
 }
 
 } // namespace
