@@ -5,25 +5,55 @@
 #include "platform/qt_tray_host.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QWindow>
 
 namespace trovel {
 
-QtTrayHost::QtTrayHost() {
-    // The QSystemTrayIcon is made in the first turn of the event loop after the first add.
-    // Making one asks the session bus whether a status-notifier panel is there and waits
-    // for the answer, and docking in an XEmbed tray keeps the window manager busy: done at
-    // start-up, both would hold back the bar, whose request to be mapped goes out when the
-    // event loop starts. The icon appears a few milliseconds later; nothing else changes.
+QtTrayHost::QtTrayHost() : expose_watch_([this] { create_timer_.start(); }) {
+    // The QSystemTrayIcon is made in the event loop after the first add, once the windows
+    // shown by then have been drawn. Making one asks the session bus whether a
+    // status-notifier panel is there and waits for the answer, and docking in an XEmbed
+    // tray keeps the window manager busy: done at start-up, both would hold back the bar,
+    // whose request to be mapped goes out when the event loop starts, and then its first
+    // paint. The icon appears a few milliseconds after the bar; nothing else changes.
     create_timer_.setSingleShot(true);
     create_timer_.setInterval(0);
-    QObject::connect(&create_timer_, &QTimer::timeout, [this] { create_icon(); });
+    QObject::connect(&create_timer_, &QTimer::timeout, [this] { create_when_drawn(); });
+    wait_limit_.setSingleShot(true);
+    wait_limit_.setInterval(kMaxWaitMs);
+    QObject::connect(&wait_limit_, &QTimer::timeout, [this] { create_icon(); });
     hide_timer_.setSingleShot(true);
     hide_timer_.setInterval(0);
     QObject::connect(&hide_timer_, &QTimer::timeout, [this] { icon_->hide(); });
 }
 
+bool QtTrayHost::ExposeWatch::eventFilter(QObject *watched, QEvent *event) {
+    // Qt paints a window while it delivers its Expose event, so what runs next comes after.
+    if (event->type() == QEvent::Expose) exposed_();
+    return QObject::eventFilter(watched, event);
+}
+
+void QtTrayHost::create_when_drawn() {
+    if (icon_ || !pending_show_) return;
+    bool waiting = false;
+    for (QWindow *w : QGuiApplication::topLevelWindows()) {
+        if (w->isVisible() && !w->isExposed()) {
+            w->installEventFilter(&expose_watch_); // installing twice keeps one
+            waiting = true;
+        }
+    }
+    if (!waiting)
+        create_icon();
+    else if (!wait_limit_.isActive())
+        wait_limit_.start();
+}
+
 void QtTrayHost::create_icon() {
+    wait_limit_.stop();
+    for (QWindow *w : QGuiApplication::topLevelWindows())
+        w->removeEventFilter(&expose_watch_);
     if (icon_ || !pending_show_) return;
     icon_ = std::make_unique<QSystemTrayIcon>();
     QObject::connect(icon_.get(), &QSystemTrayIcon::activated,

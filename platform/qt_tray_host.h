@@ -9,6 +9,7 @@
 #include <QString>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace trovel {
@@ -23,10 +24,25 @@ public:
     QPoint cursor_pos() const override;
     Qt::KeyboardModifiers modifiers() const override;
 
-    // The icon Qt shows; null until the first add has reached the event loop.
+    // The icon Qt shows; null until the first add has reached the event loop and the
+    // program's windows shown by then have been drawn.
     const QSystemTrayIcon *icon() const { return icon_.get(); }
+    // How long the icon waits at most for a window to be drawn (one that is never exposed,
+    // say minimised from the start, must not keep it out).
+    static constexpr int kMaxWaitMs = 500;
 
 private:
+    // Forwards the windows' Expose events.
+    class ExposeWatch : public QObject {
+    public:
+        explicit ExposeWatch(std::function<void()> exposed) : exposed_(std::move(exposed)) {}
+        bool eventFilter(QObject *watched, QEvent *event) override;
+
+    private:
+        std::function<void()> exposed_;
+    };
+
+    void create_when_drawn();
     void create_icon();
     void activated(QSystemTrayIcon::ActivationReason reason);
 
@@ -37,6 +53,8 @@ private:
     QString pending_tip_;
     bool pending_show_ = false;
     QTimer create_timer_;
+    QTimer wait_limit_;
+    ExposeWatch expose_watch_;
     QTimer hide_timer_;
 };
 

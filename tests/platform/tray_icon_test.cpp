@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QStyleHints>
 #include <QTest>
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -507,6 +509,33 @@ TEST(TrayHostQt, TheIconIsMadeInTheEventLoopWithWhatWasLastAsked) {
         EXPECT_EQ(host.icon()->icon().cacheKey(), r.icon);
         EXPECT_EQ(host.icon()->toolTip(), r.tip);
     }
+}
+
+// The icon waits until the windows shown before it have been drawn: the bar's first paint
+// comes before the session bus is asked about the notification area.
+TEST(TrayHostQt, TheIconWaitsUntilTheShownWindowsHaveBeenDrawn) {
+    QtTrayHost host;
+    class Window : public QWidget {
+    public:
+        explicit Window(const QtTrayHost &h) : host_(h) {}
+        int paints = 0;
+        bool icon_before_first_paint = false;
+
+    protected:
+        void paintEvent(QPaintEvent *) override {
+            if (paints++ == 0) icon_before_first_paint = host_.icon() != nullptr;
+        }
+
+    private:
+        const QtTrayHost &host_;
+    } window(host);
+    window.resize(50, 20);
+    window.show();
+    ASSERT_FALSE(window.windowHandle()->isExposed()) << "the platform exposes windows in the event loop";
+    host.add(load_frame(0), "one");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.icon() != nullptr; }, 1000));
+    EXPECT_GE(window.paints, 1);
+    EXPECT_FALSE(window.icon_before_first_paint);
 }
 
 TEST(TrayHostQt, OnceMadeItChangesAtOnceAndLeavesInTheNextTurn) {
