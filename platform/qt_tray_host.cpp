@@ -11,6 +11,12 @@
 
 namespace trovel {
 
+namespace {
+// How long the icon waits at most for a window to be drawn: one that is never exposed (say
+// on another workspace) must not keep it out.
+constexpr int kMaxWaitMs = 500;
+} // namespace
+
 QtTrayHost::QtTrayHost() : expose_watch_([this] { create_timer_.start(); }) {
     // The QSystemTrayIcon is made in the event loop after the first add, once the windows
     // shown by then have been drawn. Making one asks the session bus whether a

@@ -27,9 +27,6 @@ public:
     // The icon Qt shows; null until the first add has reached the event loop and the
     // program's windows shown by then have been drawn.
     const QSystemTrayIcon *icon() const { return icon_.get(); }
-    // How long the icon waits at most for a window to be drawn (one that is never exposed,
-    // say minimised from the start, must not keep it out).
-    static constexpr int kMaxWaitMs = 500;
 
 private:
     // Forwards the windows' Expose events.
