@@ -96,6 +96,10 @@ pixel() {
         sed -e 's/^srgba\{0,1\}(//' -e 's/)$//' | awk -F, '{print $1 "," $2 "," $3}'
 }
 
+# Whether screen pixel $1,$2 is "R,G,B" $3; a window is drawn some time after it appears,
+# so checks of its first picture poll this.
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+
 expect_eq() {
     [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
 }
@@ -137,3 +141,5 @@ window_pixel() {
     convert "$E2E_TMP/win.png" -format "%[pixel:p{$2,$3}]" info: |
         sed -e 's/^srgba\{0,1\}(//' -e 's/)$//' | awk -F, '{print $1 "," $2 "," $3}'
 }
+
+window_pixel_is() { [ "$(window_pixel "$1" "$2" "$3")" = "$4" ]; }

@@ -22,7 +22,6 @@ wait_for 30 title_matches ' Rest trovel$' || fail "no rest came: '$(window_title
 wait_for 5 geometry_is "30,37 964x694" || fail "rest window at $(window_geometry)"
 # The image area starts below both rows (21 + 23) and is 964 x 650; the picture is centred:
 # left 30 + (964 - 200) / 2 = 412, top 37 + 44 + (650 - 100) / 2 = 356.
-pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 wait_for 5 pixel_is 412 356 "255,0,0" || expect_eq "$(pixel 412 356)" "255,0,0" "top-left pixel of the picture"
 expect_eq "$(pixel 611 455)" "0,0,255" "bottom-right pixel of the picture"
 expect_eq "$(pixel 411 356)" "192,192,192" "face left of the picture"

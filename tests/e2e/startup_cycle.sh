@@ -10,7 +10,7 @@ title_matches '^0[45]:[0-5]0 Type trovel$' || fail "title '$(window_title)'"
 
 # The progress strip starts with the typing ramp's first band, teal, at its left edge
 # (the bar at 447,362; the strip at 36+2, 2+2 inside it).
-expect_eq "$(pixel 485 366)" "0,128,128" "first band of the typing ramp"
+wait_for 5 pixel_is 485 366 "0,128,128" || expect_eq "$(pixel 485 366)" "0,128,128" "first band of the typing ramp"
 
 # The countdown steps every 10 s (half a second at 20 times the speed).
 first=$(window_title)

@@ -1,6 +1,7 @@
 // The tray icon: switching the animation, the frames it shows and when, what reaches the
 // notification area, and what the mouse does, also as Qt reports it from either kind of tray. Also the frame list and
 // the frame pictures.
+#include "platform/qt_tray_host.h"
 #include "platform/tray_activation.h"
 #include "platform/tray_icon.h"
 #include "support/fake_platform_timer.h"
@@ -11,7 +12,10 @@
 #include <QPixmap>
 #include <QStyleHints>
 #include <QTest>
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace trovel {
@@ -452,6 +456,111 @@ TEST(TrayIconQt, TheRealTimerStepsTheFrames) {
     tray.setAnimated(false);
     QTest::qWait(100);
     EXPECT_EQ(tray.IconIndex(), 0);
+}
+
+// The real notification area makes its QSystemTrayIcon only when the event loop turns after
+// the first add (making one waits for the session bus), and shows what was last asked for.
+TEST(TrayHostQt, TheIconIsMadeInTheEventLoopWithWhatWasLastAsked) {
+    const QIcon a = load_frame(0), b = load_frame(1);
+    struct Row {
+        const char *name;
+        std::function<void(QtTrayHost &)> before_loop;
+        bool shown;
+        qint64 icon;
+        QString tip;
+    };
+    const Row rows[] = {
+        {"add", [&](QtTrayHost &h) { h.add(a, "one"); }, true, a.cacheKey(), "one"},
+        {"add, modify",
+         [&](QtTrayHost &h) {
+             h.add(a, "one");
+             h.modify(b, "two");
+         },
+         true, b.cacheKey(), "two"},
+        {"add, remove",
+         [&](QtTrayHost &h) {
+             h.add(a, "one");
+             h.remove();
+         },
+         false, 0, ""},
+        // every add of the tray icon begins with a remove
+        {"remove, add, remove, add",
+         [&](QtTrayHost &h) {
+             h.remove();
+             h.add(a, "one");
+             h.remove();
+             h.add(b, "two");
+         },
+         true, b.cacheKey(), "two"},
+        {"modify only", [&](QtTrayHost &h) { h.modify(a, "one"); }, false, 0, ""},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.name);
+        QtTrayHost host;
+        r.before_loop(host);
+        EXPECT_EQ(host.icon(), nullptr) << "nothing is made before the event loop turns";
+        QCoreApplication::processEvents();
+        if (!r.shown) {
+            EXPECT_EQ(host.icon(), nullptr) << "an icon nobody wants is never made";
+            continue;
+        }
+        ASSERT_NE(host.icon(), nullptr);
+        EXPECT_TRUE(host.icon()->isVisible());
+        EXPECT_EQ(host.icon()->icon().cacheKey(), r.icon);
+        EXPECT_EQ(host.icon()->toolTip(), r.tip);
+    }
+}
+
+// The icon waits until the windows shown before it have been drawn: the bar's first paint
+// comes before the session bus is asked about the notification area.
+TEST(TrayHostQt, TheIconWaitsUntilTheShownWindowsHaveBeenDrawn) {
+    QtTrayHost host;
+    class Window : public QWidget {
+    public:
+        explicit Window(const QtTrayHost &h) : host_(h) {}
+        int paints = 0;
+        bool icon_before_first_paint = false;
+
+    protected:
+        void paintEvent(QPaintEvent *) override {
+            if (paints++ == 0) icon_before_first_paint = host_.icon() != nullptr;
+        }
+
+    private:
+        const QtTrayHost &host_;
+    } window(host);
+    window.resize(50, 20);
+    window.show();
+    ASSERT_FALSE(window.windowHandle()->isExposed()) << "the platform exposes windows in the event loop";
+    host.add(load_frame(0), "one");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.icon() != nullptr; }, 1000));
+    EXPECT_GE(window.paints, 1);
+    EXPECT_FALSE(window.icon_before_first_paint);
+}
+
+TEST(TrayHostQt, OnceMadeItChangesAtOnceAndLeavesInTheNextTurn) {
+    const QIcon a = load_frame(0), b = load_frame(1);
+    QtTrayHost host;
+    host.add(a, "one");
+    QCoreApplication::processEvents();
+    ASSERT_NE(host.icon(), nullptr);
+    host.modify(b, "two");
+    EXPECT_EQ(host.icon()->icon().cacheKey(), b.cacheKey());
+    EXPECT_EQ(host.icon()->toolTip(), "two");
+    host.remove();
+    EXPECT_TRUE(host.icon()->isVisible()) << "a remove waits for the event loop";
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(host.icon()->isVisible());
+    host.add(a, "one");
+    EXPECT_TRUE(host.icon()->isVisible()) << "an add to a made icon needs no turn";
+}
+
+TEST(TrayHostQt, AHostGoneBeforeTheEventLoopTurnsLeavesNothingToRun) {
+    auto host = std::make_unique<QtTrayHost>();
+    host->add(load_frame(0), "one");
+    host.reset();
+    QCoreApplication::processEvents(); // under ASan, a use after free here would fail
+    SUCCEED();
 }
 
 } // namespace
