@@ -23,14 +23,27 @@ bool ActivityRule::same_spell(uint32_t now_ms, int64_t idle_ms) const {
     return drift >= -kSameSpellToleranceMs && drift <= kSameSpellToleranceMs;
 }
 
+std::optional<int64_t> ActivityRule::idle_at_most(uint32_t now_ms) const {
+    if (!last_reading_) return std::nullopt;
+    return last_reading_->idle_ms + static_cast<uint32_t>(now_ms - last_reading_->at_ms);
+}
+
 ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle,
                                                 FullScreenProbe &full_screen) {
     Verdict verdict;
 
     std::optional<int64_t> idle_ms;
-    if (options.natural_breaks) {
+    const int64_t rest_ms = int64_t{tick.rest_seconds} * 1000;
+    const std::optional<int64_t> bound = idle_at_most(tick.now_ms);
+    // While a natural break holds the countdown every tick asks: the user may be back.
+    const bool could_be_away = spell_start_ms_ || !bound || *bound + kIdleBoundMarginMs >= rest_ms;
+    if (options.natural_breaks && could_be_away) {
         // A source is trusted no further than the plausible range, whatever it checked.
         if (const auto ms = idle.idle_ms()) idle_ms = plausible_idle_ms(*ms);
+        if (idle_ms)
+            last_reading_ = Reading{tick.now_ms, *idle_ms};
+        else
+            last_reading_.reset();
     }
 
     if (spell_start_ms_ && !(idle_ms && same_spell(tick.now_ms, *idle_ms))) {

@@ -53,9 +53,15 @@ public:
     // start of one that counted, so this cannot join two spells.
     static constexpr int32_t kSameSpellToleranceMs = 5000;
 
+    // An idle time read at one tick bounds it at later ticks: it grows no faster than the
+    // counter. Until that bound comes within this margin of a rest's length the source is
+    // not asked again (asking costs a round trip to the X server, and with it a wake-up).
+    static constexpr int64_t kIdleBoundMarginMs = 1000;
+
     // One countdown tick of a typing phase. The idle source is asked only when natural
-    // breaks are on; the full-screen probe only when the countdown has ended, the wait is
-    // on and no natural break holds the countdown.
+    // breaks are on and the idle time could have reached a rest's length since it was last
+    // read; the full-screen probe only when the countdown has ended, the wait is on and no
+    // natural break holds the countdown.
     Verdict typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle, FullScreenProbe &full_screen);
 
     // While a natural break holds the countdown: how long the user has been away as far
@@ -66,10 +72,17 @@ public:
 
 private:
     bool same_spell(uint32_t now_ms, int64_t idle_ms) const;
+    // The longest the idle time can be now, from the last reading; nothing without one.
+    std::optional<int64_t> idle_at_most(uint32_t now_ms) const;
 
     std::optional<uint32_t> spell_start_ms_; // start of the spell that gave a natural break
     int64_t spell_longest_ms_ = 0;
     std::optional<uint32_t> waiting_since_ms_; // the tick at which a waiting rest was due
+    struct Reading {
+        uint32_t at_ms;
+        int64_t idle_ms;
+    };
+    std::optional<Reading> last_reading_; // the last idle time the source gave
 };
 
 } // namespace trovel

@@ -225,6 +225,33 @@ TEST(ActivityRule, UnknownIdleEndsAHoldAndNeverStartsOne) {
     EXPECT_EQ(c.rests, 1);
 }
 
+TEST(ActivityRule, TheSourceIsAskedOnlyWhenTheIdleTimeCouldHaveReachedARest) {
+    // The last reading plus the time since bounds the idle time; a source asked at every
+    // tick would cost a round trip to the X server, and a wake-up, each time.
+    struct Case {
+        const char *what;
+        bool one, two, five;
+        int input_every; // ticks between key presses; 0: nobody at the keyboard
+        int ticks;
+        int queries;
+    };
+    const Case cases[] = {
+        {"1 min rest, typing all the time: every sixth tick", true, false, false, 1, 60, 10},
+        {"5 min rest, typing all the time: every thirtieth tick", false, false, true, 1, 60, 2},
+        {"1 min rest, a key every 40 s: the bound runs out at the fifth tick after one", true, false, false, 4, 60, 15},
+        {"1 min rest, away: every tick from the sixth, as the hold needs", true, false, false, 0, 60, 56},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
+        Cycle c;
+        c.type_minutes = 30;
+        c.one = k.one, c.two = k.two, c.five = k.five;
+        for (int i = 1; i <= k.ticks; ++i)
+            c.tick(k.input_every > 0 && i % k.input_every == 0);
+        EXPECT_EQ(c.idle.queries, k.queries);
+    }
+}
+
 TEST(ActivityRule, RestWaitsWhileAnotherProgramIsFullScreen) {
     for (const int full_screen_ticks : {0, 1, 30}) {
         SCOPED_TRACE(full_screen_ticks);
