@@ -59,15 +59,6 @@ bench_fresh_home() {
     [ -n "${TROVEL_BENCH_BUS:-}" ] || unset DBUS_SESSION_BUS_ADDRESS
 }
 
-# Waits up to $1 seconds for the command "${@:2}" to succeed.
-bench_wait_for() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.05
-    done
-}
 
 # Resident memory of process $1 in KiB (empty once it has gone).
 bench_rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || true; }
