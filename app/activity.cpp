@@ -43,10 +43,7 @@ TForm1::TypingTick TForm1::activity_tick() {
     if (next_image_prefetched_) image_picture->Picture()->drop_prefetch();
     next_image_prefetched_ = false;
     start_countdown(type_minutes_, 0);
-    if (history_started_) {
-        typing_started_ = history().now();
-        typing_open_ = true;
-    }
+    begin_typing_phase();
     return TypingTick::held;
 }
 

@@ -7,12 +7,16 @@
 
 namespace trovel {
 
-int32_t rest_seconds_now(bool one_minute, bool two_minutes, bool five_minutes, int32_t typing_minutes) {
+int32_t rest_minutes_now(bool one_minute, bool two_minutes, bool five_minutes, int32_t typing_minutes) {
     int32_t minutes = typing_minutes;
     if (one_minute) minutes = 1;
     if (two_minutes) minutes = 2;
     if (five_minutes) minutes = 5;
-    return minutes * 60;
+    return minutes;
+}
+
+int32_t rest_seconds_now(bool one_minute, bool two_minutes, bool five_minutes, int32_t typing_minutes) {
+    return rest_minutes_now(one_minute, two_minutes, five_minutes, typing_minutes) * 60;
 }
 
 bool ActivityRule::same_spell(uint32_t now_ms, int64_t idle_ms) const {

@@ -17,8 +17,10 @@
 
 namespace trovel {
 
-// How long a rest would last if it started now, in seconds: the last checked of the
-// 1, 2 and 5 minute items, or, with none checked, as long as the typing phase.
+// How long a rest lasts, in minutes: the last checked of the 1, 2 and 5 minute items, or,
+// with none checked, as long as the typing phase.
+int32_t rest_minutes_now(bool one_minute, bool two_minutes, bool five_minutes, int32_t typing_minutes);
+// The same in seconds: how long a rest would last if it started now.
 int32_t rest_seconds_now(bool one_minute, bool two_minutes, bool five_minutes, int32_t typing_minutes);
 
 class ActivityRule {

@@ -39,7 +39,6 @@ void TForm1::start_typing() {
     RxTrayIcon1->setAnimated(false);
     place_form(kType);
     menu_pause->setChecked(false);
-    countdown_minutes_ = type_minutes_;
     start_countdown(type_minutes_, 0);
     Shader1->setFromColor(clTeal);
     Shader1->setToColor(clLime);
@@ -73,12 +72,9 @@ void TForm1::start_rest() {
     if (state_ == kPause) record_history(HistoryEvent::pause_off());
     end_typing_phase();
     state_ = kRest;
-    // The last checked item wins; with none checked the rest is as long as the typing was.
-    if (menu_1min->Checked()) countdown_minutes_ = 1;
-    if (menu_2min->Checked()) countdown_minutes_ = 2;
-    if (menu_5min->Checked()) countdown_minutes_ = 5;
-    start_countdown(countdown_minutes_, 1);
-    show_countdown(countdown_minutes_, elapsed_seconds_);
+    // With no rest item checked the rest is as long as the typing was.
+    start_countdown(rest_minutes_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), countdown_minutes_),
+                    1);
 
     RxTrayIcon1->setAnimated(true);
     menu_pause->setChecked(false);

@@ -377,8 +377,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
         // the controls as usual. Only now does the history's thread load the database
         // driver and open the file, so that work never competes with the bar's way to the
         // screen. Posted, so the bar is painted first.
-        if (type == QEvent::Expose && !history_due_ && windowHandle()->isExposed()) {
-            history_due_ = true;
+        if (type == QEvent::Expose && windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
             QMetaObject::invokeMethod(
                 this, [this] { record_program_start(); }, Qt::QueuedConnection);

@@ -268,7 +268,6 @@ private:
     QDateTime typing_started_;
     bool typing_open_ = false;                     // a typing phase is being counted for the history
     bool history_started_ = false;                 // the start was recorded, so the end will be
-    bool history_due_ = false;                     // the bar is on the screen: the start is on its way
     BreakSource click_source_ = BreakSource::menu; // who runs the default item's command
 };
 

@@ -51,7 +51,6 @@ public:
     // Events that could not be written yet.
     size_t waiting() const { return waiting_.size(); }
     bool is_open() const { return query_ != nullptr; }
-    const QString &path() const { return path_; }
     // Lets go of the file; the next event or read opens it again.
     void close();
 

@@ -25,7 +25,7 @@ void guarded(const std::function<void()> &work) {
 } // namespace
 
 HistoryStore::HistoryStore(QString path)
-    : path_(path), clock_([] { return QDateTime::currentDateTime(); }),
+    : clock_([] { return QDateTime::currentDateTime(); }),
       file_(std::make_unique<HistoryFile>(std::move(path))) {}
 
 HistoryStore::~HistoryStore() {
@@ -74,18 +74,9 @@ size_t HistoryStore::waiting() {
     return n;
 }
 
-void HistoryStore::close() {
-    if (thread_) run_and_wait([this] { file_->close(); });
-}
-
 void HistoryStore::set_note(std::function<void(const QString &)> note) {
     if (!thread_) return file_->set_note(std::move(note));
     run_and_wait([&] { file_->set_note(std::move(note)); });
-}
-
-void HistoryStore::set_page_limit(int pages) {
-    if (!thread_) return file_->set_page_limit(pages);
-    run_and_wait([&] { file_->set_page_limit(pages); });
 }
 
 } // namespace trovel

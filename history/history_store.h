@@ -36,24 +36,19 @@ public:
     // with `from`, only those of that date or later (give or take a day for zones).
     std::vector<HistoryEvent> events(QDate from = QDate());
     size_t waiting();
-    // Lets go of the file; the next event opens it again.
-    void close();
 
-    const QString &path() const { return path_; }
     bool started() const { return thread_ != nullptr; }
 
     // Seams for tests and the benchmark: the clock events are stamped with (local time
-    // by default), where the file's one-line notes go, and its page limit.
+    // by default) and where the file's one-line notes go.
     void set_clock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     void set_note(std::function<void(const QString &)> note);
-    void set_page_limit(int pages);
 
 private:
     void start();
     void post(std::function<void()> work);
     void run_and_wait(const std::function<void()> &work);
 
-    QString path_;
     std::function<QDateTime()> clock_;
     std::unique_ptr<HistoryFile> file_; // used on the writer thread once it runs
     std::unique_ptr<QThread> thread_;

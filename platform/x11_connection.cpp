@@ -3,7 +3,6 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
-#include <cstring>
 #include <xcb/xcb.h>
 
 namespace trovel::x11 {
@@ -27,17 +26,6 @@ uint32_t root_window(xcb_connection_t *connection) {
     for (int i = 0; i < screen && it.rem > 1; ++i)
         xcb_screen_next(&it);
     return it.rem > 0 ? it.data->root : 0;
-}
-
-uint32_t intern_atom(xcb_connection_t *connection, const char *name) {
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
-    xcb_generic_error_t *error = nullptr;
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, &error);
-    std::free(error);
-    if (!reply) return 0;
-    const uint32_t atom = reply->atom;
-    std::free(reply);
-    return atom;
 }
 
 } // namespace trovel::x11

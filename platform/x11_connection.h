@@ -15,7 +15,4 @@ xcb_connection_t *qt_connection();
 // The root window of the screen that $DISPLAY names (screen 0 unless it says ".N").
 uint32_t root_window(xcb_connection_t *connection);
 
-// Interns an atom; 0 when the server does not answer.
-uint32_t intern_atom(xcb_connection_t *connection, const char *name);
-
 } // namespace trovel::x11
