@@ -15,16 +15,7 @@ public:
     TApplication(int &argc, char **argv);
     ~TApplication() override;
 
-    // Shows an error's message; the default (an empty handler) shows a plain error box.
-    // Returns the handler before.
-    std::function<void(const QString &message)> set_error_handler(std::function<void(const QString &message)> handler);
-    // Hands an error to the handler; every caught error of the program comes here.
-    void report_error(const QString &message);
-
     bool notify(QObject *receiver, QEvent *event) override;
-
-private:
-    std::function<void(const QString &)> handler_;
 };
 
 }  // namespace trovel

@@ -7,6 +7,7 @@
 #include "app/signal_close.h"
 #include "app/single_instance.h"
 #include "app/timer_u.h"
+#include "platform/error_report.h"
 #include "platform/error_text.h"
 #include "platform/x11_window.h"
 #include "settings/ini_file.h"
@@ -77,7 +78,7 @@ int main(int argc, char **argv) {
         trovel::close_for_signal(form.get());
     });
     form = std::make_unique<trovel::TForm1>(env);
-    app.set_error_handler([&env, &form](const QString &message) {
+    trovel::set_error_report([&env, &form](const QString &message) {
         env.show_error(form ? form->windowTitle() : QStringLiteral("trovel"), trovel::error_box_text(message));
     });
     form->show();

@@ -1,6 +1,5 @@
 // The application's error report: an exception from any handler shows one error box and
 // the program goes on; the entry points from the event loop let no exception through.
-#include "app/application.h"
 #include "form_fixture.h"
 #include "platform/error_boxes.h"
 #include "platform/error_report.h"
@@ -79,11 +78,10 @@ TEST(ErrorBoxesTest, NoBoxOnceTheRunEndsOnASignal) {
 class ErrorReport : public FormTest {
 protected:
     void SetUp() override {
-        previous_ = app()->set_error_handler(
+        previous_ = set_error_report(
             [this](const QString &message) { env.show_error(form->windowTitle(), error_box_text(message)); });
     }
-    void TearDown() override { app()->set_error_handler(std::move(previous_)); }
-    static TApplication *app() { return static_cast<TApplication *>(QCoreApplication::instance()); }
+    void TearDown() override { set_error_report(std::move(previous_)); }
 
 private:
     std::function<void(const QString &)> previous_;

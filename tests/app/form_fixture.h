@@ -4,8 +4,8 @@
 // the history goes to a list, unless a test hands the form back its history file.
 #pragma once
 
-#include "app/application.h"
 #include "app/timer_u.h"
+#include "platform/error_report.h"
 #include "support/fake_desktop.h"
 #include "support/fake_environment.h"
 #include "support/fake_history_recorder.h"
@@ -32,15 +32,14 @@ struct FormAccess {
 class ReportedErrors {
 public:
     ReportedErrors()
-        : previous_(app().set_error_handler([this](const QString &message) { messages.append(message); })) {}
-    ~ReportedErrors() { app().set_error_handler(std::move(previous_)); }
+        : previous_(set_error_report([this](const QString &message) { messages.append(message); })) {}
+    ~ReportedErrors() { set_error_report(std::move(previous_)); }
     ReportedErrors(const ReportedErrors &) = delete;
     ReportedErrors &operator=(const ReportedErrors &) = delete;
 
     QStringList messages;
 
 private:
-    static TApplication &app() { return *static_cast<TApplication *>(QCoreApplication::instance()); }
     std::function<void(const QString &)> previous_;
 };
 

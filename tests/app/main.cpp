@@ -3,6 +3,7 @@
 // instead of opening an error box that would wait for a click until the suite times out;
 // a test that expects an error takes the report over (ReportedErrors).
 #include "app/application.h"
+#include "platform/error_report.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@
 int main(int argc, char **argv) {
     trovel::test::prepare_process_environment();
     trovel::TApplication app(argc, argv);
-    app.set_error_handler([](const QString &message) { ADD_FAILURE() << "error report: " << message.toStdString(); });
+    trovel::set_error_report([](const QString &message) { ADD_FAILURE() << "error report: " << message.toStdString(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
