@@ -28,4 +28,4 @@ bool TApplication::notify(QObject *receiver, QEvent *event) {
     return handled;
 }
 
-}  // namespace trovel
+} // namespace trovel

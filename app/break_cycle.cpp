@@ -13,7 +13,7 @@ const QString kType = QStringLiteral("type");
 const QString kRest = QStringLiteral("rest");
 const QString kPause = QStringLiteral("pause");
 const QString kAlarm = QStringLiteral("alarm");
-}  // namespace
+} // namespace
 
 void TForm1::start_countdown(int32_t minutes, int32_t kind) {
     RxTimerList1->setActive(false);
@@ -52,8 +52,7 @@ void TForm1::start_rest() {
 
     if (menu_vantor->Checked()) {
         // The hidden alarm: show the alarm picture, if there is one, until the user acts.
-        if (!QFileInfo(image_directory() + QStringLiteral("tmp.bmp")).isFile())
-            return;
+        if (!QFileInfo(image_directory() + QStringLiteral("tmp.bmp")).isFile()) return;
         show_image(QStringLiteral("tmp.bmp"));
         if (state_ == kPause) record_history(HistoryEvent::pause_off());
         end_typing_phase();
@@ -73,8 +72,8 @@ void TForm1::start_rest() {
     end_typing_phase();
     state_ = kRest;
     // With no rest item checked the rest is as long as the typing was.
-    start_countdown(rest_minutes_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), countdown_minutes_),
-                    1);
+    start_countdown(
+        rest_minutes_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), countdown_minutes_), 1);
 
     RxTrayIcon1->setAnimated(true);
     menu_pause->setChecked(false);
@@ -98,8 +97,7 @@ void TForm1::start_rest() {
         RxClock1->hide();
     }
     place_form(menu_center->Checked() ? QStringLiteral("center") : QStringLiteral("nag"));
-    if (menu_show_image->Checked() && !near_hour)
-        next_image();
+    if (menu_show_image->Checked() && !near_hour) next_image();
 }
 
 bool TForm1::half_hour_rule() { return menu_half_hour->Checked() && near_half_hour(env_.local_time().minute()); }
@@ -133,8 +131,7 @@ void TForm1::RxTimerEvent_TYPETimer() {
         next_image_prefetched_ = true;
         prefetch_next_image();
     }
-    if (percent > 1)
-        return;
+    if (percent > 1) return;
     if (state_ == kType) {
         // A rest that waits for a full-screen program: the count runs on below zero.
         if (activity != TypingTick::rest_waits) start_rest();
@@ -145,9 +142,7 @@ void TForm1::RxTimerEvent_TYPETimer() {
     }
 }
 
-void TForm1::RxTimerEvent_knipperTimer() {
-    Panel_hands->setColor(Panel_hands->Color() == clYellow ? clRed : clYellow);
-}
+void TForm1::RxTimerEvent_knipperTimer() { Panel_hands->setColor(Panel_hands->Color() == clYellow ? clRed : clYellow); }
 
 void TForm1::inc_ignored() {
     const int count = lbl_cancel_count->Caption().toInt() + 1;
@@ -161,8 +156,7 @@ void TForm1::inc_ignored() {
 void TForm1::dec_ignored() {
     const int count = lbl_cancel_count->Caption().toInt() - 1;
     lbl_cancel_count->setCaption(QString::number(count));
-    if (lbl_cancel_count->Caption().toInt() > 0)
-        return;
+    if (lbl_cancel_count->Caption().toInt() > 0) return;
     lbl_cancel_count->setCaption(QStringLiteral("0"));
     Panel_menu->setColor(clBtnFace);
     Panel_progress->setColor(clBtnFace);
@@ -181,4 +175,4 @@ void TForm1::set_progress(int32_t percent) {
     Shader1->resize(std::max(w, 0), Shader1->height());
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -58,10 +58,9 @@ QList<QRect> qt_screen_rects_in_device_pixels() {
     return rects;
 }
 
-X11FullScreenProbe::X11FullScreenProbe(xcb_connection_t *connection, OwnWindow own_window, ScreenRects screens)
-    : connection_(connection), own_window_(std::move(own_window)), screens_(std::move(screens)) {
+X11FullScreenProbe::X11FullScreenProbe(xcb_connection_t *connection, OwnWindow own_window)
+    : connection_(connection), own_window_(std::move(own_window)) {
     if (!own_window_) own_window_ = is_qt_window_of_ours;
-    if (!screens_) screens_ = qt_screen_rects_in_device_pixels;
 }
 
 bool X11FullScreenProbe::connect() {
@@ -125,7 +124,7 @@ bool X11FullScreenProbe::other_program_full_screen() {
     if (atom_list_has(state.get(), net_wm_state_fullscreen_)) return true;
     if (!geometry || !position) return false;
     const QRect rect(position->dst_x, position->dst_y, geometry->width, geometry->height);
-    return covers_a_screen(rect, screens_());
+    return covers_a_screen(rect, qt_screen_rects_in_device_pixels());
 }
 
 } // namespace trovel

@@ -17,13 +17,10 @@ class X11FullScreenProbe : public FullScreenProbe {
 public:
     // Whether an X window is one of this program's own.
     using OwnWindow = std::function<bool(uint32_t window)>;
-    // The screens' rectangles in X pixels.
-    using ScreenRects = std::function<QList<QRect>()>;
 
-    // Empty arguments take Qt's: its connection (at the first query, not before), its
-    // windows and its screens.
-    explicit X11FullScreenProbe(xcb_connection_t *connection = nullptr, OwnWindow own_window = {},
-                                ScreenRects screens = {});
+    // Empty arguments take Qt's: its connection (at the first query, not before) and its
+    // windows. The screens are always Qt's.
+    explicit X11FullScreenProbe(xcb_connection_t *connection = nullptr, OwnWindow own_window = {});
     bool other_program_full_screen() override;
 
 private:
@@ -31,7 +28,6 @@ private:
 
     xcb_connection_t *connection_;
     OwnWindow own_window_;
-    ScreenRects screens_;
     bool connected_ = false;
     bool unusable_ = false;
     uint32_t root_ = 0;

@@ -31,8 +31,7 @@ struct FormAccess {
 // instead of failing the test, as the test main's report does.
 class ReportedErrors {
 public:
-    ReportedErrors()
-        : previous_(set_error_report([this](const QString &message) { messages.append(message); })) {}
+    ReportedErrors() : previous_(set_error_report([this](const QString &message) { messages.append(message); })) {}
     ~ReportedErrors() { set_error_report(std::move(previous_)); }
     ReportedErrors(const ReportedErrors &) = delete;
     ReportedErrors &operator=(const ReportedErrors &) = delete;
@@ -90,12 +89,12 @@ protected:
     QRect geometry() const { return QRect(form->pos(), form->size()); }
 
     FakeEnvironment env;
-    std::unique_ptr<QTemporaryDir> config;  // outlives the form, which saves into it
-    FakeHistoryRecorder history;            // outlives the form, which records its end
+    std::unique_ptr<QTemporaryDir> config; // outlives the form, which saves into it
+    FakeHistoryRecorder history;           // outlives the form, which records its end
     std::unique_ptr<TForm1> form;
     FakePlatformTimer *timer = nullptr;
     FakeIdleSource *idle = nullptr; // owned by the form
     FakeFullScreenProbe *full_screen = nullptr;
 };
 
-}  // namespace trovel::test
+} // namespace trovel::test
