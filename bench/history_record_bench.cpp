@@ -7,7 +7,6 @@
 #include "history/history_store.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>

@@ -59,6 +59,28 @@ bench_fresh_home() {
     [ -n "${TROVEL_BENCH_BUS:-}" ] || unset DBUS_SESSION_BUS_ADDRESS
 }
 
+# The bar of the program running as process $1: its visible window titled with the
+# countdown ("04:50 Type trovel"); the tray icon's window is titled "trovel" alone.
+bar_window() {
+    local w
+    for w in $(xdotool search --pid "$1" --onlyvisible 2>/dev/null); do
+        [[ $(xdotool getwindowname "$w" 2>/dev/null) =~ \ (Type|Rest)\ trovel$ ]] && echo "$w" && return 0
+    done
+    return 1
+}
+
+# The open menus of process $1: its visible override-redirect windows straight on the
+# root (the tray icon is override-redirect too, but sits in the tray).
+menu_windows() {
+    local w
+    for w in $(xdotool search --pid "$1" --onlyvisible 2>/dev/null); do
+        xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' || continue
+        xwininfo -tree -id "$w" 2>/dev/null | grep -q 'Parent window id: .*(the root window)' && echo "$w"
+    done
+    return 0
+}
+menu_open() { [ -n "$(menu_windows "$1")" ]; }
+menu_closed() { [ -z "$(menu_windows "$1")" ]; }
 
 # Resident memory of process $1 in KiB (empty once it has gone).
 bench_rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || true; }

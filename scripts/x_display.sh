@@ -14,16 +14,18 @@ x_poll() {
     done
 }
 
-# x_display_start [LOG]: starts Xvfb at 1024x768x24 on a free display and exports
-# DISPLAY; the server's pid is left in XVFB_PID. The server writes its display number to
-# the descriptor only once it accepts connections, so nothing needs polling here. It never
-# resets: by default the server starts afresh each time its last client leaves, and a
-# program connecting while the short-lived checks of a poll come and go could be cut off.
+# x_display_start [LOG [WRAPPER...]]: starts Xvfb at 1024x768x24 on a free display and
+# exports DISPLAY; the server's pid is left in XVFB_PID. A wrapper command given runs the
+# server (env VAR=VALUE..., say); it must exec the server, so that the pid is the
+# server's. The server writes its display number to the descriptor only once it accepts
+# connections, so nothing needs polling here. It never resets: by default the server
+# starts afresh each time its last client leaves, and a program connecting while the
+# short-lived checks of a poll come and go could be cut off.
 x_display_start() {
     local log=${1:-/dev/null} fifo number=
     fifo=$(mktemp -u /tmp/trovel-displayfd-XXXXXX)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$log" 2>&1 &
+    "${@:2}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$log" 2>&1 &
     XVFB_PID=$!
     # A server that fails to start closes the pipe, which ends the read at once.
     read -r -t 20 number <"$fifo" || true

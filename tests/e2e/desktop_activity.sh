@@ -7,24 +7,10 @@
 # time and the program's ticks keep the same pace.
 source "$(dirname "$0")/lib.sh"
 
-# As e2e_start, with the X server ten times faster too. The library is preloaded
-# directly: the faketime command would not pass SIGTERM on to the server.
-start_fast_display() {
-    LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='+0 x10' \
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    wait_for 10 test -s "$E2E_TMP/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$E2E_TMP/display")"
-    export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
-    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-    chmod 700 "$XDG_RUNTIME_DIR"
-    icewm >"$E2E_TMP/icewm.log" 2>&1 &
-    E2E_PIDS+=($!)
-    wait_for 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "icewm did not start"
-    export SDL_AUDIODRIVER=dummy LANG=C.UTF-8
-    unset WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
-}
-start_fast_display
+# The X server ten times faster too. The library is preloaded directly: the faketime
+# command would not pass SIGTERM on to the server. An X11 session, whatever the caller's.
+e2e_start env LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='+0 x10'
+unset XDG_SESSION_TYPE
 
 ini="$XDG_CONFIG_HOME/trovel.ini"
 # A 2-minute typing phase and a 1-minute rest.
@@ -76,22 +62,8 @@ grep -q '^menu_natural\|^menu_fullscreen_wait\|^menu_autostart' "$ini" && fail "
 
 # ---- start at login, from the menu: Type settings > start trovel at &LOGIN
 start_trovel 1
-# The open menu: the program's visible windows straight on the root, unmanaged.
-menu_open() {
-    local w info
-    for w in $(xdotool search --onlyvisible --class trovel 2>/dev/null); do
-        info=$(xwininfo -tree -id "$w" 2>/dev/null; xwininfo -id "$w" 2>/dev/null) || continue
-        grep -q 'Parent window id: .*(the root window)' <<<"$info" &&
-            grep -q 'Override Redirect State: yes' <<<"$info" && return 0
-    done
-    return 1
-}
-menu_closed() { ! menu_open; }
 choose_autostart() {
-    local x y
-    read -r x y < <(xdotool getwindowgeometry "$(main_window)" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
-    xdotool mousemove $((x + 12)) $((y + 10)) click 1
-    wait_for 5 menu_open || fail "no menu opened"
+    open_menu
     # One key at a time with xdotool's short hold: a key held for 75 ms real time is held
     # for 750 ms on this server's clock, long enough to repeat.
     local k
@@ -99,7 +71,7 @@ choose_autostart() {
         xdotool key "$k"
         sleep 0.3
     done
-    wait_for 5 menu_closed || fail "the menu stayed open"
+    wait_for 5 menu_is_closed || fail "the menu stayed open"
 }
 autostart="$XDG_CONFIG_HOME/autostart/trovel.desktop"
 choose_autostart

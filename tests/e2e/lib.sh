@@ -41,9 +41,10 @@ wait_for() {
 
 # Starts Xvfb at 1024x768x24 on a display number the server picks (so tests running at the
 # same time never collide) and icewm (a window manager with a tray), and waits until the
-# window manager and its tray are ready.
+# window manager and its tray are ready. Arguments are a wrapper command for the server
+# (see x_display_start).
 e2e_start() {
-    x_display_start "$E2E_TMP/xvfb.log" || fail "Xvfb did not start"
+    x_display_start "$E2E_TMP/xvfb.log" "$@" || fail "Xvfb did not start"
     E2E_PIDS+=("$XVFB_PID")
     export HOME="$E2E_TMP/home"
     mkdir -p "$HOME"
@@ -143,3 +144,30 @@ window_pixel() {
 }
 
 window_pixel_is() { [ "$(window_pixel "$1" "$2" "$3")" = "$4" ]; }
+
+# The open menu and its submenus: the program's visible windows that sit straight on the
+# root window, unmanaged (the bar has a frame of the window manager, the tray icon sits
+# in the tray).
+menu_windows() {
+    local w info
+    for w in $(xdotool search --onlyvisible --class trovel 2>/dev/null); do
+        info=$(xwininfo -tree -id "$w" 2>/dev/null; xwininfo -id "$w" 2>/dev/null) || continue
+        grep -q 'Parent window id: .*(the root window)' <<<"$info" &&
+            grep -q 'Override Redirect State: yes' <<<"$info" && echo "$w"
+    done
+    return 0
+}
+menu_is_open() { [ -n "$(menu_windows)" ]; }
+menu_is_closed() { [ -z "$(menu_windows)" ]; }
+
+# Clicks the hands at the left of the bar $1 (by default the main window) and waits for
+# the menu; MENU_AT is where it opened.
+MENU_AT=
+open_menu() {
+    local x y
+    read -r x y < <(xdotool getwindowgeometry "${1:-$(main_window)}" |
+        awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+    xdotool mousemove $((x + 12)) $((y + 10)) click 1
+    wait_for 5 menu_is_open || fail "no menu opened on a click on the hands"
+    MENU_AT=$(xdotool getwindowgeometry "$(menu_windows | head -n 1)" | awk '/Position/ {print $2}')
+}

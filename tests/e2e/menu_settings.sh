@@ -5,31 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_start
 
-# The open menu and its submenus: the program's visible windows that sit straight on the
-# root window, unmanaged (the bar has a frame of the window manager, the tray icon sits
-# in the tray).
-menu_windows() {
-    local w info
-    for w in $(xdotool search --onlyvisible --class trovel 2>/dev/null); do
-        info=$(xwininfo -tree -id "$w" 2>/dev/null; xwininfo -id "$w" 2>/dev/null) || continue
-        grep -q 'Parent window id: .*(the root window)' <<<"$info" &&
-            grep -q 'Override Redirect State: yes' <<<"$info" && echo "$w"
-    done
-    return 0
-}
-menu_is_open() { [ -n "$(menu_windows)" ]; }
-menu_is_closed() { [ -z "$(menu_windows)" ]; }
-
-# Clicks the hands at the left of the bar and waits for the menu; MENU_AT is where it opened.
-MENU_AT=
-open_menu() {
-    local x y
-    read -r x y < <(xdotool getwindowgeometry "$BAR" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
-    xdotool mousemove $((x + 12)) $((y + 10)) click 1
-    wait_for 5 menu_is_open || fail "no menu opened on a click on the hands"
-    MENU_AT=$(xdotool getwindowgeometry "$(menu_windows | head -n 1)" | awk '/Position/ {print $2}')
-}
-
 # Keys, with a pause for the menus to follow.
 keys() { xdotool key --delay 150 "$@"; }
 
@@ -43,14 +18,14 @@ sleep 0.5
 menu_is_closed || fail "a right click opened a window"
 
 # Type settings > MINUTES allowed > &2 min: the fifth entry, two submenus in, its accelerator.
-open_menu
+open_menu "$BAR"
 expect_eq "$MENU_AT" "464,374" "menu position"
 keys Down Down Down Down Down Right Right 2
 wait_for 5 menu_is_closed || fail "the menu stayed open after choosing 2 min"
 wait_for 5 title_matches '^02:00 Type trovel$' || fail "title after 2 min: '$(window_title)'"
 
 # Up from the top selects the last entry, the exit.
-open_menu
+open_menu "$BAR"
 keys Up Return
 wait_exit 10 "$TROVEL_PID" || fail "the exit entry did not end the program"
 expect_eq "$EXIT_STATUS" 0 "exit status"

@@ -9,12 +9,10 @@ of each call:
   s TEXT            a string instead of a number
   error             a D-Bus error
   sleep SECONDS     no answer for that long, then 0
-  idle              the real idle time since the control file was last written (t)
 A missing or empty control file answers "t 0". Prints "ready" when its name is owned.
 Run it on a private bus (dbus-run-session); it ends on SIGTERM.
 """
 import argparse
-import os
 import signal
 import sys
 import time
@@ -32,9 +30,8 @@ def answer(control):
     try:
         with open(control) as f:
             text = f.read().strip()
-        written = os.stat(control).st_mtime
     except OSError:
-        text, written = "", time.time()
+        text = ""
     kind, _, value = text.partition(" ")
     if kind in ("", "t"):
         return dbus.UInt64(int(value or 0))
@@ -49,8 +46,6 @@ def answer(control):
     if kind == "sleep":
         time.sleep(float(value))
         return dbus.UInt64(0)
-    if kind == "idle":
-        return dbus.UInt64(int((time.time() - written) * 1000))
     raise dbus.exceptions.DBusException("unknown control " + text, name="org.example.Trovel.Error.Control")
 
 

@@ -13,6 +13,7 @@ if [ -z "${TROVEL_IN_PRIVATE_BUS:-}" ]; then
 fi
 
 source "$here/../../scripts/stop_processes.sh"
+source "$here/../../scripts/x_display.sh"
 tmp=$(mktemp -d /tmp/trovel-dbus-XXXXXX)
 pids=()
 trap 'stop_processes "${pids[@]}"; rm -rf "$tmp"' EXIT
@@ -23,11 +24,8 @@ standin=$here/../e2e/mutter_idle_monitor.py
 pids+=($!)
 /usr/bin/python3 "$standin" --screensaver --control "$TROVEL_SCREENSAVER_CONTROL" >"$tmp/screensaver.out" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-    grep -q ready "$tmp/mutter.out" && grep -q ready "$tmp/screensaver.out" && break
-    sleep 0.1
-done
-grep -q ready "$tmp/mutter.out" && grep -q ready "$tmp/screensaver.out" || {
+stand_ins_ready() { grep -q ready "$tmp/mutter.out" && grep -q ready "$tmp/screensaver.out"; }
+x_poll 10 stand_ins_ready || {
     echo "FAIL: the stand-in services did not start" >&2
     cat "$tmp"/*.out >&2
     exit 1
