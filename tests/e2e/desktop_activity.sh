@@ -62,6 +62,8 @@ grep -q '^menu_natural\|^menu_fullscreen_wait\|^menu_autostart' "$ini" && fail "
 
 # ---- start at login, from the menu: Type settings > start trovel at &LOGIN
 start_trovel 1
+# The bar takes clicks once it is drawn; the tray icon comes right after that.
+wait_for 10 tray_window >/dev/null || fail "no tray icon appeared"
 choose_autostart() {
     open_menu
     # One key at a time with xdotool's short hold: a key held for 75 ms real time is held
