@@ -18,4 +18,4 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
-}  // namespace trovel
+} // namespace trovel

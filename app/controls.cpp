@@ -7,8 +7,7 @@ namespace trovel {
 
 void draw_3d_frame(QPainter &p, const QRect &r, TColor light, TColor dark) {
     const int l = r.left(), t = r.top(), w = r.width(), h = r.height();
-    if (w <= 0 || h <= 0)
-        return;
+    if (w <= 0 || h <= 0) return;
     p.fillRect(l, t, w - 1, 1, to_qcolor(light));
     p.fillRect(l, t, 1, h - 1, to_qcolor(light));
     p.fillRect(l + w - 1, t, 1, h, to_qcolor(dark));
@@ -40,10 +39,17 @@ void TPanel::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), to_qcolor(color_));
     switch (bevel_outer_) {
-    case TBevel::bvRaised: draw_3d_frame(p, rect(), clBtnHighlight, clBtnShadow); break;
-    case TBevel::bvLowered: draw_3d_frame(p, rect(), clBtnShadow, clBtnHighlight); break;
-    case TBevel::bvSpace: draw_3d_frame(p, rect(), color_, color_); break;
-    case TBevel::bvNone: break;
+    case TBevel::bvRaised:
+        draw_3d_frame(p, rect(), clBtnHighlight, clBtnShadow);
+        break;
+    case TBevel::bvLowered:
+        draw_3d_frame(p, rect(), clBtnShadow, clBtnHighlight);
+        break;
+    case TBevel::bvSpace:
+        draw_3d_frame(p, rect(), color_, color_);
+        break;
+    case TBevel::bvNone:
+        break;
     }
     if (!caption_.isEmpty()) {
         p.setPen(to_qcolor(clWindowText));
@@ -89,16 +95,14 @@ void TImage::setPicture(const QImage &image) {
         const QRgb key = rgb.pixel(0, rgb.height() - 1);
         for (int y = 0; y < rgb.height(); ++y)
             for (int x = 0; x < rgb.width(); ++x)
-                if (rgb.pixel(x, y) == key)
-                    rgb.setPixel(x, y, qRgba(0, 0, 0, 0));
+                if (rgb.pixel(x, y) == key) rgb.setPixel(x, y, qRgba(0, 0, 0, 0));
         pixmap_ = QPixmap::fromImage(rgb);
     }
     update();
 }
 
 void TImage::paintEvent(QPaintEvent *) {
-    if (pixmap_.isNull())
-        return;
+    if (pixmap_.isNull()) return;
     QPainter p(this);
     p.drawPixmap(0, 0, pixmap_);
 }
@@ -109,8 +113,7 @@ TMemo::TMemo(QWidget *parent) : QWidget(parent) {}
 
 void TMemo::setPlainText(const QString &text) {
     text_ = text;
-    if (editor_)
-        editor_->setPlainText(text);
+    if (editor_) editor_->setPlainText(text);
 }
 
 void TMemo::showEvent(QShowEvent *e) {
@@ -126,8 +129,7 @@ void TMemo::showEvent(QShowEvent *e) {
 }
 
 void TMemo::resizeEvent(QResizeEvent *e) {
-    if (editor_)
-        editor_->setGeometry(rect());
+    if (editor_) editor_->setGeometry(rect());
     QWidget::resizeEvent(e);
 }
 
@@ -141,12 +143,10 @@ int TAdvSpinEdit::Value() const {
 
 void TAdvSpinEdit::setValue(int v) {
     if (MinValue != MaxValue) {
-        if (v < MinValue)
-            return;
-        if (v > MaxValue)
-            v = MaxValue;
+        if (v < MinValue) return;
+        if (v > MaxValue) v = MaxValue;
     }
     Text = QString::number(v);
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -125,4 +125,4 @@ public:
     QString Text = QStringLiteral("0");
 };
 
-}  // namespace trovel
+} // namespace trovel

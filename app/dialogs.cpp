@@ -13,12 +13,11 @@ namespace trovel {
 namespace {
 
 QString run(QFileDialog &dialog) {
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
+    if (dialog.exec() != QDialog::Accepted) return QString();
     return dialog.selectedFiles().value(0);
 }
 
-}  // namespace
+} // namespace
 
 void set_up_sound_dialog(QFileDialog &dialog) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -42,7 +41,8 @@ void set_up_picture_dialog(QFileDialog &dialog) {
     // The preview follows the file the dialog points at: the current one, and the one the
     // dialog selects as the user types its name (which leaves the current one as it was).
     QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &PicturePreview::show_file);
-    if (auto *files = dialog.findChild<QAbstractItemView *>(QStringLiteral("listView")); files && files->selectionModel())
+    if (auto *files = dialog.findChild<QAbstractItemView *>(QStringLiteral("listView"));
+        files && files->selectionModel())
         QObject::connect(files->selectionModel(), &QItemSelectionModel::selectionChanged, preview,
                          [&dialog, preview] { preview->show_file(dialog.selectedFiles().value(0)); });
     // Qt's own dialog lays itself out on a grid: the preview takes a new column at the right.
@@ -80,4 +80,4 @@ QString QtDialogs::save_csv_file(QWidget *parent) {
     return run(dialog);
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -40,4 +40,4 @@ void set_up_picture_dialog(QFileDialog &dialog);
 // "trovel-history.csv" in the home folder at first.
 void set_up_csv_dialog(QFileDialog &dialog);
 
-}  // namespace trovel
+} // namespace trovel

@@ -58,17 +58,15 @@ QStringList list_matching(const QString &mask) {
     const QString dir = mask_directory(mask);
     const QString pattern = mask.mid(dir.size());
     QStringList names;
-    if (pattern.isEmpty())
-        return names;
+    if (pattern.isEmpty()) return names;
     QDirIterator it(dir.isEmpty() ? QStringLiteral(".") : dir,
                     QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         const QString name = it.fileName();
-        if (wildcard_match(pattern, name))
-            names.append(name);
+        if (wildcard_match(pattern, name)) names.append(name);
     }
     return names;
 }
 
-}  // namespace trovel
+} // namespace trovel

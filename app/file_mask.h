@@ -25,4 +25,4 @@ bool wildcard_match(const QString &pattern, const QString &name);
 // (hidden files and directories too), unsorted. Empty when the directory cannot be read.
 QStringList list_matching(const QString &mask);
 
-}  // namespace trovel
+} // namespace trovel

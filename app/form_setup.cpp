@@ -46,7 +46,7 @@ TLabel *make_label(QWidget *parent, const char *name, const QString &caption, in
     return label;
 }
 
-}  // namespace
+} // namespace
 
 TForm1::TForm1(Environment &env, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(env) {
@@ -142,8 +142,7 @@ void TForm1::create_controls() {
 
     Panel_hands = make<TPanel>(Panel_menu, "Panel_hands", 2, 2, 31, 17);
     Panel_hands->setBevelOuter(TBevel::bvSpace);
-    Panel_hands->setToolTip(
-        QStringLiteral("press here for popup menu\r\nsettings stored in\r\nc:\\win..\\trovel.ini"));
+    Panel_hands->setToolTip(QStringLiteral("press here for popup menu\r\nsettings stored in\r\nc:\\win..\\trovel.ini"));
     Image_hands = make<TImage>(Panel_hands, "Image_hands", 5, 3, 23, 13);
     Image_hands->setPicture(QImage(hands_xpm));
     Image_hands->setToolTip(QStringLiteral("if hands are shown, you are allowed to type/mouse (green phase)"));
@@ -176,26 +175,25 @@ void TForm1::create_controls() {
 
     Panel_image = make<TPanel>(this, "Panel_image", 0, 44, 133, 233);
     Memo1 = make<TMemo>(Panel_image, "Memo1", 0, 0, 120, 233);
-    Memo1->setPlainText(QString::fromUtf8(
-        "Trovel is a small free\n"
-        "tool that reminds you\n"
-        "to take micropauses,\n"
-        "made against pain in\n"
-        "fingers and wrists.\n"
-        "\n"
-        "It comes without any\n"
-        "guarantee: it does not\n"
-        "promise to prevent or\n"
-        "cure the complaint.\n"
-        "If it does not help\n"
-        "you, do not use it.\n"
-        "\n"
-        "You may give it away,\n"
-        "but not sell it.\n"
-        "\n"
-        "Please send us what\n"
-        "you find, and visit\n"
-        "our site:\n") +
+    Memo1->setPlainText(QString::fromUtf8("Trovel is a small free\n"
+                                          "tool that reminds you\n"
+                                          "to take micropauses,\n"
+                                          "made against pain in\n"
+                                          "fingers and wrists.\n"
+                                          "\n"
+                                          "It comes without any\n"
+                                          "guarantee: it does not\n"
+                                          "promise to prevent or\n"
+                                          "cure the complaint.\n"
+                                          "If it does not help\n"
+                                          "you, do not use it.\n"
+                                          "\n"
+                                          "You may give it away,\n"
+                                          "but not sell it.\n"
+                                          "\n"
+                                          "Please send us what\n"
+                                          "you find, and visit\n"
+                                          "our site:\n") +
                         kHomePageText + QLatin1Char('\n'));
     Memo1->hide();
     image_picture = make<TAdvPicture>(Panel_image, "image_picture", 0, 0, 100, 100);
@@ -297,8 +295,7 @@ void TForm1::set_auto_size(bool on) {
 
 void TForm1::apply_auto_size() {
     // The image area fills the large form, so only the compact shape follows its rows.
-    if (!auto_size_ || !Panel_image->isHidden())
-        return;
+    if (!auto_size_ || !Panel_image->isHidden()) return;
     const int h = Panel_menu->height() + (Panel_www->isHidden() ? 0 : Panel_www->height());
     set_form_size(width(), h);
 }
@@ -306,8 +303,7 @@ void TForm1::apply_auto_size() {
 void TForm1::set_form_size(int w, int h) {
     w = std::max(w, 0);
     h = std::max(h, 0);
-    if (w == width() && h == height() && minimumSize() == QSize(w, h))
-        return;
+    if (w == width() && h == height() && minimumSize() == QSize(w, h)) return;
     // Fixed minimum and maximum: the window system offers neither resizing nor maximizing.
     setFixedSize(w, h);
 }
@@ -340,8 +336,7 @@ void TForm1::realign() {
 
 void TForm1::showEvent(QShowEvent *e) {
     QWidget::showEvent(e);
-    if (shown_once_)
-        return;
+    if (shown_once_) return;
     shown_once_ = true;
     FormStorage1->on_show();
     menu_autostart->setChecked(Autostart::for_this_program().enabled());
@@ -349,7 +344,8 @@ void TForm1::showEvent(QShowEvent *e) {
     // Labels size themselves to their caption. Measuring the first text loads the fonts, so
     // it waits until the window is on its way to the screen: it runs while the window
     // system maps the window, before the first paint.
-    QMetaObject::invokeMethod(this, [this] { Label2->fit_caption(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Label2->fit_caption(); }, Qt::QueuedConnection);
     // The history begins when the window system has put the bar on the screen.
     if (QWindow *window = windowHandle()) window->installEventFilter(this);
 }
@@ -384,8 +380,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
         }
         return false;
     }
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseButtonDblClick)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, e);
     bool handled = true;
     report_errors([&] { handled = filter_mouse(static_cast<QWidget *>(watched), static_cast<QMouseEvent *>(e)); });
@@ -406,14 +401,12 @@ bool TForm1::filter_mouse(QWidget *w, QMouseEvent *me) {
     if (!is_drag_surface(w)) return false;
 
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-        if (me->button() == Qt::LeftButton)
-            pressed_ = w;
+        if (me->button() == Qt::LeftButton) pressed_ = w;
         FormMouseDown(w, me->button(), pos);
     } else {
         // A click is a left press and release on the same control, released inside it.
         const bool click = me->button() == Qt::LeftButton && pressed_ == w && w->rect().contains(pos);
-        if (me->button() == Qt::LeftButton)
-            pressed_ = nullptr;
+        if (me->button() == Qt::LeftButton) pressed_ = nullptr;
         // The release's own handling comes first: the drag has ended and the default cursor
         // is back before the menu opens, so neither the menu nor a command it runs (a file
         // chooser, an error box) shows the drag cursor or can leave it behind.
@@ -423,4 +416,4 @@ bool TForm1::filter_mouse(QWidget *w, QMouseEvent *me) {
     return true;
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -33,8 +33,7 @@ void TForm1::menu_pauseClick() {
 void TForm1::toggle_state(TMenuItem &item) {
     item.setChecked(!item.Checked());
     // A new size or option applies at once to a rest window that is shown.
-    if (!Panel_image->isHidden())
-        make_large();
+    if (!Panel_image->isHidden()) make_large();
 }
 
 void TForm1::N1min1Click(TMenuItem &item) {
@@ -82,9 +81,7 @@ void TForm1::exitclose1Click() {
     QCoreApplication::exit(0);
 }
 
-QPoint TForm1::popup_point() const {
-    return QPoint(x() + Panel_hands->x() + 15, y() + Panel_hands->y() + 10);
-}
+QPoint TForm1::popup_point() const { return QPoint(x() + Panel_hands->x() + 15, y() + Panel_hands->y() + 10); }
 
 void TForm1::SpeedButton1Click() {
     // Built at each opening, so it shows the items as they are now.
@@ -94,8 +91,7 @@ void TForm1::SpeedButton1Click() {
 
 void TForm1::menu_selectsoundClick() {
     const QString path = dialogs().open_sound_file(this);
-    if (path.isEmpty())
-        return;
+    if (path.isEmpty()) return;
     // The caption is the setting, so it holds the new path even when the file will not open.
     menu_soundfile->setCaption(path);
     MediaPlayer1->Close();
@@ -106,8 +102,7 @@ void TForm1::menu_selectsoundClick() {
 
 void TForm1::menu_pict_dirClick() {
     const QString path = dialogs().open_picture_file(this);
-    if (path.isEmpty())
-        return;
+    if (path.isEmpty()) return;
     // The chosen file's folder with its extension: "/home/me/pics/sea.jpg" gives
     // "/home/me/pics/*.jpg", so only files of that kind take part in the rests.
     const QString file = QFileInfo(path).absoluteFilePath();
@@ -118,4 +113,4 @@ void TForm1::menu_pict_dirClick() {
     image_counter_ = 1;
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -41,8 +41,7 @@ void TMenuItem::setVisible(bool v) {
 QList<TMenuItem *> TMenuItem::Items() const {
     QList<TMenuItem *> items;
     for (QObject *o : children())
-        if (auto *item = qobject_cast<TMenuItem *>(o))
-            items.append(item);
+        if (auto *item = qobject_cast<TMenuItem *>(o)) items.append(item);
     return items;
 }
 
@@ -54,4 +53,4 @@ void TMenuItem::Click() {
     if (enabled_ && OnClick) report_errors([this] { OnClick(*this); });
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -53,4 +53,4 @@ private:
     bool visible_ = true;
 };
 
-}  // namespace trovel
+} // namespace trovel

@@ -20,7 +20,7 @@ TMenuItem *radio(TMenuItem *parent, const char *name, const QString &caption, in
 
 TMenuItem *separator(TMenuItem *parent, const char *name) { return item(parent, name, QStringLiteral("-")); }
 
-}  // namespace
+} // namespace
 
 void TForm1::create_menu() {
     PopupMenu1 = new TMenuItem(QStringLiteral("PopupMenu1"), QString());
@@ -30,8 +30,7 @@ void TForm1::create_menu() {
     menu_test->Default = true;
 
     Rest1 = item(PopupMenu1, "Rest1", QStringLiteral("Rest (micropause/nag) settings"));
-    restbetweencountdowns1 =
-        item(Rest1, "restbetweencountdowns1", QStringLiteral("MINUTES of micropause (1, 2 or 5)"));
+    restbetweencountdowns1 = item(Rest1, "restbetweencountdowns1", QStringLiteral("MINUTES of micropause (1, 2 or 5)"));
     menu_1min = radio(restbetweencountdowns1, "menu_1min", QStringLiteral("&1 minute"), 7, true);
     menu_2min = radio(restbetweencountdowns1, "menu_2min", QStringLiteral("&2 minutes"), 7);
     menu_5min = radio(restbetweencountdowns1, "menu_5min", QStringLiteral("&5 minutes"), 7);
@@ -126,4 +125,4 @@ void TForm1::wire_menu() {
     exitclose1->OnClick = [this](TMenuItem &) { exitclose1Click(); };
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -12,8 +12,7 @@ NextImage choose_next_image(int32_t entry_count, int32_t image_counter, int32_t 
         return next;
     }
     // Each pass over the listing takes entry_count off a counter beyond the last entry.
-    if (counter > entry_count)
-        counter = (counter - 1) % entry_count + 1;
+    if (counter > entry_count) counter = (counter - 1) % entry_count + 1;
     if (counter >= 1) {
         next.shown_index = counter - 1;
         next.label = counter;
@@ -27,4 +26,4 @@ NextImage choose_next_image(int32_t entry_count, int32_t image_counter, int32_t 
     return next;
 }
 
-}  // namespace trovel
+} // namespace trovel

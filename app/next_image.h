@@ -7,10 +7,10 @@
 namespace trovel {
 
 struct NextImage {
-    bool message = false;      // no entries: the rest shows the message instead
-    int32_t shown_index = -1;  // into the listing; -1 with the message
-    int32_t label = 0;         // the position shown in the rest window (from 1); 0 with the message
-    int32_t new_counter = 0;   // the image counter after the rest
+    bool message = false;     // no entries: the rest shows the message instead
+    int32_t shown_index = -1; // into the listing; -1 with the message
+    int32_t label = 0;        // the position shown in the rest window (from 1); 0 with the message
+    int32_t new_counter = 0;  // the image counter after the rest
 };
 
 // The choice for a listing of entry_count entries when the counter, advanced by step (the
@@ -24,4 +24,4 @@ inline int32_t random_below(uint32_t seed, int32_t n) {
     return static_cast<int32_t>((static_cast<uint64_t>(seed) * static_cast<uint32_t>(n)) >> 32);
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -17,8 +17,7 @@ PreviewContent preview_content(const QString &path, QSize box) {
     try {
         // The decoder may hand back a JPEG at a reduced scale; the label gives the file's size.
         const DecodedPicture decoded = decode_preview_by_extension(path, box);
-        if (decoded.image.isNull())
-            return {QImage(), kNoPicture};
+        if (decoded.image.isNull()) return {QImage(), kNoPicture};
         QImage image = decoded.image;
         if (image.width() > box.width() || image.height() > box.height())
             image = image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -42,8 +41,7 @@ PicturePreview::PicturePreview(QWidget *parent) : QWidget(parent) {
 }
 
 void PicturePreview::show_file(const QString &path) {
-    if (shown_ && path == path_)
-        return;
+    if (shown_ && path == path_) return;
     shown_ = true;
     path_ = path;
     const PreviewContent content = preview_content(path, picture_->contentsRect().size().boundedTo(kBox));
@@ -54,4 +52,4 @@ void PicturePreview::show_file(const QString &path) {
 
 QString PicturePreview::label_text() const { return label_->text(); }
 
-}  // namespace trovel
+} // namespace trovel

@@ -13,7 +13,7 @@ class QLabel;
 namespace trovel {
 
 struct PreviewContent {
-    QImage image;  // null when the file cannot be shown
+    QImage image; // null when the file cannot be shown
     QString label;
 };
 
@@ -38,8 +38,8 @@ private:
     QLabel *label_ = nullptr;
     QLabel *picture_ = nullptr;
     QImage image_;
-    QString path_;  // the file shown, so that one change reported twice decodes once
+    QString path_; // the file shown, so that one change reported twice decodes once
     bool shown_ = false;
 };
 
-}  // namespace trovel
+} // namespace trovel

@@ -18,7 +18,7 @@ int32_t label_int(const TLabel *label, int32_t fallback) {
     return ok ? v : fallback;
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::read_positions() {
     const QPoint centre = centred(env_.screen_size(), size());
@@ -51,8 +51,7 @@ void TForm1::place_form(const QString &place) {
     bool on_a_screen = false;
     for (const QRect &r : env_.screen_rects())
         on_a_screen = on_a_screen || r.intersects(wanted);
-    if (!on_a_screen)
-        target = centre;
+    if (!on_a_screen) target = centre;
     move(target);
     set_panel_www_visible(y() > 1);
 }
@@ -76,8 +75,7 @@ void TForm1::FormMouseUp(QWidget *, Qt::MouseButton, QPoint p) {
 }
 
 void TForm1::set_drag_cursor(bool on) {
-    if (on == drag_cursor_)
-        return;
+    if (on == drag_cursor_) return;
     drag_cursor_ = on;
     if (on)
         QApplication::setOverrideCursor(Qt::DragMoveCursor);
@@ -97,4 +95,4 @@ void TForm1::menu_nag_storeClick() {
     write_positions();
 }
 
-}  // namespace trovel
+} // namespace trovel

@@ -15,7 +15,7 @@ PopupMenuView::~PopupMenuView() = default;
 
 void PopupMenuView::add_items(QMenu &menu, TMenuItem &parent) {
     menu.setToolTipsVisible(true);
-    QHash<int, QActionGroup *> groups;  // radio groups of this parent, by group number
+    QHash<int, QActionGroup *> groups; // radio groups of this parent, by group number
     for (TMenuItem *item : parent.Items()) {
         QAction *action = nullptr;
         if (item->IsSeparator()) {
@@ -45,12 +45,10 @@ void PopupMenuView::add_items(QMenu &menu, TMenuItem &parent) {
             });
         }
         action->setObjectName(item->objectName());
-        if (!item->Hint.isEmpty())
-            action->setToolTip(item->Hint);
+        if (!item->Hint.isEmpty()) action->setToolTip(item->Hint);
         action->setEnabled(item->Enabled());
         action->setVisible(item->Visible());
-        if (item->Default)
-            menu.setDefaultAction(action);
+        if (item->Default) menu.setDefaultAction(action);
         items_.insert(action, item);
         actions_.insert(item, action);
     }
@@ -67,4 +65,4 @@ void PopupMenuView::exec(QPoint p) {
     }
 }
 
-}  // namespace trovel
+} // namespace trovel

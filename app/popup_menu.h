@@ -43,4 +43,4 @@ private:
     TMenuItem *chosen_ = nullptr;
 };
 
-}  // namespace trovel
+} // namespace trovel

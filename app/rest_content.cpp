@@ -21,7 +21,7 @@ public:
     HourglassCursor &operator=(const HourglassCursor &) = delete;
 };
 
-}  // namespace
+} // namespace
 
 int32_t TForm1::random(int32_t n) {
     rand_seed_ = next_rand_seed(rand_seed_);
@@ -55,11 +55,9 @@ QString TForm1::predicted_image() {
 }
 
 void TForm1::prefetch_next_image() {
-    if (!menu_show_image->Checked() || menu_vantor->Checked())
-        return;
+    if (!menu_show_image->Checked() || menu_vantor->Checked()) return;
     const QString path = predicted_image();
-    if (!path.isEmpty())
-        image_picture->Picture()->prefetch(path);
+    if (!path.isEmpty()) image_picture->Picture()->prefetch(path);
 }
 
 void TForm1::show_image(const QString &name) {
@@ -69,12 +67,11 @@ void TForm1::show_image(const QString &name) {
 
 void TForm1::play_sound() {
     const QString path = menu_soundfile->Caption();
-    if (!QFileInfo(path).isFile())
-        return;
+    if (!QFileInfo(path).isFile()) return;
     MediaPlayer1->Close();
     MediaPlayer1->FileName = path;
     MediaPlayer1->Open();
     MediaPlayer1->Play();
 }
 
-}  // namespace trovel
+} // namespace trovel

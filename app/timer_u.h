@@ -159,7 +159,7 @@ public:
     void menu_disclaimerClick();
     void menu_wwwhomepageClick();
     void exitclose1Click();
-    void SpeedButton1Click();  // also clicks on the hands: opens the popup menu
+    void SpeedButton1Click(); // also clicks on the hands: opens the popup menu
     QPoint popup_point() const;
     void menu_selectsoundClick();
     void menu_pict_dirClick();
@@ -252,7 +252,7 @@ private:
     bool auto_size_ = true;
     bool shown_once_ = false;
     bool drag_cursor_ = false;
-    QWidget *pressed_ = nullptr;  // the control a click started on
+    QWidget *pressed_ = nullptr; // the control a click started on
     QtDialogs qt_dialogs_;
     Dialogs *dialogs_ = nullptr;
 
@@ -271,4 +271,4 @@ private:
     BreakSource click_source_ = BreakSource::menu; // who runs the default item's command
 };
 
-}  // namespace trovel
+} // namespace trovel

@@ -37,7 +37,8 @@ static void watch_tree(Display *d, Window w) {
     unsigned n = 0;
     XSelectInput(d, w, SubstructureNotifyMask);
     if (XQueryTree(d, w, &root, &parent, &kids, &n)) {
-        for (unsigned i = 0; i < n; ++i) watch_tree(d, kids[i]);
+        for (unsigned i = 0; i < n; ++i)
+            watch_tree(d, kids[i]);
         if (kids) XFree(kids);
     }
 }

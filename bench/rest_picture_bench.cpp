@@ -18,10 +18,8 @@ long rss_kib() {
     long kib = 0;
     char line[256];
     while (f && std::fgets(line, sizeof line, f))
-        if (std::sscanf(line, "VmRSS: %ld kB", &kib) == 1)
-            break;
-    if (f)
-        std::fclose(f);
+        if (std::sscanf(line, "VmRSS: %ld kB", &kib) == 1) break;
+    if (f) std::fclose(f);
     return kib;
 }
 
@@ -31,7 +29,7 @@ long peak_kib() {
     return usage.ru_maxrss;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv) {
     if (argc < 2) {
@@ -39,8 +37,7 @@ int main(int argc, char **argv) {
         return 2;
     }
     // Pixels go to the X server in the request, as the program sends them (app/main.cpp).
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     trovel::TApplication app(argc, argv);
     trovel::QtEnvironment env;
     trovel::TForm1 form(env);

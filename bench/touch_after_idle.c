@@ -17,7 +17,8 @@ static double now_ms(void) {
 
 static double touch(volatile char *buf, size_t size) {
     const double start = now_ms();
-    for (size_t i = 0; i < size; i += 4096) buf[i]++;
+    for (size_t i = 0; i < size; i += 4096)
+        buf[i]++;
     return now_ms() - start;
 }
 
@@ -27,7 +28,8 @@ int main(void) {
     if (!buf) return 1;
     touch(buf, size); /* the first touch maps the pages */
     double busy = 0, idle = 0;
-    for (int i = 0; i < 3; ++i) busy += touch(buf, size) / 3;
+    for (int i = 0; i < 3; ++i)
+        busy += touch(buf, size) / 3;
     for (int i = 0; i < 3; ++i) {
         sleep(2);
         idle += touch(buf, size) / 3;

@@ -25,8 +25,7 @@ void guarded(const std::function<void()> &work) {
 } // namespace
 
 HistoryStore::HistoryStore(QString path)
-    : clock_([] { return QDateTime::currentDateTime(); }),
-      file_(std::make_unique<HistoryFile>(std::move(path))) {}
+    : clock_([] { return QDateTime::currentDateTime(); }), file_(std::make_unique<HistoryFile>(std::move(path))) {}
 
 HistoryStore::~HistoryStore() {
     if (!thread_) return;

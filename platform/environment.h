@@ -63,4 +63,4 @@ private:
     ErrorBoxes error_boxes_;
 };
 
-}  // namespace trovel
+} // namespace trovel

@@ -7,9 +7,8 @@
 namespace trovel {
 
 inline QString error_box_text(const QString &message) {
-    if (!message.isEmpty() && message.back() > QChar('.'))
-        return message + QLatin1Char('.');
+    if (!message.isEmpty() && message.back() > QChar('.')) return message + QLatin1Char('.');
     return message;
 }
 
-}  // namespace trovel
+} // namespace trovel

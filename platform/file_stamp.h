@@ -21,8 +21,7 @@ struct FileStamp {
     static FileStamp of(const struct stat &st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim}; }
     static std::optional<FileStamp> of(const QString &path) {
         struct stat st {};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-            return std::nullopt;
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
         return of(st);
     }
     bool operator==(const FileStamp &o) const {
@@ -32,4 +31,4 @@ struct FileStamp {
     static bool same(timespec a, timespec b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
 };
 
-}  // namespace trovel
+} // namespace trovel

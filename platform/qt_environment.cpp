@@ -28,7 +28,8 @@ uint32_t QtEnvironment::tick_count() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     // Truncation to 32 bits is the wrap of the counter.
-    return static_cast<uint32_t>(static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
+    return static_cast<uint32_t>(static_cast<uint64_t>(ts.tv_sec) * 1000u +
+                                 static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
 }
 
 QTime QtEnvironment::local_time() { return QTime::currentTime(); }
@@ -61,4 +62,4 @@ void QtEnvironment::open_url(const QString &url) { QDesktopServices::openUrl(QUr
 
 void QtEnvironment::show_error(const QString &caption, const QString &text) { error_boxes_.report(caption, text); }
 
-}  // namespace trovel
+} // namespace trovel

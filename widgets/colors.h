@@ -38,4 +38,4 @@ QColor to_qcolor(TColor c);
 // The low three bytes only, the high byte ignored (what the gradient bar does).
 inline QColor rgb_bytes_to_qcolor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-}  // namespace trovel
+} // namespace trovel

@@ -1,7 +1,7 @@
 // Hostile or broken input: settings files, picture folders and sound files that must end
 // in a clear outcome, without a crash or a hang and without losing what was saved.
-#include "support/test_files.h"
 #include "form_fixture.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -48,15 +48,16 @@ TEST_F(BadInput, BrokenSettingsFilesLoadWhatTheyCanAndKeepEveryByteOnSave) {
     struct Case {
         const char *what;
         QByteArray bytes;
-        const char *title;  // the first countdown shows what was loaded
+        const char *title; // the first countdown shows what was loaded
     };
     const Case cases[] = {
         {"random bytes", random, "05:00 Type trovel"},
-        {"a 1 MB line before the section", QByteArray(1 << 20, 'x') + "\n[TForm1]\nFormVersion=1\nspin_timeout_Value=7\n",
-         "07:00 Type trovel"},
+        {"a 1 MB line before the section",
+         QByteArray(1 << 20, 'x') + "\n[TForm1]\nFormVersion=1\nspin_timeout_Value=7\n", "07:00 Type trovel"},
         {"NUL bytes in lines", QByteArray(kNulLines, sizeof kNulLines - 1), "08:00 Type trovel"},
         {"no newline at the end", "[TForm1]\nFormVersion=1\nspin_timeout_Value=3", "03:00 Type trovel"},
-        {"text that is not UTF-8", "; caf\xe9 \xff\xfe\n[TForm1]\nFormVersion=1\nspin_timeout_Value=4\n", "04:00 Type trovel"},
+        {"text that is not UTF-8", "; caf\xe9 \xff\xfe\n[TForm1]\nFormVersion=1\nspin_timeout_Value=4\n",
+         "04:00 Type trovel"},
         // Values nobody changed keep their bytes, even those the program cannot write
         // back the same way.
         {"a picture folder that is not UTF-8",
@@ -76,7 +77,7 @@ TEST_F(BadInput, BrokenSettingsFilesLoadWhatTheyCanAndKeepEveryByteOnSave) {
         // Nothing is lost: every line of the old file is still there, byte for byte.
         for (const QByteArray &line : c.bytes.split('\n')) {
             if (line.startsWith("spin_timeout_Value=") || line.startsWith("FormVersion="))
-                continue;  // our own keys, written anew
+                continue; // our own keys, written anew
             EXPECT_TRUE(saved.contains(line)) << "lost: " << line.left(40).toHex().toStdString();
         }
         EXPECT_TRUE(saved.contains("FormVersion=1"));
@@ -135,8 +136,7 @@ TEST_F(BadInput, FolderInPlaceOfTheSettingsFileIsReportedAndLeftAlone) {
 }
 
 TEST_F(BadInput, UnwritableSettingsFileIsReportedAndKept) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes read-only files";
+    if (geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
     const QByteArray old = "[TForm1]\nFormVersion=1\nspin_timeout_Value=2\n";
     start_with(old);
     ASSERT_EQ(::chmod(QFile::encodeName(settings_file()).constData(), 0444), 0);
@@ -158,8 +158,8 @@ TEST_F(BadInput, HostilePicturesShowNothingQuickly) {
     QByteArray huge = real.readAll();
     const qsizetype sof = huge.indexOf("\xff\xc0");
     ASSERT_GT(sof, 0);
-    huge[sof + 5] = char(0xEA), huge[sof + 6] = char(0x60);  // height 60000
-    huge[sof + 7] = char(0xEA), huge[sof + 8] = char(0x60);  // width 60000
+    huge[sof + 5] = char(0xEA), huge[sof + 6] = char(0x60); // height 60000
+    huge[sof + 7] = char(0xEA), huge[sof + 8] = char(0x60); // width 60000
     write("huge.jpg", huge);
     write("empty.jpg", {});
     write("cut.jpg", real.readAll().left(0) + huge.left(200));
@@ -243,5 +243,5 @@ TEST_F(BadInput, UnplayableSoundFilesRaiseAClearErrorAtOnce) {
     EXPECT_EQ(env.beeps, beeps + 1);
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

@@ -20,7 +20,7 @@ TEST_F(BreakCycle, FirstShowStartsTheFiveMinuteBarAtTheCentre) {
     EXPECT_EQ(form->Shader1->width(), 53);
     ticks(1);
     EXPECT_EQ(title(), "04:50 Type trovel");
-    EXPECT_EQ(form->Shader1->width(), 51);  // 97 % of 53
+    EXPECT_EQ(form->Shader1->width(), 51); // 97 % of 53
 }
 
 TEST_F(BreakCycle, TypingEndsOnTheFirstTickAtOnePercentOrLess) {
@@ -29,16 +29,15 @@ TEST_F(BreakCycle, TypingEndsOnTheFirstTickAtOnePercentOrLess) {
         int ticks_to_rest;
     };
     const Case cases[] = {
-        {&TForm1::N1min1, 6},    {&TForm1::N2min1, 12},   {&TForm1::N5min1, 30},   {&TForm1::N9min1, 54},
-        {&TForm1::N10min1, 60},  {&TForm1::N15min1, 89},  {&TForm1::N20min1, 119}, {&TForm1::N30min1, 178},
+        {&TForm1::N1min1, 6},   {&TForm1::N2min1, 12},  {&TForm1::N5min1, 30},   {&TForm1::N9min1, 54},
+        {&TForm1::N10min1, 60}, {&TForm1::N15min1, 89}, {&TForm1::N20min1, 119}, {&TForm1::N30min1, 178},
     };
     for (const Case &c : cases) {
         recreate();
         show();
         TMenuItem *item = (*form).*(c.item);
         SCOPED_TRACE(item->Caption().toStdString());
-        if (!item->Checked())
-            type_length(item);
+        if (!item->Checked()) type_length(item);
         ticks(c.ticks_to_rest - 1);
         ASSERT_EQ(form->state(), "type");
         ticks(1);
@@ -72,7 +71,7 @@ TEST_F(BreakCycle, RestGrowsTheWindowAndShrinksBackAfterItsLength) {
 TEST_F(BreakCycle, RestLengthComesFromTheCheckedItemOrTheTypingLength) {
     struct Case {
         const char *what;
-        TMenuItem *TForm1::*click;  // clicked once before the rest (toggles it)
+        TMenuItem *TForm1::*click; // clicked once before the rest (toggles it)
         int rest_ticks;
     };
     const Case cases[] = {
@@ -86,8 +85,7 @@ TEST_F(BreakCycle, RestLengthComesFromTheCheckedItemOrTheTypingLength) {
         recreate();
         show();
         type_length(form->N3min1);
-        if (c.click)
-            ((*form).*(c.click))->Click();
+        if (c.click) ((*form).*(c.click))->Click();
         ticks(18);
         ASSERT_EQ(form->state(), "rest");
         ticks(c.rest_ticks - 1);
@@ -100,20 +98,20 @@ TEST_F(BreakCycle, RestLengthComesFromTheCheckedItemOrTheTypingLength) {
 TEST_F(BreakCycle, IgnoredBreaksTurnTheBarRedUntilTheCountIsBackAtZero) {
     show();
     type_length(form->N1min1);
-    form->menu_testClick();  // a break taken at count 0 keeps "0"
+    form->menu_testClick(); // a break taken at count 0 keeps "0"
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
     EXPECT_EQ(form->state(), "rest");
 
-    form->btn_ignoreClick();  // ignoring a running rest
+    form->btn_ignoreClick(); // ignoring a running rest
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
     EXPECT_EQ(form->Panel_menu->Color(), clRed);
     EXPECT_EQ(form->Panel_progress->Color(), clRed);
 
-    form->btn_ignoreClick();  // ignoring while typing adds nothing
+    form->btn_ignoreClick(); // ignoring while typing adds nothing
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
 
-    ticks(6);  // typing ends
-    ticks(6);  // the rest runs to its end
+    ticks(6); // typing ends
+    ticks(6); // the rest runs to its end
     EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
     EXPECT_EQ(form->Panel_menu->Color(), clBtnFace);
@@ -122,7 +120,7 @@ TEST_F(BreakCycle, IgnoredBreaksTurnTheBarRedUntilTheCountIsBackAtZero) {
 
 TEST_F(BreakCycle, PauseDuringARestKeepsTheLargeWindowAtTheTypingPlaceAndStopsTicks) {
     show();
-    form->menu_default_storeClick();  // the typing place: where the bar stands now
+    form->menu_default_storeClick(); // the typing place: where the bar stands now
     form->menu_testClick();
     ASSERT_EQ(form->state(), "rest");
     const QString rest_title = title();
@@ -141,7 +139,7 @@ TEST_F(BreakCycle, PauseDuringARestKeepsTheLargeWindowAtTheTypingPlaceAndStopsTi
     EXPECT_EQ(form->elapsed_seconds(), elapsed);
     EXPECT_EQ(title(), rest_title) << "the title keeps the last countdown's text and suffix";
 
-    form->menu_pauseClick();  // leaving the pause starts a fresh typing countdown
+    form->menu_pauseClick(); // leaving the pause starts a fresh typing countdown
     EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(title(), "05:00 Type trovel");
     ticks(1);
@@ -304,5 +302,5 @@ TEST_F(BreakCycle, HalfHourRuleShowsTheClockNearTheHalfAndWholeHour) {
     EXPECT_FALSE(form->half_hour_rule());
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

@@ -1,8 +1,8 @@
 // The file choosers' settings and the picture preview: decoded by the file's extension,
 // shown with its size in pixels, or empty with "Picture:" on any failure.
-#include "support/test_files.h"
 #include "app/dialogs.h"
 #include "app/picture_preview.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,24 +95,17 @@ TEST(PicturePreview, DecodesByExtensionAndFallsBackToAnEmptyPreview) {
 
     struct Case {
         QString name, label;
-        QSize shown;  // the size the preview shows it at
+        QSize shown; // the size the preview shows it at
     };
     const QSize none;
     const Case cases[] = {
-        {"small.jpg", " (40x30)", {40, 30}},
-        {"upper.JPG", " (12x9)", {12, 9}},
-        {"small.bmp", " (7x5)", {7, 5}},
-        {"wide.bmp", " (800x200)", {200, 50}},
-        {"big.jpg", " (1600x1200)", {200, 150}},
-        {"bmp_inside.jpg", "Picture:", none},
-        {"jpeg_inside.bmp", "Picture:", none},
-        {"jpeg_inside.png", "Picture:", none},
-        {"broken.jpg", "Picture:", none},
-        {"cut.jpg", "Picture:", none},
-        {"empty.bmp", "Picture:", none},
-        {"missing.jpg", "Picture:", none},
-        {"folder.jpg", "Picture:", none},
-        {"", "Picture:", none},
+        {"small.jpg", " (40x30)", {40, 30}},     {"upper.JPG", " (12x9)", {12, 9}},
+        {"small.bmp", " (7x5)", {7, 5}},         {"wide.bmp", " (800x200)", {200, 50}},
+        {"big.jpg", " (1600x1200)", {200, 150}}, {"bmp_inside.jpg", "Picture:", none},
+        {"jpeg_inside.bmp", "Picture:", none},   {"jpeg_inside.png", "Picture:", none},
+        {"broken.jpg", "Picture:", none},        {"cut.jpg", "Picture:", none},
+        {"empty.bmp", "Picture:", none},         {"missing.jpg", "Picture:", none},
+        {"folder.jpg", "Picture:", none},        {"", "Picture:", none},
     };
     for (const Case &c : cases) {
         const PreviewContent content = preview_content(c.name.isEmpty() ? QString() : dir.filePath(c.name), {200, 200});
@@ -121,5 +114,5 @@ TEST(PicturePreview, DecodesByExtensionAndFallsBackToAnEmptyPreview) {
     }
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

@@ -114,7 +114,7 @@ TEST_F(ErrorReport, ExceptionInTheCountdownTickShowsTheBoxCaptionedWithTheTitleA
     };
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            env.tick += 10;  // the fake counter moves on as real time passes
+            env.tick += 10; // the fake counter moves on as real time passes
             return ticks >= 2;
         },
         10000));
@@ -125,8 +125,7 @@ TEST_F(ErrorReport, ExceptionInTheCountdownTickShowsTheBoxCaptionedWithTheTitleA
 
 struct ThrowOnPress : QObject {
     bool eventFilter(QObject *, QEvent *e) override {
-        if (e->type() == QEvent::MouseButtonPress)
-            throw std::runtime_error("Pressed");
+        if (e->type() == QEvent::MouseButtonPress) throw std::runtime_error("Pressed");
         return false;
     }
 };
@@ -181,5 +180,5 @@ TEST(TestMain, AnErrorReportFailsTheTest) {
     EXPECT_NONFATAL_FAILURE(report_error(QStringLiteral("Disk full")), "error report: Disk full");
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

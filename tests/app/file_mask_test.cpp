@@ -22,11 +22,20 @@ TEST(FileMask, WildcardMatchIgnoresCase) {
         bool match;
     };
     const Case cases[] = {
-        {"*.jpg", "sea.jpg", true},        {"*.jpg", "IMG_0001.JPG", true}, {"*.jpg", "sea.jpeg", false},
-        {"*.jpg", "sea.jpg.bak", false},   {"*.jpg", ".jpg", true},         {"*", "anything", true},
-        {"a?c", "abc", true},              {"a?c", "ac", false},            {"*a*a*a*b", "aaaaaaaaaaaaaaaa", false},
-        {"**.bmp", "x.bmp", true},         {"*.bmp", "", false},            {"", "", true},
-        {"Grüße*.JPG", "grüsse.jpg", false}, {"ÄÖ*.jpg", "äö1.JPG", true},
+        {"*.jpg", "sea.jpg", true},
+        {"*.jpg", "IMG_0001.JPG", true},
+        {"*.jpg", "sea.jpeg", false},
+        {"*.jpg", "sea.jpg.bak", false},
+        {"*.jpg", ".jpg", true},
+        {"*", "anything", true},
+        {"a?c", "abc", true},
+        {"a?c", "ac", false},
+        {"*a*a*a*b", "aaaaaaaaaaaaaaaa", false},
+        {"**.bmp", "x.bmp", true},
+        {"*.bmp", "", false},
+        {"", "", true},
+        {"Grüße*.JPG", "grüsse.jpg", false},
+        {"ÄÖ*.jpg", "äö1.JPG", true},
     };
     for (const Case &c : cases)
         EXPECT_EQ(wildcard_match(QString::fromUtf8(c.pattern), QString::fromUtf8(c.name)), c.match)
@@ -47,5 +56,5 @@ TEST(FileMask, ListingTakesEveryKindOfMatchingEntry) {
     EXPECT_TRUE(list_matching(dir.path() + "/").isEmpty());
 }
 
-}  // namespace
-}  // namespace trovel
+} // namespace
+} // namespace trovel

@@ -11,7 +11,8 @@
 int main(int argc, char **argv) {
     trovel::test::prepare_process_environment();
     trovel::TApplication app(argc, argv);
-    trovel::set_error_report([](const QString &message) { ADD_FAILURE() << "error report: " << message.toStdString(); });
+    trovel::set_error_report(
+        [](const QString &message) { ADD_FAILURE() << "error report: " << message.toStdString(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,8 @@
 // What the menu's commands do to the form: radio groups, the typing length, the play
 // option, images or clock, the disclaimer, the home page, and the two file choosers
 // answered by a stand-in for the dialogs.
-#include "support/test_files.h"
 #include "form_fixture.h"
+#include "support/test_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,8 +24,7 @@ class MenuCommands : public FormTest {
 protected:
     MenuCommands() { form->set_dialogs(&dialogs); }
     ~MenuCommands() override {
-        if (form)
-            form->set_dialogs(nullptr);
+        if (form) form->set_dialogs(nullptr);
     }
 
     QString write_file(const QString &name, const QByteArray &bytes) {
@@ -64,14 +63,17 @@ TEST_F(MenuCommands, RadioItemsCheckOneAndUncheckingTheCheckedOneEmptiesTheGroup
     TForm1 &f = *form;
     struct Step {
         TMenuItem *item;
-        std::vector<bool> group;  // afterwards
+        std::vector<bool> group; // afterwards
     };
     const std::vector<std::pair<std::vector<TMenuItem *>, std::vector<Step>>> groups = {
         {{f.menu_1min, f.menu_2min, f.menu_5min},
-         {{f.menu_5min, {false, false, true}}, {f.menu_2min, {false, true, false}}, {f.menu_2min, {false, false, false}},
+         {{f.menu_5min, {false, false, true}},
+          {f.menu_2min, {false, true, false}},
+          {f.menu_2min, {false, false, false}},
           {f.menu_1min, {true, false, false}}}},
         {{f.menu_full, f.menu_large, f.menu_small, f.menu_tiny},
-         {{f.menu_tiny, {false, false, false, true}}, {f.menu_tiny, {false, false, false, false}},
+         {{f.menu_tiny, {false, false, false, true}},
+          {f.menu_tiny, {false, false, false, false}},
           {f.menu_large, {false, true, false, false}}}},
     };
     for (const auto &[members, steps] : groups)
@@ -94,8 +96,10 @@ TEST_F(MenuCommands, TypingLengthComesFromTheCaptionAndRestartsTyping) {
         int minutes;
         const char *title;
     };
-    const Case cases[] = {{&TForm1::N1min1, 1, "01:00 Type trovel"},   {&TForm1::N9min1, 9, "09:00 Type trovel"},
-                          {&TForm1::N10min1, 10, "10:00 Type trovel"}, {&TForm1::N15min1, 15, "15:00 Type trovel"},
+    const Case cases[] = {{&TForm1::N1min1, 1, "01:00 Type trovel"},
+                          {&TForm1::N9min1, 9, "09:00 Type trovel"},
+                          {&TForm1::N10min1, 10, "10:00 Type trovel"},
+                          {&TForm1::N15min1, 15, "15:00 Type trovel"},
                           {&TForm1::N30min1, 30, "30:00 Type trovel"}};
     for (const Case &c : cases) {
         recreate();
@@ -104,7 +108,7 @@ TEST_F(MenuCommands, TypingLengthComesFromTheCaptionAndRestartsTyping) {
         TMenuItem *item = (*form).*(c.item);
         SCOPED_TRACE(item->Caption().toStdString());
         ticks(2);
-        form->menu_testClick();  // from a rest too: the new length starts typing at once
+        form->menu_testClick(); // from a rest too: the new length starts typing at once
         item->Click();
         EXPECT_EQ(form->spin_timeout->Value(), c.minutes);
         EXPECT_EQ(form->type_minutes(), c.minutes);
@@ -213,12 +217,9 @@ TEST_F(MenuCommands, ChosenPictureGivesItsFoldersMaskForItsExtension) {
         QString chosen, mask;
     };
     const Case cases[] = {
-        {"/home/me/pics/sea.jpg", "/home/me/pics/*.jpg"},
-        {"/home/me/pics/SEA.BMP", "/home/me/pics/*.BMP"},
-        {"/home/me/pics/sea.old.jpg", "/home/me/pics/*.jpg"},
-        {"/home/me/pi.cs/readme", "/home/me/pi.cs/*"},
-        {"/home/me/pics/.jpg", "/home/me/pics/*.jpg"},
-        {"/sea.jpg", "/*.jpg"},
+        {"/home/me/pics/sea.jpg", "/home/me/pics/*.jpg"},     {"/home/me/pics/SEA.BMP", "/home/me/pics/*.BMP"},
+        {"/home/me/pics/sea.old.jpg", "/home/me/pics/*.jpg"}, {"/home/me/pi.cs/readme", "/home/me/pi.cs/*"},
+        {"/home/me/pics/.jpg", "/home/me/pics/*.jpg"},        {"/sea.jpg", "/*.jpg"},
     };
     for (const Case &c : cases) {
         FormAccess::set_image_counter(*form, 7);
@@ -244,5 +245,5 @@ TEST_F(MenuCommands, NextRestStartsWithTheFirstPictureOfTheChosenKind) {
     EXPECT_EQ(form->image_counter(), 2);
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

@@ -13,19 +13,16 @@ namespace {
 TEST(NextImageChoice, PointsAtTheEntryAndMovesTheCounterOn) {
     struct Case {
         int32_t entries, counter, step;
-        NextImage expected;  // message, shown_index, label, new_counter
+        NextImage expected; // message, shown_index, label, new_counter
     };
     const Case cases[] = {
-        {3, 1, 0, {false, 0, 1, 2}},
-        {3, 3, 0, {false, 2, 3, 4}},
-        {3, 4, 0, {false, 0, 1, 2}},          // one past the last: the first again
-        {3, 3002, 0, {false, 1, 2, 3}},       // far beyond: whole passes come off
-        {3, 0, 0, {false, 0, 1, 2}},          // 0 or less: the first, then the second
-        {3, -7, 0, {false, 0, 1, 2}},
-        {3, 2, 25, {false, 2, 3, 4}},         // the random step counts before wrapping
-        {1, 5, 0, {false, 0, 1, 2}},
-        {3, INT32_MAX, 1, {false, 0, 1, 2}},  // wraps to the most negative: the first
-        {0, 7, 2, {true, -1, 0, 9}},          // no entries: the message; the step still counts
+        {3, 1, 0, {false, 0, 1, 2}},    {3, 3, 0, {false, 2, 3, 4}},
+        {3, 4, 0, {false, 0, 1, 2}},                                         // one past the last: the first again
+        {3, 3002, 0, {false, 1, 2, 3}},                                      // far beyond: whole passes come off
+        {3, 0, 0, {false, 0, 1, 2}},                                         // 0 or less: the first, then the second
+        {3, -7, 0, {false, 0, 1, 2}},   {3, 2, 25, {false, 2, 3, 4}},        // the random step counts before wrapping
+        {1, 5, 0, {false, 0, 1, 2}},    {3, INT32_MAX, 1, {false, 0, 1, 2}}, // wraps to the most negative: the first
+        {0, 7, 2, {true, -1, 0, 9}}, // no entries: the message; the step still counts
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.entries << " entries, counter " << c.counter << ", step " << c.step);
@@ -57,11 +54,9 @@ protected:
     // The picture the rest window holds, by its size.
     QString shown() const {
         const TIPicture *picture = form->image_picture->Picture();
-        if (picture->empty())
-            return "(none)";
+        if (picture->empty()) return "(none)";
         for (const auto &[name, side] : sides)
-            if (picture->natural_size() == QSize(side, side))
-                return path_of(name);
+            if (picture->natural_size() == QSize(side, side)) return path_of(name);
         return "(other)";
     }
     TIPicture &picture() { return *form->image_picture->Picture(); }
@@ -103,9 +98,9 @@ TEST_F(NextImageForm, EachTypingPhaseDecodesTheComingPictureThreeTicksBeforeItEn
     for (int phase = 1; phase <= 3; ++phase) {
         SCOPED_TRACE(phase);
         const QString predicted = form->predicted_image();
-        ticks(2);  // 40 s left
+        ticks(2); // 40 s left
         EXPECT_EQ(picture().prefetch_requests(), phase - 1);
-        ticks(1);  // 30 s left
+        ticks(1); // 30 s left
         EXPECT_EQ(picture().prefetch_requests(), phase);
         ticks(2);
         EXPECT_EQ(picture().prefetch_requests(), phase) << "once per typing phase";
@@ -161,5 +156,5 @@ TEST_F(NextImageForm, NothingIsDecodedAheadWhenTheRestShowsNoPicture) {
     }
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

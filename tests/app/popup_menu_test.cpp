@@ -29,18 +29,14 @@ std::vector<std::string> describe(const QMenu &menu) {
     std::vector<std::string> lines;
     for (const QAction *a : menu.actions()) {
         QString line = a->isSeparator() ? QStringLiteral("-") : a->text();
-        if (a->menu())
-            line += " >";
+        if (a->menu()) line += " >";
         if (a->actionGroup())
             line += a->isChecked() ? " (x)" : " ( )";
         else if (a->isChecked())
             line += " [x]";
-        if (menu.defaultAction() == a)
-            line += " <default>";
-        if (!a->isVisible())
-            line += " <hidden>";
-        if (!a->isEnabled())
-            line += " <disabled>";
+        if (menu.defaultAction() == a) line += " <default>";
+        if (!a->isVisible()) line += " <hidden>";
+        if (!a->isEnabled()) line += " <disabled>";
         lines.push_back(line.toStdString());
     }
     return lines;
@@ -129,8 +125,8 @@ TEST_F(PopupMenu, RadioGroupsArePerParentAndGroupNumberAndMayBeEmpty) {
     const std::vector<std::vector<TMenuItem *>> groups = {
         {form->menu_1min, form->menu_2min, form->menu_5min},
         {form->menu_full, form->menu_large, form->menu_small, form->menu_tiny},
-        {form->N1min1, form->N2min1, form->N3min1, form->N4min1, form->N5min1, form->N6min1, form->N7min1,
-         form->N8min1, form->N9min1, form->N10min1, form->N15min1, form->N20min1, form->N30min1},
+        {form->N1min1, form->N2min1, form->N3min1, form->N4min1, form->N5min1, form->N6min1, form->N7min1, form->N8min1,
+         form->N9min1, form->N10min1, form->N15min1, form->N20min1, form->N30min1},
     };
     std::set<QActionGroup *> seen;
     for (const auto &members : groups) {
@@ -180,8 +176,7 @@ private:
                 popup->close();
             return;
         }
-        if (!menu || opened > 0)
-            return;
+        if (!menu || opened > 0) return;
         ++opened;
         since_.start();
         pos = menu->pos();
@@ -314,5 +309,5 @@ TEST_F(PopupMenu, TheDragEndsBeforeTheMenuOpensAndARaisingCommandLeavesNoDragBeh
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

@@ -1,8 +1,8 @@
 // What a rest shows and plays: pictures in listing order or skipping ahead at random, the
 // message when there are none, and the sound at the start of the rest.
-#include "support/test_files.h"
 #include "app/file_mask.h"
 #include "form_fixture.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,17 +38,15 @@ protected:
         return seen;
     }
     QString shown() const {
-        if (form->image_picture->Picture()->empty())
-            return "(none)";
+        if (form->image_picture->Picture()->empty()) return "(none)";
         for (auto it = sides.begin(); it != sides.end(); ++it)
-            if (form->image_picture->Picture()->natural_size() == QSize(it->second, it->second))
-                return it->first;
+            if (form->image_picture->Picture()->natural_size() == QSize(it->second, it->second)) return it->first;
         return "(other)";
     }
 
     QTemporaryDir pictures;
     std::map<QString, int> sides;
-    QStringList listing;  // the order the file system lists the pictures in
+    QStringList listing; // the order the file system lists the pictures in
 };
 
 TEST_F(RestContent, PicturesComeInListingOrderAndWrap) {
@@ -208,5 +206,5 @@ TEST_F(RestSound, UnplayableSoundEndsTheRestsStartButTheRestRuns) {
     EXPECT_EQ(form->state(), "type") << "the rest still counts down";
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

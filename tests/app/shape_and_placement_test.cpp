@@ -97,7 +97,7 @@ TEST_F(Shapes, LargeShapeFollowsTheCheckedSizeItem) {
 
 TEST_F(Shapes, LargeShapeWithNoSizeItemIsTwentySixHighAndKeepsItsWidth) {
     show();
-    form->menu_full->Click();  // unchecking the checked radio item empties its group
+    form->menu_full->Click(); // unchecking the checked radio item empties its group
     ASSERT_FALSE(form->menu_full->Checked() || form->menu_large->Checked() || form->menu_small->Checked() ||
                  form->menu_tiny->Checked());
     form->make_large();
@@ -130,7 +130,7 @@ TEST_F(Shapes, SizeItemAppliesAtOnceToAShownRestWindow) {
     form->menu_tiny->Click();
     EXPECT_EQ(form->size(), QSize(128, 154));
     form->btn_ignoreClick();
-    form->menu_small->Click();  // in the compact shape nothing changes size
+    form->menu_small->Click(); // in the compact shape nothing changes size
     EXPECT_EQ(form->size(), QSize(130, 44));
 }
 
@@ -302,5 +302,5 @@ TEST_F(Placement, DoubleClickOnTheProgressBarIgnoresTheBreak) {
     }
 }
 
-}  // namespace
-}  // namespace trovel::test
+} // namespace
+} // namespace trovel::test

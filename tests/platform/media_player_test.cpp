@@ -1,9 +1,9 @@
 // The sound player over SDL2_mixer, with SDL's dummy driver for failures and its disk
 // driver where a test must prove what was played: the disk driver writes the mixed
 // samples to a file in real time.
-#include "support/test_files.h"
 #include "platform/media_player.h"
 #include "platform/sdl_mixer_loader.h"
+#include "support/test_files.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -23,7 +23,7 @@
 namespace trovel {
 namespace {
 
-constexpr int kRate = 44100;  // the device's own rate, so samples pass through unchanged
+constexpr int kRate = 44100; // the device's own rate, so samples pass through unchanged
 
 // Frame i of a test sound holds the value (i % 30000) + 1 on both channels: never
 // silence, and its beginning is easy to find in the device's output.
@@ -45,8 +45,7 @@ QByteArray wav_bytes(int frames) {
     out.writeRawData("RIFF", 4);
     out << quint32(36 + data.size());
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(2) << quint32(kRate) << quint32(kRate * 4) << quint16(4)
-        << quint16(16);
+    out << quint32(16) << quint16(1) << quint16(2) << quint32(kRate) << quint32(kRate * 4) << quint16(4) << quint16(16);
     out.writeRawData("data", 4);
     out << quint32(data.size());
     out.writeRawData(data.constData(), int(data.size()));
@@ -61,7 +60,8 @@ QByteArray sound_start() {
 
 int count_of(const QByteArray &haystack, const QByteArray &needle) {
     int n = 0;
-    for (qsizetype at = haystack.indexOf(needle); at >= 0; at = haystack.indexOf(needle, at + 1)) ++n;
+    for (qsizetype at = haystack.indexOf(needle); at >= 0; at = haystack.indexOf(needle, at + 1))
+        ++n;
     return n;
 }
 
@@ -74,7 +74,7 @@ TEST(SdlMixerLoader, LoadsTheLibrariesOnlyWhenAskedAndNamesWhatIsMissing) {
         const char *name;
         const char *sdl;
         const char *mixer;
-        const char *text;  // a part of the message; "" for success
+        const char *text; // a part of the message; "" for success
     };
     const std::vector<Case> cases = {
         {"installed libraries", kSdlSoname, kSdlMixerSoname, ""},
@@ -145,8 +145,8 @@ TEST_F(MediaPlayer, OpenFailsWithTheBackendsTextAndLeavesNothingOpen) {
     struct Case {
         const char *name;
         QString path;
-        const char *text;    // a part of the message
-        std::string reason;  // the system's reason on stderr, when the file did not open
+        const char *text;   // a part of the message
+        std::string reason; // the system's reason on stderr, when the file did not open
     };
     const std::vector<Case> cases = {
         {"text named .wav", write("text.wav", "this is no sound\n"), "Unknown WAVE format", ""},
@@ -228,7 +228,7 @@ TEST_F(MediaPlayer, PlaysOnceInTheBackgroundAndNotifiesOnTheGuiThread) {
     QElapsedTimer timer;
     timer.start();
     player.Play();
-    EXPECT_LT(timer.elapsed(), 100);  // returns at once
+    EXPECT_LT(timer.elapsed(), 100); // returns at once
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return notices > 0; }, 5000));
     EXPECT_TRUE(on_gui_thread);
@@ -264,7 +264,7 @@ TEST_F(MediaPlayer, CloseStopsTheSoundAndOpenPlayRestartsItFromTheBeginning) {
     player.Play();
     ASSERT_TRUE(QTest::qWaitFor([&] { return count_of(output(), sound_start()) == 2; }, 3000));
     QTest::qWait(200);
-    EXPECT_GE(notices, 1);  // the stop was noticed
+    EXPECT_GE(notices, 1); // the stop was noticed
 
     // Stopped mid-sound: from then on the device gets silence.
     player.Close();
@@ -273,7 +273,7 @@ TEST_F(MediaPlayer, CloseStopsTheSoundAndOpenPlayRestartsItFromTheBeginning) {
     const QByteArray after = output().mid(stopped_at + 8192);
     ASSERT_GT(after.size(), 4096);
     EXPECT_EQ(after.count('\0'), after.size());
-    EXPECT_EQ(count_of(output(), wav_bytes(kRate * 2).right(64)), 0);  // never reached its end
+    EXPECT_EQ(count_of(output(), wav_bytes(kRate * 2).right(64)), 0); // never reached its end
 }
 
 TEST_F(MediaPlayer, DestroyingAPlayingPlayerStopsItsSoundSafely) {
@@ -302,5 +302,5 @@ TEST_F(MediaPlayer, DestroyingAPlayingPlayerStopsItsSoundSafely) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return count_of(output(), sound_start()) == 2; }, 3000));
 }
 
-}  // namespace
-}  // namespace trovel
+} // namespace
+} // namespace trovel

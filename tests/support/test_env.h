@@ -9,4 +9,4 @@ namespace trovel::test {
 // Call before the QApplication is created.
 void prepare_process_environment();
 
-}  // namespace trovel::test
+} // namespace trovel::test

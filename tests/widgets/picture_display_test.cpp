@@ -228,7 +228,10 @@ TEST_F(PictureDisplay, DrawsNothingWhenTheReleasedPicturesFileChangedOrWent) {
         std::function<void(const QString &)> change;
     };
     const Case cases[] = {
-        {"rewritten", [](const QString &p) { test::write_file(p, bmp_bytes({600, 400}, Qt::yellow)); }},
+        {"rewritten",
+         [](const QString &p) {
+             test::write_file(p, bmp_bytes({600, 400}, Qt::yellow));
+         }},
         {"removed", [](const QString &p) { QFile::remove(p); }},
     };
     for (const Case &c : cases) {
