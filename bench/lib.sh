@@ -20,7 +20,7 @@ trap bench_cleanup EXIT
 # (another build, say of an older commit) is measured instead of this tree's program.
 bench_build() {
     scripts/deps
-    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTROVEL_TESTS=OFF >/dev/null
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTROVEL_TESTS=OFF -DTROVEL_BENCH=ON >/dev/null
     if [ -n "${TROVEL:-}" ]; then
         [ -x "$TROVEL" ] || { echo "TROVEL=$TROVEL is not a program" >&2; return 1; }
     else
