@@ -3,6 +3,7 @@
 #include "history/history_file.h"
 
 #include "history/history_schema.h"
+#include "platform/xdg_home.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,12 +34,7 @@ void note_on_stderr(const QString &text) {
 } // namespace
 
 QString history_file_path() {
-    // A relative XDG_DATA_HOME is invalid and must be ignored.
-    const QString xdg = QDir::fromNativeSeparators(qEnvironmentVariable("XDG_DATA_HOME"));
-    const QString base = !xdg.isEmpty() && QDir::isAbsolutePath(xdg)
-                             ? QDir::cleanPath(xdg)
-                             : QDir::cleanPath(QDir::homePath() + QLatin1String("/.local/share"));
-    return base + QLatin1String("/trovel/history.sqlite");
+    return xdg_home("XDG_DATA_HOME", ".local/share") + QLatin1String("/trovel/history.sqlite");
 }
 
 HistoryFile::HistoryFile(QString path)

@@ -6,7 +6,7 @@
 namespace trovel {
 
 // The configuration folder: $XDG_CONFIG_HOME when it is set to an absolute path,
-// otherwise ~/.config.
+// otherwise ~/.config (platform/xdg_home.h).
 QString config_folder();
 
 // The full path of the settings file `file_name`. A name with a folder of its own (an

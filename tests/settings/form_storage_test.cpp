@@ -665,12 +665,26 @@ TEST_F(FormStorageTest, FileLivesInTheConfigurationFolder) {
     EXPECT_EQ(settings_file_path("trovel.ini"), nested + "/trovel.ini");
     EXPECT_TRUE(QDir(nested).exists()) << "the folder is made when missing";
 
+    // A name beyond ASCII is used byte for byte.
+    const QByteArray accented = QFile::encodeName(config_.path()) + "/cfg\xc3\xa9";
+    qputenv("XDG_CONFIG_HOME", accented);
+    EXPECT_EQ(QFile::encodeName(settings_file_path("trovel.ini")), accented + "/trovel.ini");
+
     const QByteArray old_home = qgetenv("HOME");
     qputenv("HOME", config_.path().toUtf8());
-    for (const char *unusable : {"", "relative/path"}) {
+    // A name in another encoding than UTF-8 cannot be reached: decoded anyway it would be
+    // another folder (with U+FFFD in its name), made and written beside the user's.
+    const QByteArray latin1 = QFile::encodeName(config_.path()) + "/cfg\xe9";
+    for (const QByteArray &unusable : {QByteArray(""), QByteArray("relative/path"), latin1}) {
         qputenv("XDG_CONFIG_HOME", unusable);
-        EXPECT_EQ(settings_file_path("trovel.ini"), config_.path() + "/.config/trovel.ini") << unusable;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(settings_file_path("trovel.ini"), config_.path() + "/.config/trovel.ini") << unusable.constData();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(said.find("XDG_CONFIG_HOME is not a UTF-8 file name") != std::string::npos, unusable == latin1);
     }
+    EXPECT_EQ(QDir(config_.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{".config", QString::fromUtf8("cfg\xc3\xa9"), "deeper"}))
+        << "no folder of a misread name";
     qputenv("HOME", old_home);
 
     EXPECT_EQ(settings_file_path(config_.filePath("elsewhere.ini")), config_.filePath("elsewhere.ini"));
