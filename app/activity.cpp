@@ -17,11 +17,6 @@ int32_t whole_seconds(int64_t ms) { return static_cast<int32_t>(std::clamp<int64
 
 } // namespace
 
-void TForm1::set_desktop(std::unique_ptr<IdleTimeSource> idle, std::unique_ptr<FullScreenProbe> full_screen) {
-    idle_source_ = std::move(idle);
-    full_screen_ = std::move(full_screen);
-}
-
 TForm1::TypingTick TForm1::activity_tick() {
     const ActivityRule::Verdict verdict = activity_rule_.typing_tick(
         {env_.tick_count(),

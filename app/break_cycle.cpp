@@ -8,13 +8,6 @@
 
 namespace trovel {
 
-namespace {
-const QString kType = QStringLiteral("type");
-const QString kRest = QStringLiteral("rest");
-const QString kPause = QStringLiteral("pause");
-const QString kAlarm = QStringLiteral("alarm");
-} // namespace
-
 void TForm1::start_countdown(int32_t minutes, int32_t kind) {
     RxTimerList1->setActive(false);
     countdown_minutes_ = minutes;
@@ -26,18 +19,18 @@ void TForm1::start_countdown(int32_t minutes, int32_t kind) {
 }
 
 void TForm1::start_typing() {
-    if (state_ == kPause) record_history(HistoryEvent::pause_off());
+    if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
     begin_typing_phase();
     menu_nag_store->setEnabled(false);
     dragging_ = false;
-    state_ = kType;
+    state_ = phase::type;
     next_image_prefetched_ = false;
     Panel_hands->setColor(clBtnFace);
     RxTimerEvent_knipper.setEnabled(false);
     make_small();
     RxTimerEvent_TYPE.setEnabled(true);
     RxTrayIcon1->setAnimated(false);
-    place_form(kType);
+    place_form(place::type);
     menu_pause->setChecked(false);
     start_countdown(type_minutes_, 0);
     Shader1->setFromColor(clTeal);
@@ -54,9 +47,9 @@ void TForm1::start_rest() {
         // The hidden alarm: show the alarm picture, if there is one, until the user acts.
         if (!QFileInfo(image_directory() + QStringLiteral("tmp.bmp")).isFile()) return;
         show_image(QStringLiteral("tmp.bmp"));
-        if (state_ == kPause) record_history(HistoryEvent::pause_off());
+        if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
         end_typing_phase();
-        state_ = kAlarm;
+        state_ = phase::alarm;
         RxTimerEvent_knipper.setEnabled(true);
         make_large();
         if (menu_play->Checked()) {
@@ -68,9 +61,9 @@ void TForm1::start_rest() {
 
     RxTimerEvent_knipper.setEnabled(true);
     RxTimerEvent_TYPE.setEnabled(true);
-    if (state_ == kPause) record_history(HistoryEvent::pause_off());
+    if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
     end_typing_phase();
-    state_ = kRest;
+    state_ = phase::rest;
     // With no rest item checked the rest is as long as the typing was.
     start_countdown(
         rest_minutes_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), countdown_minutes_), 1);
@@ -96,7 +89,7 @@ void TForm1::start_rest() {
     } else {
         RxClock1->hide();
     }
-    place_form(menu_center->Checked() ? QStringLiteral("center") : QStringLiteral("nag"));
+    place_form(menu_center->Checked() ? place::center : place::nag);
     if (menu_show_image->Checked() && !near_hour) next_image();
 }
 
@@ -104,10 +97,10 @@ bool TForm1::half_hour_rule() { return menu_half_hour->Checked() && near_half_ho
 
 void TForm1::start_pause() {
     end_typing_phase();
-    if (state_ != kPause) record_history(HistoryEvent::pause_on());
-    state_ = kPause;
+    if (state_ != phase::pause) record_history(HistoryEvent::pause_on());
+    state_ = phase::pause;
     menu_pause->setChecked(true);
-    place_form(kType);
+    place_form(place::type);
     Shader1->setFromColor(clWhite);
     Shader1->setToColor(clYellow);
     set_progress(0);
@@ -120,22 +113,22 @@ int32_t TForm1::percent_left(int32_t elapsed) const { return countdown_percent_l
 void TForm1::RxTimerEvent_TYPETimer() {
     elapsed_seconds_ += 10;
     if (countdown_minutes_ == 0) return;
-    const TypingTick activity = state_ == kType ? activity_tick() : TypingTick::goes_on;
+    const TypingTick activity = state_ == phase::type ? activity_tick() : TypingTick::goes_on;
     if (activity == TypingTick::held) return;
     show_countdown(countdown_minutes_, elapsed_seconds_);
     const int32_t percent = percent_left(elapsed_seconds_);
     set_progress(percent);
     // When the typing phase will end within three more ticks, the coming rest's picture is
     // decoded in the background.
-    if (state_ == kType && percent > 1 && percent_left(elapsed_seconds_ + 30) <= 1 && !next_image_prefetched_) {
+    if (state_ == phase::type && percent > 1 && percent_left(elapsed_seconds_ + 30) <= 1 && !next_image_prefetched_) {
         next_image_prefetched_ = true;
         prefetch_next_image();
     }
     if (percent > 1) return;
-    if (state_ == kType) {
+    if (state_ == phase::type) {
         // A rest that waits for a full-screen program: the count runs on below zero.
         if (activity != TypingTick::rest_waits) start_rest();
-    } else if (state_ == kRest) {
+    } else if (state_ == phase::rest) {
         record_history(HistoryEvent::rest_completed(elapsed_seconds_));
         dec_ignored();
         start_typing();

@@ -14,7 +14,7 @@ HistoryStore &TForm1::history_store() {
     return *history_store_;
 }
 
-HistoryRecorder &TForm1::history() { return history_override_ ? *history_override_ : history_store(); }
+HistoryRecorder &TForm1::history() { return history_recorder_ ? *history_recorder_ : history_store(); }
 
 void TForm1::record_history(HistoryEvent event) {
     if (history_started_) history().record(std::move(event));
@@ -25,7 +25,7 @@ void TForm1::record_program_start() {
     history_started_ = true;
     history().record(HistoryEvent::program_start());
     // The typing phase under way since the first show is counted from here.
-    if (state_ == QStringLiteral("type")) begin_typing_phase();
+    if (state_ == phase::type) begin_typing_phase();
 }
 
 void TForm1::record_program_end() {

@@ -8,7 +8,6 @@
 #include "app/stored_props.h"
 #include "history/history_store.h"
 #include "platform/error_report.h"
-#include "platform/x11_full_screen.h"
 #include "settings/trovel_options.h"
 
 // The pixel art is compiled in: reading it from a resource would load every image plugin
@@ -48,8 +47,10 @@ TLabel *make_label(QWidget *parent, const char *name, const QString &caption, in
 
 } // namespace
 
-TForm1::TForm1(Environment &env, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(env) {
+TForm1::TForm1(FormSeams seams, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(seams.env),
+      report_(seams.report), dialogs_(seams.dialogs), idle_source_(std::move(seams.idle)),
+      full_screen_(std::move(seams.full_screen)), history_recorder_(seams.history) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("trovel"));
     QFont f;
@@ -64,10 +65,7 @@ TForm1::TForm1(Environment &env, QWidget *parent)
     move(467, 84);
     set_form_size(133, 277);
 
-    // Neither connects nor asks anything before the first countdown tick.
-    idle_source_ = make_desktop_idle_source();
-    full_screen_ = std::make_unique<X11FullScreenProbe>();
-    create_controls();
+    create_controls(std::move(seams.tray_host), std::move(seams.tick_timer));
     create_menu();
     wire_menu();
     realign();
@@ -103,10 +101,10 @@ TForm1::~TForm1() {
     history_store_.reset();
 }
 
-void TForm1::create_controls() {
+void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_ptr<PlatformTimer> tick_timer) {
     // The tray icon first: docking it takes a few round trips to the window system,
     // which then run while the rest of the form is built.
-    RxTrayIcon1 = new TRxTrayIcon(this);
+    RxTrayIcon1 = new TRxTrayIcon(std::move(tray_host), make_qt_platform_timer(), this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
     const QIcon frame0{QPixmap(tray0_xpm)};
     setWindowIcon(frame0);
@@ -226,7 +224,7 @@ void TForm1::create_controls() {
     // A new user gets the typing length that the checked "5 min" item promises.
     spin_timeout->setValue(5);
 
-    RxTimerList1 = new TRxTimerList([this] { return env_.tick_count(); }, this);
+    RxTimerList1 = new TRxTimerList([this] { return env_.tick_count(); }, std::move(tick_timer), report_, this);
     RxTimerList1->setObjectName(QStringLiteral("RxTimerList1"));
     // Wake only for passes at which something fires: while typing, once in 10 s.
     RxTimerList1->set_skip_idle_passes(true);
@@ -244,9 +242,10 @@ void TForm1::create_controls() {
     // surfaces but are none themselves, so their presses must not reach the surface.
     Panel_progress->setAttribute(Qt::WA_NoMousePropagation);
     label_image_nr->setAttribute(Qt::WA_NoMousePropagation);
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { report_errors([this] { SpeedButton1Click(); }); });
-    connect(btn_test, &QPushButton::clicked, this, [this] { report_errors([this] { menu_testClick(); }); });
-    connect(btn_ignore, &QPushButton::clicked, this, [this] { report_errors([this] { btn_ignoreClick(); }); });
+    connect(SpeedButton1, &QPushButton::clicked, this,
+            [this] { report_errors(report_, [this] { SpeedButton1Click(); }); });
+    connect(btn_test, &QPushButton::clicked, this, [this] { report_errors(report_, [this] { menu_testClick(); }); });
+    connect(btn_ignore, &QPushButton::clicked, this, [this] { report_errors(report_, [this] { btn_ignoreClick(); }); });
 }
 
 void TForm1::FormCreate() {
@@ -258,7 +257,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
-    place_form(QStringLiteral("type"));
+    place_form(place::type);
     Shader1->resize(Panel_progress->width() - 6, Shader1->height());
     const int v = spin_timeout->Value();
     type_minutes_ = v;
@@ -340,7 +339,7 @@ void TForm1::showEvent(QShowEvent *e) {
     shown_once_ = true;
     FormStorage1->on_show();
     menu_autostart->setChecked(Autostart::for_this_program().enabled());
-    report_errors([this] { FormShow(); });
+    report_errors(report_, [this] { FormShow(); });
     // Labels size themselves to their caption. Measuring the first text loads the fonts, so
     // it waits until the window is on its way to the screen: it runs while the window
     // system maps the window, before the first paint.
@@ -352,18 +351,13 @@ void TForm1::showEvent(QShowEvent *e) {
 
 void TForm1::closeEvent(QCloseEvent *e) {
     FormStorage1->on_close_query();
-    report_errors([this] { FormClose(); });
+    report_errors(report_, [this] { FormClose(); });
     e->accept();
 }
 
 void TForm1::resizeEvent(QResizeEvent *e) {
     QWidget::resizeEvent(e);
     realign();
-}
-
-bool TForm1::is_drag_surface(QObject *o) const {
-    return o == Panel_menu || o == label_minutes || o == Shader1 || o == Panel_hands || o == Image_hands ||
-           o == Panel_image || o == image_picture || o == RxClock1;
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *e) {
@@ -383,37 +377,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, e);
     bool handled = true;
-    report_errors([&] { handled = filter_mouse(static_cast<QWidget *>(watched), static_cast<QMouseEvent *>(e)); });
+    report_errors(report_,
+                  [&] { handled = filter_mouse(static_cast<QWidget *>(watched), static_cast<QMouseEvent *>(e)); });
     return handled;
-}
-
-bool TForm1::filter_mouse(QWidget *w, QMouseEvent *me) {
-    const QEvent::Type type = me->type();
-    const QPoint pos = me->position().toPoint();
-    const bool opens_menu = w == Panel_hands || w == Image_hands;
-    const bool ignores_break = w == Panel_progress || w == Shader1;
-
-    if (type == QEvent::MouseButtonDblClick && ignores_break && me->button() == Qt::LeftButton) {
-        btn_ignoreClick();
-        if (is_drag_surface(w)) FormMouseDown(w, me->button(), pos);
-        return true;
-    }
-    if (!is_drag_surface(w)) return false;
-
-    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-        if (me->button() == Qt::LeftButton) pressed_ = w;
-        FormMouseDown(w, me->button(), pos);
-    } else {
-        // A click is a left press and release on the same control, released inside it.
-        const bool click = me->button() == Qt::LeftButton && pressed_ == w && w->rect().contains(pos);
-        if (me->button() == Qt::LeftButton) pressed_ = nullptr;
-        // The release's own handling comes first: the drag has ended and the default cursor
-        // is back before the menu opens, so neither the menu nor a command it runs (a file
-        // chooser, an error box) shows the drag cursor or can leave it behind.
-        FormMouseUp(w, me->button(), pos);
-        if (click && opens_menu) SpeedButton1Click();
-    }
-    return true;
 }
 
 } // namespace trovel

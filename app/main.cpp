@@ -66,21 +66,27 @@ int main(int argc, char **argv) {
     // read when text is first measured, in the first turn of the event loop, after the bar's
     // request to be mapped has gone out. Read ahead on a second thread they held back Qt's
     // own start-up on a two-core machine by more than they gained the first paint.
-    trovel::TApplication app(argc, argv);
+    // The one error report of the application and the form: Qt's log until the error box
+    // can be shown, then the box, captioned with the form's title.
+    trovel::ErrorReport report;
+    trovel::TApplication app(argc, argv, report);
     trovel::QtEnvironment env;
+    trovel::QtDialogs dialogs;
     std::unique_ptr<trovel::TForm1> form;
+    report.set_sink([&env, &form](const QString &message) {
+        env.show_error(form ? form->windowTitle() : QStringLiteral("trovel"), trovel::error_box_text(message));
+    });
     // SIGTERM, SIGINT and SIGHUP close the form as a close request does, but show no error
     // box: nobody may be there to close it (a logout), and it would keep the program
     // alive. Caught before the form exists, so no library the form starts (the sound
     // player's) takes them over.
-    const trovel::SignalClose close_signals([&form, &env](int) {
-        env.error_boxes().end_without_boxes();
-        trovel::close_for_signal(form.get());
+    const trovel::SignalClose close_signals([&form, &env, &report](int) {
+        trovel::report_errors(report, [&form, &env] {
+            env.error_boxes().end_without_boxes();
+            trovel::close_for_signal(form.get());
+        });
     });
-    form = std::make_unique<trovel::TForm1>(env);
-    trovel::set_error_report([&env, &form](const QString &message) {
-        env.show_error(form ? form->windowTitle() : QStringLiteral("trovel"), trovel::error_box_text(message));
-    });
+    form = std::make_unique<trovel::TForm1>(trovel::desktop_seams(env, report, dialogs));
     form->show();
     trovel::stop_property_notifications(form->windowHandle());
     const int rc = app.exec();

@@ -9,7 +9,7 @@
 namespace trovel {
 
 void TForm1::btn_ignoreClick() {
-    if (state_ == QStringLiteral("rest")) {
+    if (state_ == phase::rest) {
         record_history(HistoryEvent::rest_ignored(elapsed_seconds_));
         inc_ignored();
     }
@@ -67,7 +67,7 @@ void TForm1::menu_disclaimerClick() {
     Memo1->show();
     realign();
     make_large();
-    place_form(QStringLiteral("center"));
+    place_form(place::center);
 }
 
 void TForm1::menu_wwwhomepageClick() {

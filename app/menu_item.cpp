@@ -4,8 +4,10 @@
 
 namespace trovel {
 
-TMenuItem::TMenuItem(const QString &name, const QString &caption, TMenuItem *parent)
-    : QObject(parent), caption_(caption) {
+TMenuItem::TMenuItem(const QString &name, const ErrorReport &report) : report_(report) { setObjectName(name); }
+
+TMenuItem::TMenuItem(const QString &name, const QString &caption, TMenuItem &parent)
+    : QObject(&parent), report_(parent.report_), caption_(caption) {
     setObjectName(name);
 }
 
@@ -50,7 +52,7 @@ TMenuItem *TMenuItem::Parent() const { return qobject_cast<TMenuItem *>(parent()
 void TMenuItem::Click() {
     // Every command starts here (the menu, the tray icon's double click): an error ends
     // the command, and the steps already done stand.
-    if (enabled_ && OnClick) report_errors([this] { OnClick(*this); });
+    if (enabled_ && OnClick) report_errors(report_, [this] { OnClick(*this); });
 }
 
 } // namespace trovel

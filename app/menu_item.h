@@ -12,12 +12,18 @@
 
 namespace trovel {
 
+class ErrorReport;
+
 class TMenuItem : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool Checked READ Checked WRITE setChecked)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
 public:
-    TMenuItem(const QString &name, const QString &caption, TMenuItem *parent = nullptr);
+    // The root of a menu: its items' commands hand their errors to `report`, which outlives
+    // the menu.
+    TMenuItem(const QString &name, const ErrorReport &report);
+    // An item under `parent`, reporting where its parent does.
+    TMenuItem(const QString &name, const QString &caption, TMenuItem &parent);
 
     QString Caption() const { return caption_; }
     void setCaption(const QString &c);
@@ -47,6 +53,7 @@ signals:
     void changed();
 
 private:
+    const ErrorReport &report_;
     QString caption_;
     bool checked_ = false;
     bool enabled_ = true;

@@ -7,7 +7,7 @@ namespace trovel {
 namespace {
 
 TMenuItem *item(TMenuItem *parent, const char *name, const QString &caption) {
-    return new TMenuItem(QString::fromLatin1(name), caption, parent);
+    return new TMenuItem(QString::fromLatin1(name), caption, *parent);
 }
 
 TMenuItem *radio(TMenuItem *parent, const char *name, const QString &caption, int group, bool checked = false) {
@@ -23,7 +23,7 @@ TMenuItem *separator(TMenuItem *parent, const char *name) { return item(parent, 
 } // namespace
 
 void TForm1::create_menu() {
-    PopupMenu1 = new TMenuItem(QStringLiteral("PopupMenu1"), QString());
+    PopupMenu1 = new TMenuItem(QStringLiteral("PopupMenu1"), report_);
     PopupMenu1->setParent(this);
 
     menu_test = item(PopupMenu1, "menu_test", QStringLiteral("&TROVEL Take microbreak"));

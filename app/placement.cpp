@@ -1,11 +1,13 @@
 // Where the form stands: the typing place and the nag place, kept as decimal text in four
-// hidden labels; the screen centre; the second row hidden at the top edge; and dragging,
-// which moves the form once, at mouse-up, by the distance the mouse travelled.
+// hidden labels; the screen centre; the second row hidden at the top edge; dragging,
+// which moves the form once, at mouse-up, by the distance the mouse travelled; and the
+// routing of the controls' mouse events to dragging, the menu and the double click.
 #include "app/timer_u.h"
 
 #include "app/form_geometry.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 
 namespace trovel {
 
@@ -35,15 +37,15 @@ void TForm1::write_positions() {
     lbl_nag_left->setCaption(QString::number(nag_left_));
 }
 
-void TForm1::place_form(const QString &place) {
+void TForm1::place_form(const QString &where) {
     read_positions();
     const QPoint centre = centred(env_.screen_size(), size());
     QPoint target = pos();
-    if (place == QStringLiteral("type"))
+    if (where == place::type)
         target = QPoint(default_left_, default_top_);
-    else if (place == QStringLiteral("nag"))
+    else if (where == place::nag)
         target = QPoint(nag_left_, nag_top_);
-    else if (place == QStringLiteral("center"))
+    else if (where == place::center)
         target = centre;
     // A stored place wholly outside every screen (a monitor was removed) would leave the
     // window unreachable: use the centre there. Partly visible places are kept.
@@ -81,6 +83,43 @@ void TForm1::set_drag_cursor(bool on) {
         QApplication::setOverrideCursor(Qt::DragMoveCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+bool TForm1::is_drag_surface(QObject *o) const {
+    return o == Panel_menu || o == label_minutes || o == Shader1 || o == Panel_hands || o == Image_hands ||
+           o == Panel_image || o == image_picture || o == RxClock1;
+}
+
+// The mouse on the form's controls, from the event filter: a press on a drag surface starts
+// a drag and its release ends it; a click on the hands opens the menu; a double click on
+// the progress bar ignores the break.
+bool TForm1::filter_mouse(QWidget *w, QMouseEvent *me) {
+    const QEvent::Type type = me->type();
+    const QPoint pos = me->position().toPoint();
+    const bool opens_menu = w == Panel_hands || w == Image_hands;
+    const bool ignores_break = w == Panel_progress || w == Shader1;
+
+    if (type == QEvent::MouseButtonDblClick && ignores_break && me->button() == Qt::LeftButton) {
+        btn_ignoreClick();
+        if (is_drag_surface(w)) FormMouseDown(w, me->button(), pos);
+        return true;
+    }
+    if (!is_drag_surface(w)) return false;
+
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        if (me->button() == Qt::LeftButton) pressed_ = w;
+        FormMouseDown(w, me->button(), pos);
+    } else {
+        // A click is a left press and release on the same control, released inside it.
+        const bool click = me->button() == Qt::LeftButton && pressed_ == w && w->rect().contains(pos);
+        if (me->button() == Qt::LeftButton) pressed_ = nullptr;
+        // The release's own handling comes first: the drag has ended and the default cursor
+        // is back before the menu opens, so neither the menu nor a command it runs (a file
+        // chooser, an error box) shows the drag cursor or can leave it behind.
+        FormMouseUp(w, me->button(), pos);
+        if (click && opens_menu) SpeedButton1Click();
+    }
+    return true;
 }
 
 void TForm1::menu_default_storeClick() {

@@ -1,8 +1,6 @@
 // Signals to a close request: a socket pair between the handler and the event loop.
 #include "app/signal_close.h"
 
-#include "platform/error_report.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
@@ -85,8 +83,7 @@ void SignalClose::read_signal() {
     if (::read(g_socket[1], &byte, 1) != 1) return;
     // One close is enough: later bytes cannot come (the handler writes once).
     notifier_->setEnabled(false);
-    // The close runs from the event loop: its errors go to the error report.
-    if (on_signal_) report_errors([this, byte] { on_signal_(byte); });
+    if (on_signal_) on_signal_(byte);
 }
 
 void close_for_signal(QWidget *form) {

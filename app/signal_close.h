@@ -21,7 +21,8 @@ class SignalClose : public QObject {
     Q_OBJECT
 public:
     // Catches SIGTERM, SIGINT and SIGHUP from now on and calls `on_signal` with the
-    // signal's number on this object's thread. A signal that was ignored when the object
+    // signal's number on this object's thread. It runs from the event loop, so it lets
+    // no exception out (the program's hands its errors to the error report). A signal that was ignored when the object
     // was made (nohup, a background job) is left ignored. One object at a time.
     explicit SignalClose(std::function<void(int signo)> on_signal, QObject *parent = nullptr);
     // Gives the three signals the actions they had before.

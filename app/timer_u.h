@@ -1,20 +1,23 @@
 // The main form: the one window of the program, compact bar while the user types and rest
 // window during a micropause. It owns every control and device, and its handlers carry
-// the names of the events they serve. The members are implemented in several files by
-// concern: form_setup.cpp (controls, shapes, start and end), break_cycle.cpp (the
-// countdown state machine and its display), placement.cpp (places and dragging),
-// menu_tree.cpp and menu_commands.cpp (the popup menu and its commands),
-// rest_content.cpp (pictures, message and sound of a rest), activity.cpp (time away,
-// full-screen programs and start at login) and form_history.cpp (the history of the
-// cycle and the statistics window).
+// the names of the events they serve; the outside world comes in through FormSeams. The
+// members are implemented in several files by concern: form_setup.cpp (controls, shapes,
+// start and end), break_cycle.cpp (the countdown state machine and its display),
+// placement.cpp (places, dragging and the controls' mouse routing), menu_tree.cpp and
+// menu_commands.cpp (the popup menu and its commands), rest_content.cpp (pictures,
+// message and sound of a rest), activity.cpp (time away, full-screen programs and start
+// at login) and form_history.cpp (the history of the cycle and the statistics window).
 #pragma once
 
 #include "app/activity_rule.h"
 #include "app/controls.h"
+#include "app/cycle_words.h"
 #include "app/dialogs.h"
+#include "app/form_seams.h"
 #include "app/menu_item.h"
 #include "history/history_recorder.h"
 #include "platform/environment.h"
+#include "platform/error_report.h"
 #include "platform/media_player.h"
 #include "platform/rx_timer_list.h"
 #include "platform/tray_icon.h"
@@ -54,7 +57,8 @@ class TForm1 : public QWidget {
     friend struct test::FormAccess;
 
 public:
-    explicit TForm1(Environment &env, QWidget *parent = nullptr);
+    // The form reaches the outside world only through `seams`.
+    explicit TForm1(FormSeams seams, QWidget *parent = nullptr);
     ~TForm1() override;
 
     Environment &env() { return env_; }
@@ -140,7 +144,7 @@ public:
     // ---- placement and dragging (placement.cpp) ----
     void read_positions();
     void write_positions();
-    void place_form(const QString &place);
+    void place_form(const QString &where); // a place word (app/cycle_words.h)
     void FormMouseDown(QWidget *sender, Qt::MouseButton button, QPoint pos);
     void FormMouseUp(QWidget *sender, Qt::MouseButton button, QPoint pos);
     void menu_default_storeClick();
@@ -163,21 +167,13 @@ public:
     QPoint popup_point() const;
     void menu_selectsoundClick();
     void menu_pict_dirClick();
-
-    // The file choosers; tests put their own in place (nullptr restores Qt's).
-    void set_dialogs(Dialogs *dialogs) { dialogs_ = dialogs; }
-    Dialogs &dialogs() { return dialogs_ ? *dialogs_ : qt_dialogs_; }
+    Dialogs &dialogs() { return dialogs_; }
 
     // ---- time away, full-screen programs, start at login (activity.cpp) ----
     void menu_autostartClick();
-    // The desktop's idle time and full-screen state; tests put fakes in place.
-    void set_desktop(std::unique_ptr<IdleTimeSource> idle, std::unique_ptr<FullScreenProbe> full_screen);
 
     // ---- history and statistics (form_history.cpp) ----
     void menu_statisticsClick();
-    // Where the cycle's events go; tests put a recorder of their own in place (nullptr
-    // restores the history file).
-    void set_history(HistoryRecorder *recorder) { history_override_ = recorder; }
     // The open statistics window, if any.
     StatisticsWindow *statistics_window() const;
 
@@ -206,7 +202,7 @@ protected:
 
 private:
     bool filter_mouse(QWidget *watched, QMouseEvent *e);
-    void create_controls();
+    void create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_ptr<PlatformTimer> tick_timer);
     void create_menu();
     void wire_menu();
     void realign();
@@ -233,7 +229,7 @@ private:
     void end_typing_phase();
 
     // ---- the break cycle's variables ----
-    QString state_; // "type", "rest", "pause" or "alarm"
+    QString state_; // a phase word (app/cycle_words.h)
     int32_t countdown_minutes_ = 0;
     int32_t elapsed_seconds_ = 0; // always a multiple of 10
     int32_t type_minutes_ = 1;
@@ -249,12 +245,12 @@ private:
     uint32_t rand_seed_ = 0; // the runtime's generator: never reseeded, so every run draws the same steps
 
     Environment &env_;
+    const ErrorReport &report_;
+    Dialogs &dialogs_;
     bool auto_size_ = true;
     bool shown_once_ = false;
     bool drag_cursor_ = false;
     QWidget *pressed_ = nullptr; // the control a click started on
-    QtDialogs qt_dialogs_;
-    Dialogs *dialogs_ = nullptr;
 
     // ---- time away and full-screen programs ----
     ActivityRule activity_rule_;
@@ -263,7 +259,7 @@ private:
 
     // ---- history ----
     std::unique_ptr<HistoryStore> history_store_;
-    HistoryRecorder *history_override_ = nullptr;
+    HistoryRecorder *history_recorder_ = nullptr; // nullptr: the history file
     QPointer<StatisticsWindow> statistics_window_;
     QDateTime typing_started_;
     bool typing_open_ = false;                     // a typing phase is being counted for the history

@@ -38,9 +38,11 @@ int main(int argc, char **argv) {
     }
     // Pixels go to the X server in the request, as the program sends them (app/main.cpp).
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-    trovel::TApplication app(argc, argv);
+    trovel::ErrorReport report;
+    trovel::TApplication app(argc, argv, report);
     trovel::QtEnvironment env;
-    trovel::TForm1 form(env);
+    trovel::QtDialogs dialogs;
+    trovel::TForm1 form(trovel::desktop_seams(env, report, dialogs));
     form.show();
     QCoreApplication::processEvents();
     form.menu_pict_dir->setCaption(QString::fromLocal8Bit(argv[1]));

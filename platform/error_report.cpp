@@ -5,22 +5,13 @@
 
 namespace trovel {
 
-namespace {
-std::function<void(const QString &)> &current_report() {
-    static std::function<void(const QString &)> report;
-    return report;
-}
-} // namespace
+ErrorReport::Sink ErrorReport::set_sink(Sink sink) { return std::exchange(sink_, std::move(sink)); }
 
-std::function<void(const QString &)> set_error_report(std::function<void(const QString &)> report) {
-    return std::exchange(current_report(), std::move(report));
-}
-
-void report_error(const QString &message) {
-    // Copied first: a report may install another while it runs (a test's handler does).
-    const std::function<void(const QString &)> report = current_report();
-    if (report)
-        report(message);
+void ErrorReport::report(const QString &message) const {
+    // Copied first: a sink may put another in place while it runs (a test's does).
+    const Sink sink = sink_;
+    if (sink)
+        sink(message);
     else
         qWarning("trovel: %s", qUtf8Printable(message));
 }

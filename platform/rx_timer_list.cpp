@@ -52,8 +52,9 @@ void TRxTimerEvent::setInterval(int32_t v) {
 
 // ---- the list
 
-TRxTimerList::TRxTimerList(std::function<uint32_t()> counter, QObject *parent)
-    : QObject(parent), counter_(std::move(counter)), timer_(make_qt_platform_timer()) {
+TRxTimerList::TRxTimerList(std::function<uint32_t()> counter, std::unique_ptr<PlatformTimer> timer,
+                           const ErrorReport &report, QObject *parent)
+    : QObject(parent), counter_(std::move(counter)), timer_(std::move(timer)), report_(report) {
     hook_timer();
 }
 
@@ -67,14 +68,7 @@ TRxTimerList::~TRxTimerList() {
 void TRxTimerList::hook_timer() {
     // A tick is an entry point from the event loop: an error ends the pass and goes to the
     // error report, and the next pass comes as usual.
-    timer_->on_timeout = [this] { report_errors([this] { pass(); }); };
-}
-
-void TRxTimerList::set_platform_timer(std::unique_ptr<PlatformTimer> timer) {
-    timer_->stop();
-    timer_ = std::move(timer);
-    hook_timer();
-    rearm(counter_());
+    timer_->on_timeout = [this] { report_errors(report_, [this] { pass(); }); };
 }
 
 void TRxTimerList::set_skip_idle_passes(bool v) {

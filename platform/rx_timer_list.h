@@ -17,6 +17,7 @@
 
 namespace trovel {
 
+class ErrorReport;
 class TRxTimerList;
 
 // Raised when the platform gives the list no timer.
@@ -63,12 +64,13 @@ private:
 class TRxTimerList : public QObject {
     Q_OBJECT
 public:
-    // counter: a monotonic millisecond counter, 32 bits wide, allowed to wrap.
-    explicit TRxTimerList(std::function<uint32_t()> counter, QObject *parent = nullptr);
+    // counter: a monotonic millisecond counter, 32 bits wide, allowed to wrap. timer: what
+    // wakes the list (a Qt timer in the program, a fake in tests). report: where the errors
+    // of a pass go; it outlives the list.
+    TRxTimerList(std::function<uint32_t()> counter, std::unique_ptr<PlatformTimer> timer, const ErrorReport &report,
+                 QObject *parent = nullptr);
     ~TRxTimerList() override;
 
-    // Swaps the platform timer (tests put a fake in before the list first runs).
-    void set_platform_timer(std::unique_ptr<PlatformTimer> timer);
     PlatformTimer &platform_timer() { return *timer_; }
 
     // Appends the event (the list does not own it), then re-sorts and re-arms.
@@ -108,6 +110,7 @@ private:
 
     std::function<uint32_t()> counter_;
     std::unique_ptr<PlatformTimer> timer_;
+    const ErrorReport &report_;
     std::vector<TRxTimerEvent *> events_;
     bool active_ = false;
     // The timer may run only while this is set: from the start of an activation until the

@@ -10,12 +10,10 @@ namespace {
 constexpr int kMaxTipLength = 63;
 }
 
-TRxTrayIcon::TRxTrayIcon(QObject *parent) : TRxTrayIcon(make_qt_tray_host(), make_qt_platform_timer(), parent) {}
-
 TRxTrayIcon::TRxTrayIcon(std::unique_ptr<TrayHost> host, std::unique_ptr<PlatformTimer> animation_timer,
                          QObject *parent)
     : QObject(parent), host_(std::move(host)), timer_(std::move(animation_timer)) {
-    hook_host();
+    host_->on_notification = [this](TrayNotification n) { handle(n); };
     timer_->on_timeout = [this] { step(); };
     icons_.OnChange = [this] { update(); };
 }
@@ -28,27 +26,6 @@ TRxTrayIcon::~TRxTrayIcon() {
     timer_->on_timeout = nullptr;
     animated_ = false;
     remove();
-}
-
-void TRxTrayIcon::hook_host() {
-    host_->on_notification = [this](TrayNotification n) { handle(n); };
-}
-
-void TRxTrayIcon::set_host(std::unique_ptr<TrayHost> host) {
-    const bool was_added = added_;
-    if (added_) remove();
-    host_->on_notification = nullptr;
-    host_ = std::move(host);
-    hook_host();
-    if (was_added) add();
-}
-
-void TRxTrayIcon::set_animation_timer(std::unique_ptr<PlatformTimer> timer) {
-    const bool was_running = timer_->running();
-    timer_->stop();
-    timer_ = std::move(timer);
-    timer_->on_timeout = [this] { step(); };
-    if (was_running) resume_animation();
 }
 
 void TRxTrayIcon::setActive(bool v) {

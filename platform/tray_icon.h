@@ -32,15 +32,13 @@ struct TrayMouseEvent {
 class TRxTrayIcon : public QObject {
     Q_OBJECT
 public:
-    explicit TRxTrayIcon(QObject *parent = nullptr);
+    // host: the notification area (Qt's in the program, a fake in tests); animation_timer:
+    // what steps the frames.
     TRxTrayIcon(std::unique_ptr<TrayHost> host, std::unique_ptr<PlatformTimer> animation_timer,
                 QObject *parent = nullptr);
     ~TRxTrayIcon() override;
 
-    // Swaps the notification area (tests put a fake in before the icon first shows).
-    void set_host(std::unique_ptr<TrayHost> host);
     TrayHost &host() { return *host_; }
-    void set_animation_timer(std::unique_ptr<PlatformTimer> timer);
     PlatformTimer &animation_timer() { return *timer_; }
 
     // Whether the icon is wanted in the notification area.
@@ -89,7 +87,6 @@ private:
     void resume_animation();
     void handle(TrayNotification n);
     TrayMouseEvent mouse_event(TrayButton button, bool double_click) const;
-    void hook_host();
 
     std::unique_ptr<TrayHost> host_;
     std::unique_ptr<PlatformTimer> timer_;

@@ -26,8 +26,7 @@ protected:
         config = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
         prepare(settings_file());
-        form = std::make_unique<TForm1>(env);
-        timer = &install_fake_timer(*form->RxTimerList1);
+        make_form({.keep_settings = true});
         show();
     }
     // Ends the run as the exit command does: the form is destroyed and saves.

@@ -154,10 +154,7 @@ TEST_F(DesktopActivity, TakingABreakNeverWaits) {
     ticks(6 + 8); // the rest, then a typing phase that waits two ticks past its end
     ASSERT_EQ(form->state(), "type");
     ASSERT_EQ(countdown(), "00:-20");
-    auto tray = std::make_unique<FakeTrayHost>();
-    FakeTrayHost &host = *tray;
-    form->RxTrayIcon1->set_host(std::move(tray));
-    host.double_click_left();
+    tray->double_click_left();
     EXPECT_EQ(form->state(), "rest");
     EXPECT_EQ(title(), "01:00 Rest trovel");
     EXPECT_EQ(history.count(HistoryKind::full_screen_wait), 0) << "the break ended the wait";

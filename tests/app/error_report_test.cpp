@@ -73,18 +73,18 @@ TEST(ErrorBoxesTest, NoBoxOnceTheRunEndsOnASignal) {
     EXPECT_TRUE(boxes.failed_while_ending());
 }
 
-// The report as the program installs it: the error box through the environment,
-// captioned with the form's title.
+// The report as the program fills it: the error box through the environment, captioned
+// with the form's title. The application and the form hand their errors to it.
 class ErrorReport : public FormTest {
 protected:
     void SetUp() override {
-        previous_ = set_error_report(
+        previous_ = test_error_report().set_sink(
             [this](const QString &message) { env.show_error(form->windowTitle(), error_box_text(message)); });
     }
-    void TearDown() override { set_error_report(std::move(previous_)); }
+    void TearDown() override { test_error_report().set_sink(std::move(previous_)); }
 
 private:
-    std::function<void(const QString &)> previous_;
+    trovel::ErrorReport::Sink previous_;
 };
 
 TEST_F(ErrorReport, ExceptionInATimerSlotIsReportedAndTheTimerGoesOn) {
@@ -102,8 +102,8 @@ TEST_F(ErrorReport, ExceptionInATimerSlotIsReportedAndTheTimerGoesOn) {
 }
 
 TEST_F(ErrorReport, ExceptionInTheCountdownTickShowsTheBoxCaptionedWithTheTitleAndTicksGoOn) {
-    // The real Qt timer and the real counter drive the tick list here.
-    form = std::make_unique<TForm1>(env);
+    // The real Qt timer drives the tick list here.
+    make_form({.qt_tick_timer = true});
     env.tick = 0;
     form->show();
     int ticks = 0;
@@ -153,13 +153,7 @@ TEST_F(ErrorReport, EntryPointsReportTheirErrorsAndLetNothingThrough) {
         {"a tick pass", [this] { ticks(30); }},
         {"a menu item's Click", [this] { form->menu_test->Click(); }},
         {"the Next button", [this] { form->btn_test->click(); }},
-        {"the tray icon's double click",
-         [this] {
-             auto host = std::make_unique<FakeTrayHost>();
-             FakeTrayHost &tray = *host;
-             form->RxTrayIcon1->set_host(std::move(host));
-             tray.double_click_left();
-         }},
+        {"the tray icon's double click", [this] { tray->double_click_left(); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -177,7 +171,7 @@ TEST_F(ErrorReport, EntryPointsReportTheirErrorsAndLetNothingThrough) {
 }
 
 TEST(TestMain, AnErrorReportFailsTheTest) {
-    EXPECT_NONFATAL_FAILURE(report_error(QStringLiteral("Disk full")), "error report: Disk full");
+    EXPECT_NONFATAL_FAILURE(test_error_report().report(QStringLiteral("Disk full")), "error report: Disk full");
 }
 
 } // namespace

@@ -1,15 +1,17 @@
 // A form on a fake environment (1024 x 768 screen, a fake millisecond counter) whose tick
 // list runs on a fake timer, so tests move time forward without waiting. The desktop's
-// idle time and full-screen state are stand-ins (unknown and no, until a test says), and
-// the history goes to a list, unless a test hands the form back its history file.
+// idle time and full-screen state are stand-ins (unknown and no, until a test says), the
+// notification area is a fake one, and the history goes to a list, unless a test makes
+// the form with its history file.
 #pragma once
 
 #include "app/timer_u.h"
-#include "platform/error_report.h"
 #include "support/fake_desktop.h"
 #include "support/fake_environment.h"
 #include "support/fake_history_recorder.h"
 #include "support/fake_platform_timer.h"
+#include "support/fake_tray_host.h"
+#include "support/test_report.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -27,21 +29,6 @@ struct FormAccess {
     static void set_image_counter(TForm1 &form, int32_t counter) { form.image_counter_ = counter; }
 };
 
-// While it lives, the messages handed to the application's error report are kept here
-// instead of failing the test, as the test main's report does.
-class ReportedErrors {
-public:
-    ReportedErrors() : previous_(set_error_report([this](const QString &message) { messages.append(message); })) {}
-    ~ReportedErrors() { set_error_report(std::move(previous_)); }
-    ReportedErrors(const ReportedErrors &) = delete;
-    ReportedErrors &operator=(const ReportedErrors &) = delete;
-
-    QStringList messages;
-
-private:
-    std::function<void(const QString &)> previous_;
-};
-
 class FormTest : public ::testing::Test {
 protected:
     FormTest() { recreate(); }
@@ -49,21 +36,38 @@ protected:
     // A fresh form, as at program start (the environment keeps its state). Unless asked to
     // keep them, the settings file of the form before is out of reach. The history starts
     // empty.
-    void recreate(bool keep_settings = false) {
+    void recreate(bool keep_settings = false) { make_form({.keep_settings = keep_settings}); }
+
+    // How make_form() makes the next form, when a test needs more than recreate().
+    struct Making {
+        bool keep_settings = false;
+        bool history_file = false;  // the history file in XDG_DATA_HOME instead of the list
+        bool qt_tick_timer = false; // the tick list on Qt's timer instead of the fake one
+    };
+    void make_form(Making how) {
         form.reset();
         history.events.clear();
-        if (!keep_settings || !config) {
+        if (!how.keep_settings || !config) {
             config = std::make_unique<QTemporaryDir>();
             qputenv("XDG_CONFIG_HOME", config->path().toLocal8Bit());
         }
-        form = std::make_unique<TForm1>(env);
-        timer = &install_fake_timer(*form->RxTimerList1);
         auto idle_source = std::make_unique<FakeIdleSource>();
         auto probe = std::make_unique<FakeFullScreenProbe>();
+        auto tray_host = std::make_unique<FakeTrayHost>();
         idle = idle_source.get();
         full_screen = probe.get();
-        form->set_desktop(std::move(idle_source), std::move(probe));
-        form->set_history(&history);
+        tray = tray_host.get();
+        form = std::make_unique<TForm1>(FormSeams{
+            .env = env,
+            .report = test_error_report(),
+            .dialogs = form_dialogs ? *form_dialogs : qt_dialogs,
+            .history = how.history_file ? nullptr : &history,
+            .idle = std::move(idle_source),
+            .full_screen = std::move(probe),
+            .tick_timer = how.qt_tick_timer ? make_qt_platform_timer() : std::make_unique<FakePlatformTimer>(),
+            .tray_host = std::move(tray_host),
+        });
+        timer = how.qt_tick_timer ? nullptr : &fake_timer(*form->RxTimerList1);
     }
     QString settings_file() const { return config->filePath("trovel.ini"); }
 
@@ -91,10 +95,14 @@ protected:
     FakeEnvironment env;
     std::unique_ptr<QTemporaryDir> config; // outlives the form, which saves into it
     FakeHistoryRecorder history;           // outlives the form, which records its end
+    QtDialogs qt_dialogs;
+    Dialogs *form_dialogs = nullptr; // the file choosers of the next forms; nullptr: Qt's
     std::unique_ptr<TForm1> form;
-    FakePlatformTimer *timer = nullptr;
-    FakeIdleSource *idle = nullptr; // owned by the form
+    // Owned by the form.
+    FakePlatformTimer *timer = nullptr; // nullptr on Qt's timer
+    FakeIdleSource *idle = nullptr;
     FakeFullScreenProbe *full_screen = nullptr;
+    FakeTrayHost *tray = nullptr;
 };
 
 } // namespace trovel::test

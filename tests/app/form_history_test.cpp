@@ -23,11 +23,12 @@ protected:
                        (e.kind == HistoryKind::break_taken ? ' ' + source_name(e.source) : QString());
         return out;
     }
-    // A data folder of its own, where the form's history file goes once it is shown.
+    // A fresh form with a data folder of its own, where its history file goes once it is
+    // shown.
     void own_history_file() {
         data = std::make_unique<QTemporaryDir>();
         qputenv("XDG_DATA_HOME", data->path().toLocal8Bit());
-        form->set_history(nullptr);
+        make_form({.history_file = true});
     }
     QString history_path() const { return data->filePath("trovel/history.sqlite"); }
 
@@ -56,11 +57,8 @@ TEST_F(FormHistory, EachEventIsOneRowAtItsStep) {
          {"break_taken 0 menu", "typing_phase 30"}},
         {"a break from the tray",
          [this] {
-             auto host = std::make_unique<FakeTrayHost>();
-             FakeTrayHost &tray = *host;
-             form->RxTrayIcon1->set_host(std::move(host));
              ticks(1);
-             tray.double_click_left();
+             tray->double_click_left();
          },
          {"break_taken 0 tray", "typing_phase 10"}},
         {"a natural break: 10 s typed, away for 80 s, then a whole phase",

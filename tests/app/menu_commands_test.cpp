@@ -22,10 +22,11 @@ public:
 
 class MenuCommands : public FormTest {
 protected:
-    MenuCommands() { form->set_dialogs(&dialogs); }
-    ~MenuCommands() override {
-        if (form) form->set_dialogs(nullptr);
+    MenuCommands() {
+        form_dialogs = &dialogs;
+        recreate();
     }
+    ~MenuCommands() override { form.reset(); } // before the choosers it was given
 
     QString write_file(const QString &name, const QByteArray &bytes) {
         test::write_file(files.filePath(name), bytes);
@@ -103,7 +104,6 @@ TEST_F(MenuCommands, TypingLengthComesFromTheCaptionAndRestartsTyping) {
                           {&TForm1::N30min1, 30, "30:00 Type trovel"}};
     for (const Case &c : cases) {
         recreate();
-        form->set_dialogs(&dialogs);
         show();
         TMenuItem *item = (*form).*(c.item);
         SCOPED_TRACE(item->Caption().toStdString());

@@ -2,9 +2,9 @@
 // inside a handler, wrap of the counter, running out, errors in handlers, and the real
 // QTimer wiring.
 #include "platform/environment.h"
-#include "platform/error_report.h"
 #include "platform/rx_timer_list.h"
 #include "support/fake_platform_timer.h"
+#include "support/test_report.h"
 
 #include <QTest>
 #include <deque>
@@ -44,8 +44,8 @@ protected:
 
     FakeClock clock{1'000'000};
     uint32_t t0 = 1'000'000;
-    TRxTimerList list{[this] { return clock.now; }};
-    FakePlatformTimer &timer = test::install_fake_timer(list);
+    TRxTimerList list{[this] { return clock.now; }, std::make_unique<FakePlatformTimer>(), test::test_error_report()};
+    FakePlatformTimer &timer = test::fake_timer(list);
     std::deque<std::unique_ptr<TRxTimerEvent>> events;
     std::map<QString, Times> fired;
     std::vector<QString> order;
@@ -90,8 +90,8 @@ TEST(TickListRules, BasePeriodAtActivation) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         FakeClock clk{5000};
-        TRxTimerList l{[&] { return clk.now; }};
-        FakePlatformTimer &t = test::install_fake_timer(l);
+        TRxTimerList l{[&] { return clk.now; }, std::make_unique<FakePlatformTimer>(), test::test_error_report()};
+        FakePlatformTimer &t = test::fake_timer(l);
         std::deque<TRxTimerEvent> evs;
         for (auto [interval, enabled] : c.events) {
             evs.emplace_back();
@@ -367,9 +367,11 @@ TEST_P(TickTimeline, AnErrorInAHandlerEndsThePassAndTheTimerGoesOn) {
     // The tick is an entry point from the event loop: the error reaches the error report
     // and goes no further.
     QStringList reported;
-    auto previous = set_error_report([&](const QString &message) { reported << message; });
-    run_until(600);
-    set_error_report(std::move(previous));
+    {
+        test::ReportedErrors errors;
+        run_until(600);
+        reported = errors.messages;
+    }
     EXPECT_EQ(reported, QStringList{"handler failed"});
     EXPECT_EQ(clock.now - t0, 600u);
     EXPECT_EQ(blink.FireCount(), 1); // not visited in the failing pass
@@ -406,7 +408,7 @@ TEST_F(TickList, EventsLeaveTheListWhenDestroyed) {
 
     auto outlived = std::make_unique<TRxTimerEvent>();
     {
-        TRxTimerList other{[] { return 0u; }};
+        TRxTimerList other{[] { return 0u; }, std::make_unique<FakePlatformTimer>(), test::test_error_report()};
         other.add(outlived.get());
         EXPECT_EQ(outlived->List(), &other);
     }
@@ -417,7 +419,7 @@ TEST(TickListQt, TheRealTimerRunsPasses) {
     for (bool skip_idle : {false, true}) {
         SCOPED_TRACE(skip_idle);
         QtEnvironment env;
-        TRxTimerList list{[&] { return env.tick_count(); }};
+        TRxTimerList list{[&] { return env.tick_count(); }, make_qt_platform_timer(), test::test_error_report()};
         list.set_skip_idle_passes(skip_idle);
         TRxTimerEvent short_one, long_one;
         short_one.setInterval(100);

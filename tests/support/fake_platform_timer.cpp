@@ -27,12 +27,7 @@ void FakePlatformTimer::fire() {
     if (on_timeout) on_timeout();
 }
 
-FakePlatformTimer &install_fake_timer(TRxTimerList &list) {
-    auto timer = std::make_unique<FakePlatformTimer>();
-    FakePlatformTimer &ref = *timer;
-    list.set_platform_timer(std::move(timer));
-    return ref;
-}
+FakePlatformTimer &fake_timer(TRxTimerList &list) { return dynamic_cast<FakePlatformTimer &>(list.platform_timer()); }
 
 void run_for(FakePlatformTimer &timer, uint32_t &now, uint32_t ms) {
     uint32_t left = ms;

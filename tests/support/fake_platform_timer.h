@@ -44,9 +44,9 @@ private:
     int until_next_ = 0;
 };
 
-// Puts a fresh fake timer into the list (which owns it) and returns it. Do this before the
-// list first activates.
-FakePlatformTimer &install_fake_timer(TRxTimerList &list);
+// The fake timer a list was made with: TRxTimerList list{counter,
+// std::make_unique<FakePlatformTimer>(), test_error_report()}.
+FakePlatformTimer &fake_timer(TRxTimerList &list);
 
 // Advances now by ms. While the timer runs, now stops at each tick (every armed period,
 // counted from the timer's last (re)start or tick) and the tick fires; a tick due exactly

@@ -1,7 +1,6 @@
 // main() for widget and unit tests: offscreen platform, fixed locale, and a private
-// XDG_CONFIG_HOME so no test can touch a real home. An error that reaches the error
-// report fails the test.
-#include "platform/error_report.h"
+// XDG_CONFIG_HOME so no test can touch a real home. An error that reaches the test's
+// error report fails the test (support/test_report.h).
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -10,8 +9,6 @@
 int main(int argc, char **argv) {
     trovel::test::prepare_process_environment();
     QApplication app(argc, argv);
-    trovel::set_error_report(
-        [](const QString &message) { ADD_FAILURE() << "error report: " << message.toStdString(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
