@@ -167,29 +167,32 @@ void TRxTimerList::compute_base_period(uint32_t t) {
 }
 
 void TRxTimerList::sort_events() {
-    // Bubble sort: stable, so events with equal intervals keep the order they were added in.
-    bool swapped = true;
-    while (swapped) {
-        swapped = false;
-        for (size_t i = 0; i + 1 < events_.size(); ++i) {
-            if (events_[i]->interval_ > events_[i + 1]->interval_) {
-                std::swap(events_[i], events_[i + 1]);
-                swapped = true;
-            }
-        }
-    }
+    // Stable, so events with equal intervals keep the order they were added in.
+    std::stable_sort(events_.begin(), events_.end(),
+                     [](const TRxTimerEvent *a, const TRxTimerEvent *b) { return a->interval_ < b->interval_; });
 }
 
-int64_t TRxTimerList::passes_until_due(uint32_t t) const {
-    // Passes come at t + k * BasePeriod; an event is due at the first k >= 1 where
-    // t + k * BasePeriod - LastFired >= Interval - tolerance.
-    int64_t passes = std::numeric_limits<int32_t>::max() / base_period_;
+int64_t TRxTimerList::until_next_due(uint32_t now) {
+    // Passes lie on the grid grid_origin_ + k * BasePeriod, as a periodic timer started at
+    // the last re-arm would bring them. An event is due at the first pass after now where
+    // pass - LastFired >= Interval - tolerance. Counting from the grid rather than from
+    // now keeps a late tick, or a slow handler, from pushing every later pass back.
+    const int64_t base = base_period_;
+    const int64_t from = int64_t{elapsed(now, grid_origin_)} + 1;
+    // The longest wait a timer takes, on the grid.
+    const int64_t last = from + std::numeric_limits<int32_t>::max() - base;
+    int64_t due = std::numeric_limits<int64_t>::max();
     for (const TRxTimerEvent *e : events_) {
         if (!e->enabled_) continue;
-        const int64_t wait = int64_t{e->interval_} - kEarlyTolerance - elapsed(t, e->last_fired_);
-        passes = std::min(passes, std::max<int64_t>(1, (wait + base_period_ - 1) / base_period_));
+        const int64_t at = int64_t{elapsed(e->last_fired_, grid_origin_)} + e->interval_ - kEarlyTolerance;
+        due = std::min(due, std::clamp(at, from, last));
     }
-    return passes;
+    // Up to the grid: the k with (k - 1) * base < due <= k * base, for due of either sign.
+    const int64_t k = due > 0 ? (due + base - 1) / base : -(-due / base);
+    const int64_t pass_at = k * base;
+    // The next re-arm counts from this pass, which keeps the origin near the present.
+    grid_origin_ += static_cast<uint32_t>(pass_at);
+    return pass_at - (from - 1);
 }
 
 void TRxTimerList::rearm(uint32_t t) {
@@ -200,8 +203,13 @@ void TRxTimerList::rearm(uint32_t t) {
         return;
     }
     if (base_period_ <= 0) return;
-    const int64_t period = skip_idle_ ? passes_until_due(t) * base_period_ : base_period_;
-    timer_->start(static_cast<int>(period));
+    // A periodic timer (re)started here would lay its grid from t.
+    grid_origin_ = t;
+    arm(skip_idle_ ? until_next_due(t) : base_period_);
+}
+
+void TRxTimerList::arm(int64_t ms) {
+    timer_->start(static_cast<int>(ms));
     if (!timer_->running()) {
         deactivate();
         throw EOutOfResources();
@@ -255,10 +263,16 @@ void TRxTimerList::pass() {
 void TRxTimerList::rearm_after_pass(uint32_t t) {
     // With nothing enabled the list stays active and waits for an event to be enabled,
     // as an every-pass timer would keep ticking and fire nothing.
-    if (armable_ && !any_enabled())
-        timer_->stop();
-    else
-        rearm(t);
+    if (!armable_) return;
+    timer_->stop();
+    if (!any_enabled()) return;
+    if (base_period_ <= 0) return;
+    // A pass a whole period late lays the grid afresh from its start, as a periodic timer
+    // does: the periods it missed are not made up.
+    if (elapsed(t, grid_origin_) >= base_period_) grid_origin_ = t;
+    // The counter is read after the handlers ran: the wait left to the next due pass of
+    // the grid is what the timer must be given.
+    arm(until_next_due(counter_()));
 }
 
 } // namespace trovel

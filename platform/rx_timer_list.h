@@ -104,7 +104,8 @@ private:
     void sort_events();
     void rearm(uint32_t t);
     void rearm_after_pass(uint32_t t);
-    int64_t passes_until_due(uint32_t t) const;
+    void arm(int64_t ms);
+    int64_t until_next_due(uint32_t now);
     bool any_enabled() const;
     void hook_timer();
 
@@ -118,6 +119,8 @@ private:
     bool armable_ = false;
     int32_t base_period_ = 0;
     bool skip_idle_ = false;
+    // A pass of the grid that the timer's passes keep to while idle passes are skipped.
+    uint32_t grid_origin_ = 0;
 };
 
 } // namespace trovel

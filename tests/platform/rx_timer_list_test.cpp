@@ -8,6 +8,7 @@
 
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -313,6 +314,66 @@ TEST_P(TickTimeline, ALatePassDoesNotMakeUpMissedPeriods) {
     EXPECT_EQ(e.FireCount(), 2);
     run_until(1900);
     EXPECT_EQ(fired["blink"], (Times{300, 1300, 1600, 1900}));
+}
+
+// Ticks keep to the list's grid however late the timer wakes or however long handlers
+// take, as long as the lateness stays within the 50 ms tolerance: the n-th countdown tick
+// comes at n * 10 s plus its own lateness only. A tick later than the tolerance moves the
+// next period, which counts from the pass that fired, by one grid step and no further.
+TEST_P(TickTimeline, LateTicksDoNotAddUp) {
+    struct Case {
+        const char *what;
+        std::function<int(uint32_t)> late;     // by the tick's due time since the start
+        uint32_t handler_ms;                   // what every handler takes
+        bool rest;                             // the blink runs beside the countdown
+        std::function<uint32_t(int)> expected; // countdown tick n (1-based) since the start
+    };
+    const auto grid = [](int n) { return uint32_t(n) * 10000; };
+    const std::vector<Case> cases = {
+        {"on time", nullptr, 0, false, grid},
+        {"every pass 30 ms late", [](uint32_t) { return 30; }, 0, false, [](int n) { return n * 10000u + 30; }},
+        {"on time, 40 ms in every handler", nullptr, 40, false, grid},
+        {"countdown ticks 0-49 ms late by turns",
+         [](uint32_t due) { return due % 10000 == 0 ? int(due / 10000 * 37 % 50) : 0; }, 20, false,
+         [](int n) { return n * 10000u + n * 37 % 50; }},
+        {"a rest: every pass 26 ms late, 20 ms in every handler", [](uint32_t) { return 26; }, 20, true,
+         [](int n) { return n * 10000u + 26; }},
+        {"the first tick 80 ms late", [](uint32_t due) { return due == 10000 ? 80 : 0; }, 0, false,
+         [](int n) { return n == 1 ? 10080u : n * 10000u + 100; }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        list.setActive(false);
+        events.clear();
+        fired.clear();
+        start_clock_at(clock.now + 12345);
+        timer.late = c.late ? [&](uint32_t due) { return c.late(due - t0); } : std::function<int(uint32_t)>{};
+        for (auto [name, interval] : {std::pair{"type", 10000}, {"blink", 300}}) {
+            TRxTimerEvent &e = event(name, interval, name == QString("type") || c.rest);
+            e.OnTimer = [&, record = e.OnTimer](TRxTimerEvent &s) {
+                record(s);
+                clock.now += c.handler_ms;
+            };
+        }
+        list.setActive(true);
+        const int ticks_before = timer.ticks;
+        run_until(300'000 + 200); // five minutes
+        Times expected;
+        for (int n = 1; n <= 30; ++n)
+            expected.push_back(c.expected(n));
+        EXPECT_EQ(fired["type"], expected);
+        if (!c.rest) continue;
+        // Every 300 ms of the grid, within the tolerance (a blink in the countdown's pass
+        // comes after the countdown's handler).
+        ASSERT_EQ(fired["blink"].size(), 1000u);
+        for (size_t i = 0; i < 1000; ++i)
+            EXPECT_LT(fired["blink"][i] - (i + 1) * 300, 50u) << i;
+        // One wake-up per pass that fires: every tenth countdown tick shares the blink's pass.
+        if (!every_pass()) {
+            EXPECT_EQ(timer.ticks - ticks_before, 1000 + 30 - 10);
+        }
+    }
+    timer.late = nullptr;
 }
 
 TEST_P(TickTimeline, NonCycledEventsRunOut) {

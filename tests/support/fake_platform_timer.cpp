@@ -15,6 +15,7 @@ void FakePlatformTimer::start(int period_ms) {
     }
     running_ = true;
     until_next_ = std::max(period_ms, 1);
+    pending_late_ = -1;
 }
 
 void FakePlatformTimer::stop() {
@@ -30,17 +31,29 @@ void FakePlatformTimer::fire() {
 FakePlatformTimer &fake_timer(TRxTimerList &list) { return dynamic_cast<FakePlatformTimer &>(list.platform_timer()); }
 
 void run_for(FakePlatformTimer &timer, uint32_t &now, uint32_t ms) {
-    uint32_t left = ms;
-    while (timer.running_ && static_cast<uint32_t>(timer.until_next_) <= left) {
-        const auto step = static_cast<uint32_t>(timer.until_next_);
-        now += step;
-        left -= step;
-        // The next tick is one period on, unless the tick itself restarts the timer.
-        timer.until_next_ = std::max(timer.period_, 1);
+    const uint32_t end = now + ms;
+    // Read as signed, so a handler that ran past the end leaves nothing to wait.
+    const auto left = [&] { return int64_t{static_cast<int32_t>(end - now)}; };
+    while (timer.running_) {
+        if (timer.pending_late_ < 0)
+            timer.pending_late_ =
+                timer.late ? std::max(timer.late(now + static_cast<uint32_t>(timer.until_next_)), 0) : 0;
+        // A tick that is overdue (a handler took longer than a period) comes at once.
+        const int64_t step = std::max<int64_t>(int64_t{timer.until_next_} + timer.pending_late_, 0);
+        if (step > left()) break;
+        now += static_cast<uint32_t>(step);
+        const int period = std::max(timer.period_, 1);
+        // The next tick is one period after this one was due, unless the tick itself
+        // restarts the timer; a tick a whole period late lays the grid afresh.
+        timer.until_next_ = timer.pending_late_ < period ? period - timer.pending_late_ : period;
+        timer.pending_late_ = -1;
+        const int starts = timer.starts;
+        const uint32_t fired_at = now;
         timer.fire();
+        if (timer.starts == starts) timer.until_next_ -= static_cast<int>(now - fired_at);
     }
-    if (timer.running_) timer.until_next_ -= static_cast<int>(left);
-    now += left;
+    if (timer.running_ && left() > 0) timer.until_next_ -= static_cast<int>(left());
+    if (left() > 0) now = end;
 }
 
 } // namespace trovel::test

@@ -1,11 +1,12 @@
 // A platform timer for tests that never waits: it records what the tick list asks of it,
 // and run_for() moves a fake millisecond counter forward, firing the timer's ticks at the
-// moments a real periodic timer would.
+// moments a real periodic timer would, or later when the test makes ticks come late.
 #pragma once
 
 #include "platform/rx_timer_list.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace trovel::test {
@@ -31,6 +32,10 @@ public:
 
     // When set, start() leaves the timer stopped, as a platform out of timers would.
     bool refuse = false;
+    // When set, the tick due at counter value `due` comes late(due) ms after it, as on a
+    // loaded machine. A periodic timer keeps its own grid: the tick after a late one is
+    // still due one period after the late one was due.
+    std::function<int(uint32_t due)> late;
 
     int starts = 0;                   // calls of start()
     int stops = 0;                    // calls of stop()
@@ -42,6 +47,7 @@ private:
     bool running_ = false;
     int period_ = 0;
     int until_next_ = 0;
+    int pending_late_ = -1; // the lateness drawn for the coming tick, -1 before it is drawn
 };
 
 // The fake timer a list was made with: TRxTimerList list{counter,
@@ -49,8 +55,10 @@ private:
 FakePlatformTimer &fake_timer(TRxTimerList &list);
 
 // Advances now by ms. While the timer runs, now stops at each tick (every armed period,
-// counted from the timer's last (re)start or tick) and the tick fires; a tick due exactly
-// at the end fires. A stopped timer just lets the time pass.
+// counted from the timer's last (re)start or tick, plus any lateness) and the tick fires; a
+// tick due exactly at the end fires. A handler may move now on itself, as a slow one takes
+// time: that time counts towards ms and towards the wait for the next tick. A stopped
+// timer just lets the time pass.
 void run_for(FakePlatformTimer &timer, uint32_t &now, uint32_t ms);
 inline void run_for(TRxTimerList &, FakePlatformTimer &timer, uint32_t &now, uint32_t ms) { run_for(timer, now, ms); }
 
