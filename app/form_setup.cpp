@@ -364,8 +364,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
     const QEvent::Type type = e->type();
     if (watched == windowHandle()) {
         // The window itself is watched for its first expose only; its mouse events reach
-        // the controls as usual. Only now does the history's thread load the database
-        // driver and open the file, so that work never competes with the bar's way to the
+        // the controls as usual. Only now does the history begin (its thread and file
+        // follow a minute later), so that work never competes with the bar's way to the
         // screen. Posted, so the bar is painted first.
         if (type == QEvent::Expose && windowHandle()->isExposed()) {
             watched->removeEventFilter(this);

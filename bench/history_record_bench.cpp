@@ -1,7 +1,7 @@
 // The GUI thread's cost of recording one event in the history: the first event (which
 // starts the writer thread), then many events one at a time as the break cycle records
 // them; beside it what the writer thread spends on the file itself (the first event
-// loads Qt SQL's SQLite plugin and makes the file); then opening and reading a year of
+// opens SQLite and makes the file); then opening and reading a year of
 // history as the statistics window does. Run by bench/history_record.
 #include "history/history_file.h"
 #include "history/history_store.h"
@@ -66,7 +66,7 @@ int main(int argc, char **argv) {
         HistoryEvent first = HistoryEvent::program_start();
         first.at = QDateTime::currentDateTime();
         file.record(first);
-        std::printf("writer thread, first event, loading the driver and making the file (ms): %.3f\n",
+        std::printf("writer thread, first event, opening SQLite and making the file (ms): %.3f\n",
                     ms(t.nsecsElapsed()));
         std::vector<qint64> each;
         for (int i = 0; i < events; ++i) {

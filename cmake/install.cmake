@@ -79,10 +79,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION non-free/utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://trovel.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The sound libraries are opened by name at the first sound, and Qt loads the history's
-# SQLite driver as a plugin, so the linker's list shows none of them; they are named here
-# and joined to the computed ones.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libsdl2-mixer-2.0-0, libqt6sql6-sqlite")
+# The sound libraries are opened by name at the first sound, so the linker's list shows
+# neither; they are named here and joined to the computed ones (SQLite among them).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libsdl2-mixer-2.0-0")
 # The long description; CPack puts the summary above it and indents it for Debian.
 set(CPACK_PACKAGE_DESCRIPTION
   "Trovel keeps one tiny bar on top of all other windows that counts down the

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <exception>
 
@@ -28,8 +29,10 @@ HistoryStore::HistoryStore(QString path)
     : clock_([] { return QDateTime::currentDateTime(); }), file_(std::make_unique<HistoryFile>(std::move(path))) {}
 
 HistoryStore::~HistoryStore() {
+    hand_over();
+    first_write_.reset();
     if (!thread_) return;
-    run_and_wait([this] { file_->close(); });
+    run_and_wait([this] { file_->finish(); });
     thread_->quit();
     thread_->wait();
     context_.reset();
@@ -58,16 +61,39 @@ void HistoryStore::run_and_wait(const std::function<void()> &work) {
 
 void HistoryStore::record(HistoryEvent event) {
     if (!event.at.isValid()) event.at = clock_();
+    if (!thread_) {
+        held_.push_back(std::move(event));
+        if (!first_write_) {
+            first_write_ = std::make_unique<QTimer>();
+            first_write_->setSingleShot(true);
+            first_write_->setTimerType(Qt::VeryCoarseTimer);
+            QObject::connect(first_write_.get(), &QTimer::timeout, [this] { hand_over(); });
+        }
+        if (!first_write_->isActive()) first_write_->start(first_write_delay_ms_);
+        return;
+    }
     post([this, event = std::move(event)]() mutable { file_->record(std::move(event)); });
 }
 
+void HistoryStore::hand_over() {
+    if (first_write_) first_write_->stop();
+    if (held_.empty()) return;
+    post([this, held = std::move(held_)]() mutable {
+        for (HistoryEvent &e : held)
+            file_->record(std::move(e));
+    });
+    held_.clear();
+}
+
 std::vector<HistoryEvent> HistoryStore::events(QDate from) {
+    hand_over();
     std::vector<HistoryEvent> out;
     run_and_wait([&] { out = file_->events(from); });
     return out;
 }
 
 size_t HistoryStore::waiting() {
+    hand_over();
     size_t n = 0;
     run_and_wait([&] { n = file_->waiting(); });
     return n;

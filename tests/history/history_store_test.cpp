@@ -1,21 +1,23 @@
 // The history against a real SQLite file in a temporary folder: every event kind round
 // trip, lazy opening, order when the clock goes back, the schema's forward path, every
-// fault (no folder, read-only, full, locked, not a database, damaged), and the writer
-// thread in front of it.
+// fault (no folder, read-only, full, locked also at the end, not a database, damaged,
+// another program's or a newer version's file), and the writer thread in front of it.
 #include "history/history_schema.h"
 #include "history/history_store.h"
+#include "history/sqlite_statement.h"
 #include "support/test_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QVariant>
 #include <gtest/gtest.h>
+#include <random>
+#include <sqlite3.h>
 #include <unistd.h>
 
 namespace trovel::test {
@@ -26,18 +28,17 @@ QDateTime local(int h, int m, int s = 0, QDate d = QDate(2026, 3, 29)) { return 
 // The first column of every row `sql` gives, through a connection of the test's own.
 QVariantList column(const QString &path, const QString &sql) {
     QVariantList out;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("probe"));
-        db.setDatabaseName(path);
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (q.exec(sql))
-                while (q.next())
-                    out.append(q.value(0));
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        SqlStatement q(db, sql.toUtf8().constData());
+        while (q.step() == SQLITE_ROW) {
+            const QString text = q.text(0);
+            bool number = false;
+            const qlonglong n = text.toLongLong(&number);
+            out.append(number ? QVariant(n) : QVariant(text));
         }
-        db.close();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("probe"));
+    sqlite3_close_v2(db);
     return out;
 }
 
@@ -105,10 +106,9 @@ TEST_F(HistoryFileTest, EveryKindGoesToTheFileAndComesBackInOrder) {
 }
 
 TEST_F(HistoryFileTest, NothingIsOpenedOrCreatedBeforeTheFirstEvent) {
-    const QStringList connections_before = QSqlDatabase::connectionNames();
     auto unused = make_store();
     EXPECT_FALSE(QFileInfo::exists(folder()));
-    EXPECT_EQ(QSqlDatabase::connectionNames(), connections_before);
+    EXPECT_FALSE(unused->is_open());
     record_at(1);
     EXPECT_TRUE(store->is_open());
     EXPECT_TRUE(QFileInfo::exists(path()));
@@ -263,6 +263,23 @@ TEST_F(HistoryFileTest, ALockHeldByAnotherProgramDelaysTheEventToTheNextOne) {
                             history_time_text(local(10, 3))}));
 }
 
+TEST_F(HistoryFileTest, AFileStillLockedAtTheEndGetsAFewSecondsThenTheLossIsCounted) {
+    record_at(1);
+    LockHolder holder(path());
+    ASSERT_TRUE(holder.locked);
+    record_at(2);
+    record_at(3);
+    ASSERT_EQ(store->waiting(), 2u);
+    QElapsedTimer took;
+    took.start();
+    store->finish();
+    EXPECT_GE(took.elapsed(), HistoryFile::kFinishWaitMs - 100);
+    EXPECT_LT(took.elapsed(), HistoryFile::kFinishWaitMs + 3000);
+    EXPECT_EQ(store->waiting(), 0u);
+    ASSERT_EQ(notes.size(), 2);
+    EXPECT_TRUE(notes[1].contains(QStringLiteral("2 events")) && notes[1].contains(path())) << notes[1].toStdString();
+}
+
 // A file that is not a sound database, as it may be found at start.
 struct BrokenFile {
     const char *name;
@@ -335,6 +352,83 @@ INSTANTIATE_TEST_SUITE_P(Files, BrokenHistoryFile,
                                            BrokenFile{"DamagedPage", make_damaged}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(HistoryFileTest, ADamagedPageFoundByAReadIsMovedAsideAndWhatWasReadKept) {
+    for (int i = 0; i < 5000; ++i)
+        record_at(i % 60);
+    store.reset();
+    // One page of the events table in the second half, overwritten with random bytes.
+    QFile f(path());
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray bytes = f.readAll();
+    constexpr int kPage = 4096;
+    const int pages = int(bytes.size() / kPage);
+    int page = pages / 2;
+    while (page < pages && bytes[page * kPage] != '\x0d') // a leaf page of a table
+        ++page;
+    ASSERT_LT(page, pages);
+    std::mt19937 random(20);
+    for (int i = 0; i < kPage; ++i)
+        bytes[page * kPage + i] = char(random());
+    f.seek(0), f.write(bytes), f.close();
+
+    store = make_store();
+    const std::vector<HistoryEvent> read = store->events();
+    EXPECT_GT(read.size(), 100u);
+    EXPECT_LT(read.size(), 5000u);
+    const QString aside = path() + ".broken-" + QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_EQ(read_file(aside), bytes);
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].contains(aside) && notes[0].contains(QString::number(read.size()))) << notes[0].toStdString();
+
+    // New events go to a new file; this run's statistics still see the ones read.
+    record_at(1);
+    EXPECT_EQ(kinds().size(), 1);
+    const std::vector<HistoryEvent> again = store->events();
+    ASSERT_EQ(again.size(), read.size() + 1);
+    EXPECT_GT(again.back().seq, again[read.size() - 1].seq);
+    EXPECT_EQ(store->events(QDate(2026, 3, 29)).size(), read.size() + 1);
+    EXPECT_EQ(notes.size(), 1);
+}
+
+// SQLite files that are not a history this version can write: kept unchanged beside the
+// new one.
+TEST_F(HistoryFileTest, AnotherProgramsFileOrANewerOneThatRefusesOurRowsIsMovedAsideUnchanged) {
+    struct Case {
+        const char *what;
+        const char *sql;
+    };
+    for (const Case &c : {
+             Case{"another program's events table",
+                  "CREATE TABLE events (id INTEGER PRIMARY KEY, what TEXT); INSERT INTO events VALUES (1, 'x')"},
+             Case{"another program's file with a version",
+                  "CREATE TABLE events (id INTEGER PRIMARY KEY, what TEXT); PRAGMA user_version = 1"},
+             Case{"a newer version whose rows need a column this one does not fill",
+                  "CREATE TABLE events (seq INTEGER PRIMARY KEY, kind TEXT NOT NULL, at TEXT NOT NULL, seconds "
+                  "INTEGER, started TEXT, source TEXT, place TEXT NOT NULL); PRAGMA user_version = 7"},
+         }) {
+        SCOPED_TRACE(c.what);
+        store.reset();
+        QDir(folder()).removeRecursively();
+        QDir().mkpath(folder());
+        notes.clear();
+        sqlite3 *db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(path()).constData(), &db), SQLITE_OK);
+        ASSERT_EQ(sql_exec(db, c.sql), SQLITE_OK);
+        sqlite3_close(db);
+        const QByteArray bytes = read_file(path());
+
+        store = make_store();
+        record_at(1);
+        record_at(2);
+        EXPECT_EQ(store->waiting(), 0u);
+        const QString aside = path() + ".other-2026-03-29";
+        EXPECT_EQ(read_file(aside), bytes);
+        EXPECT_EQ(kinds(), (QVariantList{QStringLiteral("pause_on"), QStringLiteral("pause_on")}));
+        ASSERT_EQ(notes.size(), 1);
+        EXPECT_TRUE(notes[0].contains(aside)) << notes[0].toStdString();
+    }
+}
+
 TEST_F(HistoryFileTest, OlderFilesAreBroughtForwardAndNewerOnesLeftAsTheyAre) {
     record_at(1);
     store->close();
@@ -343,15 +437,14 @@ TEST_F(HistoryFileTest, OlderFilesAreBroughtForwardAndNewerOnesLeftAsTheyAre) {
     steps.push_back({QStringLiteral("ALTER TABLE events ADD COLUMN note TEXT"),
                      QStringLiteral("UPDATE events SET note = 'moved'")});
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("step"));
-        db.setDatabaseName(path());
-        ASSERT_TRUE(db.open());
+        sqlite3 *db = nullptr;
+        ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(path()).constData(), &db, SQLITE_OPEN_READWRITE, nullptr),
+                  SQLITE_OK);
         EXPECT_EQ(migrate_history(db, steps, nullptr), MigrationResult::done);
         EXPECT_EQ(migrate_history(db, steps, nullptr), MigrationResult::done); // nothing left to do
-        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 99"));
-        db.close();
+        sql_exec(db, "PRAGMA user_version = 99");
+        sqlite3_close_v2(db);
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("step"));
     EXPECT_EQ(column(path(), QStringLiteral("SELECT note FROM events")), QVariantList{QStringLiteral("moved")});
 
     // Version 99, from a newer Trovel: not broken, and still takes our rows.
@@ -381,14 +474,32 @@ TEST_F(HistoryStoreTest, StampsEventsWithItsClockAndStartsOnlyWhenUsed) {
     given.at = local(7, 0); // a time the caller gave is kept
     store.record(given);
     store.record(HistoryEvent::pause_off());
-    EXPECT_TRUE(store.started());
+    EXPECT_FALSE(store.started()) << "the first minute's events are held";
     const std::vector<HistoryEvent> back = store.events();
+    EXPECT_TRUE(store.started());
     ASSERT_EQ(back.size(), 3u);
     EXPECT_EQ(back[0].at, local(8, 0));
     EXPECT_EQ(back[1].at, local(7, 0));
     EXPECT_EQ(back[2].at, local(8, 10));
     EXPECT_EQ(store.events(QDate(2026, 3, 31)).size(), 0u) << "only from a date on";
     EXPECT_EQ(store.events(QDate(2026, 3, 29)).size(), 3u);
+}
+
+TEST_F(HistoryStoreTest, TheFirstEventsAreWrittenTogetherOnceTheDelayIsOver) {
+    HistoryStore store(path());
+    store.set_first_write_delay(50);
+    store.record(HistoryEvent::program_start());
+    store.record(HistoryEvent::pause_on());
+    EXPECT_FALSE(QFileInfo::exists(path())) << "nothing written before the delay is over";
+    QElapsedTimer waited;
+    waited.start();
+    while (!store.started() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_GE(waited.elapsed(), 40);
+    ASSERT_TRUE(store.started());
+    store.record(HistoryEvent::pause_off()); // goes straight to the writer
+    EXPECT_EQ(store.events().size(), 3u);
+    EXPECT_EQ(column(path(), QStringLiteral("SELECT count(*) FROM events")), QVariantList{3});
 }
 
 TEST_F(HistoryStoreTest, EverythingHandedOverIsWrittenBeforeTheStoreEnds) {
