@@ -29,9 +29,11 @@ TForm1::TypingTick TForm1::activity_tick() {
     if (!verdict.hold_full_length) return verdict.rest_waits ? TypingTick::rest_waits : TypingTick::goes_on;
 
     if (verdict.natural_break) {
-        // Time away counts like a rest that ran to its end; the typing before it is done.
+        // Time away counts like a rest that ran to its end; the typing before it is done,
+        // and ended where the idle spell began.
         dec_ignored();
-        end_typing_phase();
+        const std::optional<int64_t> away = activity_rule_.away_so_far();
+        end_typing_phase(away ? whole_seconds(*away) : 0);
     }
     // The bar shows a whole typing phase while the user is away; the phase counted for
     // the history starts again with it, so only typing after the return counts.

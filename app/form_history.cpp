@@ -45,12 +45,13 @@ void TForm1::begin_typing_phase() {
     typing_open_ = true;
 }
 
-void TForm1::end_typing_phase() {
+void TForm1::end_typing_phase(int32_t idle_seconds) {
     if (!typing_open_) return;
     typing_open_ = false;
-    // A phase that counted nothing (cut short by a command at once, or held while the
-    // user is away) leaves no row.
-    if (elapsed_seconds_ > 0) record_history(HistoryEvent::typing_phase(typing_started_, elapsed_seconds_));
+    // A phase that counted nothing (cut short by a command at once, held while the user
+    // is away, or idle from its start) leaves no row.
+    const int32_t typed = elapsed_seconds_ - idle_seconds;
+    if (typed > 0) record_history(HistoryEvent::typing_phase(typing_started_, typed));
 }
 
 void TForm1::menu_statisticsClick() {

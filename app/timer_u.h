@@ -226,7 +226,8 @@ private:
     void record_program_end();
     // A typing phase's row: opened when its countdown starts, written when it ends.
     void begin_typing_phase();
-    void end_typing_phase();
+    // Records the phase under way; `idle_seconds` at its end were time away, not typing.
+    void end_typing_phase(int32_t idle_seconds = 0);
 
     // ---- the break cycle's variables ----
     QString state_; // a phase word (app/cycle_words.h)

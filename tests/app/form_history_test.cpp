@@ -61,14 +61,24 @@ TEST_F(FormHistory, EachEventIsOneRowAtItsStep) {
              tray->double_click_left();
          },
          {"break_taken 0 tray", "typing_phase 10"}},
-        {"a natural break: 10 s typed, away for 80 s, then a whole phase",
+        // The typing counted ends where the idle spell began.
+        {"a natural break from the phase's start: away for 80 s, then a whole phase",
          [this] {
              for (int64_t ms : {60000, 70000, 80000, 0, 0, 0, 0, 0, 0}) {
                  idle->answer = ms;
                  ticks(1);
              }
          },
-         {"typing_phase 10", "natural_break 80", "typing_phase 60"}},
+         {"natural_break 80", "typing_phase 60"}},
+        {"a natural break after 20 s of typing in a 2-minute phase",
+         [this] {
+             type_length(form->N2min1);
+             for (int64_t ms : {0, 0, 10000, 20000, 30000, 40000, 50000, 60000, 70000, 0}) {
+                 idle->answer = ms;
+                 ticks(1);
+             }
+         },
+         {"typing_phase 20", "natural_break 70"}},
         {"a rest that waited 20 s for a full-screen program",
          [this] {
              full_screen->answer = true;
@@ -102,7 +112,7 @@ TEST_F(FormHistory, EachEventIsOneRowAtItsStep) {
              }
              form.reset();
          },
-         {"typing_phase 20", "natural_break 70", "program_end 0"}},
+         {"natural_break 70", "program_end 0"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +171,7 @@ TEST_F(FormHistory, BreakCycleWritesOneRowPerEventToTheHistoryFile) {
     EXPECT_EQ(seconds[HistoryKind::rest_ignored], V{20});
     EXPECT_EQ(seconds[HistoryKind::natural_break], V{70});
     EXPECT_EQ(seconds[HistoryKind::program_end], V{0});
-    EXPECT_EQ(seconds[HistoryKind::typing_phase], (V{60, 60, 10, 10}));
+    EXPECT_EQ(seconds[HistoryKind::typing_phase], (V{60, 60, 10}));
 }
 
 TEST_F(FormHistory, StatisticsMenuOpensOneWindowOverTheHistoryFile) {
