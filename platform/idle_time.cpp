@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QtGlobal>
+#include <chrono>
 
 namespace trovel {
 
@@ -19,23 +20,43 @@ std::optional<int64_t> plausible_idle_ms(uint64_t ms) {
     return static_cast<int64_t>(ms);
 }
 
-IdleSourceChain::IdleSourceChain(std::vector<std::unique_ptr<IdleTimeSource>> sources) : sources_(std::move(sources)) {}
+IdleSourceChain::IdleSourceChain(std::vector<std::unique_ptr<IdleTimeSource>> sources, MonotonicMs clock)
+    : clock_(std::move(clock)) {
+    if (!clock_)
+        clock_ = [] {
+            using namespace std::chrono;
+            return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+        };
+    for (auto &source : sources)
+        sources_.push_back({std::move(source), std::nullopt});
+}
 
 std::optional<int64_t> IdleSourceChain::idle_ms() {
-    for (const auto &source : sources_) {
-        if (const auto ms = source->idle_ms()) return ms;
+    for (Entry &entry : sources_) {
+        const auto ms = entry.source->idle_ms();
+        if (!ms) continue;
+        const int64_t now = clock_();
+        // Input since the last reading makes the idle time shorter than the time between
+        // the two; without input it has grown by that time. Anything else is no idle time.
+        bool stuck = false;
+        if (entry.last) {
+            const int64_t between = now - entry.last->at_ms;
+            stuck = *ms > between + kGrowthToleranceMs && *ms < entry.last->idle_ms + between - kGrowthToleranceMs;
+        }
+        entry.last = Reading{now, *ms};
+        if (!stuck) return ms;
     }
     return std::nullopt;
 }
 
-std::unique_ptr<IdleTimeSource> make_desktop_idle_source() {
+std::unique_ptr<IdleTimeSource> make_desktop_idle_source(MonotonicMs clock) {
     std::vector<std::unique_ptr<IdleTimeSource>> sources;
     if (qgetenv("XDG_SESSION_TYPE") == "wayland") {
         sources.push_back(std::make_unique<DBusIdleSource>(DBusIdleSource::Service::gnome_idle_monitor));
         sources.push_back(std::make_unique<DBusIdleSource>(DBusIdleSource::Service::freedesktop_screen_saver));
     }
     sources.push_back(std::make_unique<X11IdleSource>());
-    return std::make_unique<IdleSourceChain>(std::move(sources));
+    return std::make_unique<IdleSourceChain>(std::move(sources), std::move(clock));
 }
 
 } // namespace trovel

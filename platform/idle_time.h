@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -27,14 +28,36 @@ inline constexpr int64_t kMaxPlausibleIdleMs = INT32_MAX;
 std::optional<int64_t> plausible_idle_ms(int64_t ms);
 std::optional<int64_t> plausible_idle_ms(uint64_t ms);
 
+// A monotonic clock in milliseconds.
+using MonotonicMs = std::function<int64_t()>;
+
 // Asks each source in turn and gives the first answer; nothing when none answers.
+//
+// An answer is passed on only if it agrees with the same source's answer before: an idle
+// time that claims the user gone since before that answer has grown with the clock since.
+// A service that is stuck (always the same long idle time) would otherwise hold the
+// countdown for good and count a new natural break at every tick; such a source is
+// passed over (the next one is asked) until its answers make sense again.
 class IdleSourceChain : public IdleTimeSource {
 public:
-    explicit IdleSourceChain(std::vector<std::unique_ptr<IdleTimeSource>> sources);
+    // Answers may lag the clock by this much and still count as grown with it.
+    static constexpr int64_t kGrowthToleranceMs = 2000;
+
+    // Without a clock, the steady clock of the system.
+    explicit IdleSourceChain(std::vector<std::unique_ptr<IdleTimeSource>> sources, MonotonicMs clock = {});
     std::optional<int64_t> idle_ms() override;
 
 private:
-    std::vector<std::unique_ptr<IdleTimeSource>> sources_;
+    struct Reading {
+        int64_t at_ms;
+        int64_t idle_ms;
+    };
+    struct Entry {
+        std::unique_ptr<IdleTimeSource> source;
+        std::optional<Reading> last;
+    };
+    std::vector<Entry> sources_;
+    MonotonicMs clock_;
 };
 
 // The desktop's idle time for this session. On X11, the X server's screen saver
@@ -42,7 +65,7 @@ private:
 // sees only the input of X clients, so the compositor is asked first: GNOME's idle
 // monitor, then the freedesktop screen saver (KDE Plasma); when neither answers, the X
 // server after all.
-// Nothing is connected or asked before the first idle_ms().
-std::unique_ptr<IdleTimeSource> make_desktop_idle_source();
+// Nothing is connected or asked before the first idle_ms(). The clock is the chain's.
+std::unique_ptr<IdleTimeSource> make_desktop_idle_source(MonotonicMs clock = {});
 
 } // namespace trovel

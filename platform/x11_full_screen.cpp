@@ -1,5 +1,7 @@
-// Two round trips per query: the active window, then its state, type, geometry and
-// position, asked together.
+// Two round trips per query: the active window, then its map state, type, geometry and
+// position, asked together. What the window's _NET_WM_STATE claims is not asked: a window
+// counts only for what it is (mapped, and covering a screen), so a small window or an
+// unmapped one that names itself full screen never holds a rest back.
 #include "platform/x11_full_screen.h"
 
 #include "platform/x11_connection.h"
@@ -71,16 +73,15 @@ bool X11FullScreenProbe::connect() {
         unusable_ = true;
         return false;
     }
-    // Interned once; the five requests travel together.
-    const char *names[] = {"_NET_ACTIVE_WINDOW", "_NET_WM_STATE", "_NET_WM_STATE_FULLSCREEN", "_NET_WM_WINDOW_TYPE",
-                           "_NET_WM_WINDOW_TYPE_DESKTOP"};
-    uint32_t *atoms[] = {&net_active_window_, &net_wm_state_, &net_wm_state_fullscreen_, &net_wm_window_type_,
-                         &net_wm_window_type_desktop_};
-    xcb_intern_atom_cookie_t cookies[5];
-    for (int i = 0; i < 5; ++i)
+    // Interned once; the three requests travel together.
+    const char *names[] = {"_NET_ACTIVE_WINDOW", "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DESKTOP"};
+    uint32_t *atoms[] = {&net_active_window_, &net_wm_window_type_, &net_wm_window_type_desktop_};
+    constexpr int n = 3;
+    xcb_intern_atom_cookie_t cookies[n];
+    for (int i = 0; i < n; ++i)
         cookies[i] = xcb_intern_atom(connection_, 0, static_cast<uint16_t>(std::strlen(names[i])), names[i]);
     bool all = true;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < n; ++i) {
         Owned<xcb_intern_atom_reply_t> r(
             reply_of<xcb_intern_atom_reply_t>(connection_, xcb_intern_atom_reply, cookies[i]));
         *atoms[i] = r ? r->atom : 0;
@@ -105,12 +106,12 @@ bool X11FullScreenProbe::other_program_full_screen() {
     const uint32_t window = *static_cast<const uint32_t *>(xcb_get_property_value(active.get()));
     if (window == 0 || window == root_ || own_window_(window)) return false;
 
-    const auto state_cookie = xcb_get_property(connection_, 0, window, net_wm_state_, XCB_ATOM_ATOM, 0, 64);
+    const auto attributes_cookie = xcb_get_window_attributes(connection_, window);
     const auto type_cookie = xcb_get_property(connection_, 0, window, net_wm_window_type_, XCB_ATOM_ATOM, 0, 64);
     const auto geometry_cookie = xcb_get_geometry(connection_, window);
     const auto position_cookie = xcb_translate_coordinates(connection_, window, root_, 0, 0);
-    Owned<xcb_get_property_reply_t> state(
-        reply_of<xcb_get_property_reply_t>(connection_, xcb_get_property_reply, state_cookie));
+    Owned<xcb_get_window_attributes_reply_t> attributes(
+        reply_of<xcb_get_window_attributes_reply_t>(connection_, xcb_get_window_attributes_reply, attributes_cookie));
     Owned<xcb_get_property_reply_t> type(
         reply_of<xcb_get_property_reply_t>(connection_, xcb_get_property_reply, type_cookie));
     Owned<xcb_get_geometry_reply_t> geometry(
@@ -121,7 +122,8 @@ bool X11FullScreenProbe::other_program_full_screen() {
     // The desktop's own window covers the screen and becomes active when the user clicks
     // on the desktop; it is no program in front of the user.
     if (atom_list_has(type.get(), net_wm_window_type_desktop_)) return false;
-    if (atom_list_has(state.get(), net_wm_state_fullscreen_)) return true;
+    // A window that is not on the screen (unmapped, or in an unmapped parent) hides nothing.
+    if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) return false;
     if (!geometry || !position) return false;
     const QRect rect(position->dst_x, position->dst_y, geometry->width, geometry->height);
     return covers_a_screen(rect, qt_screen_rects_in_device_pixels());

@@ -1,5 +1,5 @@
 // "Another program is full screen" on X11: the root's _NET_ACTIVE_WINDOW, when it is not
-// one of ours, carries _NET_WM_STATE_FULLSCREEN or covers a whole screen.
+// one of ours, is mapped and covers a whole screen.
 #pragma once
 
 #include "platform/full_screen.h"
@@ -31,8 +31,7 @@ private:
     bool connected_ = false;
     bool unusable_ = false;
     uint32_t root_ = 0;
-    uint32_t net_active_window_ = 0, net_wm_state_ = 0, net_wm_state_fullscreen_ = 0, net_wm_window_type_ = 0,
-             net_wm_window_type_desktop_ = 0;
+    uint32_t net_active_window_ = 0, net_wm_window_type_ = 0, net_wm_window_type_desktop_ = 0;
 };
 
 // Whether `window` is the X window of one of this application's top-level Qt windows.

@@ -4,6 +4,7 @@
 #include "support/fake_desktop.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -223,6 +224,43 @@ TEST(ActivityRule, UnknownIdleEndsAHoldAndNeverStartsOne) {
     EXPECT_EQ(c.elapsed, 10);
     c.ticks(29);
     EXPECT_EQ(c.rests, 1);
+}
+
+TEST(ActivityRule, AStuckIdleServiceGivesOneNaturalBreakNotOneAtEveryTick) {
+    // A service that answers 10 minutes at every tick, behind the chain the form gets:
+    // the countdown is held at the first tick only, and the spell is recorded once.
+    struct Case {
+        const char *what;
+        std::optional<int64_t> next_source; // the source after the stuck one
+    };
+    const Case cases[] = {
+        {"no other source: unknown, clock time counts", std::nullopt},
+        {"the next source tells the user is at the keyboard", 1000},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
+        uint32_t now = 1000000;
+        auto stuck = std::make_unique<FakeIdleSource>(), next = std::make_unique<FakeIdleSource>();
+        stuck->answer = 600000;
+        next->answer = k.next_source;
+        std::vector<std::unique_ptr<IdleTimeSource>> sources;
+        sources.push_back(std::move(stuck));
+        sources.push_back(std::move(next));
+        IdleSourceChain chain(std::move(sources), [&now] { return int64_t{now}; });
+        ActivityRule rule;
+        FakeFullScreenProbe full_screen;
+        int natural_breaks = 0, held = 0, returns = 0;
+        for (int tick = 0; tick < 8; ++tick) { // 75 s
+            now += 10000;
+            const auto v = rule.typing_tick({now, 60, false}, {}, chain, full_screen);
+            natural_breaks += v.natural_break;
+            held += v.hold_full_length;
+            returns += v.away_ms.has_value();
+        }
+        EXPECT_EQ(natural_breaks, 1);
+        EXPECT_EQ(held, 1);
+        EXPECT_EQ(returns, 1);
+    }
 }
 
 TEST(ActivityRule, TheSourceIsAskedOnlyWhenTheIdleTimeCouldHaveReachedARest) {

@@ -8,6 +8,12 @@ the window manager to make it the active window.
   --desktop    a desktop window (_NET_WM_WINDOW_TYPE_DESKTOP), full screen as well, so
                that only its type tells it from a program in front
   --windowed   an ordinary 300x200 window
+  --false-claim small|unmapped|tiny
+               a window that says it is full screen and is not: a 300x200 window whose
+               _NET_WM_STATE names full screen (set on the property, the window manager
+               not asked); or a full-size window never mapped; or a mapped 1x1
+               override-redirect window. The root's _NET_ACTIVE_WINDOW is set to it
+               directly, as a confused window manager or program might
 
 Prints the window id (decimal) once it is mapped, then runs until SIGTERM.
 """
@@ -32,7 +38,10 @@ def main():
     mode.add_argument("--cover", action="store_true")
     mode.add_argument("--desktop", action="store_true")
     mode.add_argument("--windowed", action="store_true")
+    mode.add_argument("--false-claim", choices=["small", "unmapped", "tiny"])
     args = parser.parse_args()
+    if args.false_claim:
+        return false_claim(args.false_claim)
 
     d = display.Display()
     screen = d.screen()
@@ -69,6 +78,29 @@ def main():
     d.sync()
     print(w.id, flush=True)
 
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
+    while True:
+        d.next_event()
+
+
+def false_claim(kind):
+    d = display.Display()
+    screen = d.screen()
+    size = {"small": (300, 200), "unmapped": (screen.width_in_pixels, screen.height_in_pixels), "tiny": (1, 1)}[kind]
+    w = screen.root.create_window(0, 0, size[0], size[1], 0, screen.root_depth, X.InputOutput, X.CopyFromParent,
+                                  background_pixel=screen.black_pixel, override_redirect=kind == "tiny",
+                                  event_mask=X.StructureNotifyMask)
+    w.set_wm_name("stand-in false full-screen claim")
+    w.change_property(d.intern_atom("_NET_WM_PID"), Xatom.CARDINAL, 32, [os.getpid()])
+    if kind != "unmapped":
+        w.map()
+        d.sync()
+        while d.next_event().type != X.MapNotify:
+            pass
+    w.change_property(d.intern_atom("_NET_WM_STATE"), Xatom.ATOM, 32, [d.intern_atom("_NET_WM_STATE_FULLSCREEN")])
+    screen.root.change_property(d.intern_atom("_NET_ACTIVE_WINDOW"), Xatom.WINDOW, 32, [w.id])
+    d.sync()
+    print(w.id, flush=True)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
     while True:
         d.next_event()

@@ -80,6 +80,25 @@ TEST_F(DBusIdle, WaylandAsksMutterThenTheScreenSaverThenX) {
     EXPECT_EQ(make_desktop_idle_source()->idle_ms(), std::nullopt);
 }
 
+TEST_F(DBusIdle, AStuckServiceIsPassedOverUntilItsAnswersMakeSense) {
+    // A monitor that answers 10 minutes at every tick would hold the countdown for good.
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    int64_t now = 1000000;
+    const auto chain = make_desktop_idle_source([&now] { return now; });
+    answers("t 600000", "u 2000");
+    EXPECT_EQ(chain->idle_ms(), 600000);
+    for (int tick = 0; tick < 3; ++tick) {
+        now += 10000;
+        EXPECT_EQ(chain->idle_ms(), 2000) << "tick " << tick; // the screen saver's answer
+    }
+    now += 10000;
+    answers("t 1500", "u 2000");
+    EXPECT_EQ(chain->idle_ms(), 1500);
+    now += 10000;
+    answers("t 11500", "u 2000");
+    EXPECT_EQ(chain->idle_ms(), 11500);
+}
+
 TEST_F(DBusIdle, AHungServiceCostsOneTimeoutNotOneEveryTick) {
     DBusIdleSource source(Service::gnome_idle_monitor);
     answers("sleep 0.4", "u 2000");

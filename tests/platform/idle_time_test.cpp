@@ -5,6 +5,8 @@
 #include "support/fake_desktop.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 namespace trovel {
 namespace {
@@ -50,6 +52,50 @@ TEST(IdleTime, ChainGivesTheFirstAnswerAndAsksNoFurther) {
         IdleSourceChain chain(std::move(sources));
         EXPECT_EQ(chain.idle_ms(), c.expected);
         EXPECT_EQ(third->queries, c.third_queries);
+    }
+}
+
+TEST(IdleTime, ChainPassesOverAnIdleTimeThatDoesNotGrowWithTheClock) {
+    // The first source's answer at each step, ticks 10 s apart unless a step says more;
+    // the second always answers 42, so a passed-over answer shows as 42.
+    struct Step {
+        int64_t after_ms;
+        std::optional<int64_t> first;
+        std::optional<int64_t> expected;
+    };
+    struct Case {
+        const char *what;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"stuck at 10 minutes: passed over from the second answer on, until it makes sense again",
+         {{0, 600000, 600000}, {10000, 600000, 42}, {10000, 600000, 42}, {10000, 4000, 4000}, {10000, 14000, 14000}}},
+        {"grows with the clock", {{0, 600000, 600000}, {10000, 610000, 610000}, {60000, 670000, 670000}}},
+        {"within the tolerance of the clock", {{0, 600000, 600000}, {10000, 608500, 608500}}},
+        {"grows at a tenth of the clock's pace", {{0, 600000, 600000}, {10000, 601000, 42}}},
+        {"the user back", {{0, 600000, 600000}, {10000, 3000, 3000}}},
+        {"the user back and away again since", {{0, 600000, 600000}, {60000, 45000, 45000}}},
+        {"short idle times that stay short", {{0, 3000, 3000}, {10000, 3000, 3000}, {10000, 9000, 9000}}},
+        {"claims the user gone since before the last answer, and less than it",
+         {{0, 600000, 600000}, {10000, 300000, 42}, {10000, 310000, 310000}}},
+        {"unknown in between: compared with the answer before",
+         {{0, 600000, 600000}, {10000, std::nullopt, 42}, {10000, 600000, 42}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        int64_t now = 5000000;
+        auto first = std::make_unique<FakeIdleSource>(), second = std::make_unique<FakeIdleSource>();
+        FakeIdleSource *stuck = first.get();
+        second->answer = 42;
+        std::vector<std::unique_ptr<IdleTimeSource>> sources;
+        sources.push_back(std::move(first));
+        sources.push_back(std::move(second));
+        IdleSourceChain chain(std::move(sources), [&now] { return now; });
+        for (const Step &step : c.steps) {
+            now += step.after_ms;
+            stuck->answer = step.first;
+            EXPECT_EQ(chain.idle_ms(), step.expected) << "at +" << step.after_ms;
+        }
     }
 }
 

@@ -23,6 +23,7 @@ public:
     explicit StandInWindow(const QStringList &args) {
         process_.start("/usr/bin/python3", QStringList{TROVEL_SOURCE_DIR "/tests/e2e/fullscreen_window.py"} + args);
         mapped_ = process_.waitForReadyRead(10000);
+        if (mapped_) id_ = process_.readLine().trimmed().toUInt();
     }
     ~StandInWindow() {
         process_.terminate();
@@ -30,11 +31,23 @@ public:
         process_.waitForFinished(5000);
     }
     bool mapped() const { return mapped_; }
+    uint32_t id() const { return id_; }
 
 private:
     QProcess process_;
     bool mapped_ = false;
+    uint32_t id_ = 0;
 };
+
+// The window the root's _NET_ACTIVE_WINDOW names, as xprop reads it; 0 for none.
+uint32_t active_window() {
+    QProcess p;
+    p.start("xprop", {"-root", "-notype", "_NET_ACTIVE_WINDOW"});
+    if (!p.waitForFinished(10000)) return 0;
+    const QByteArray out = p.readAllStandardOutput();
+    const qsizetype at = out.indexOf("0x");
+    return at < 0 ? 0 : out.mid(at + 2).trimmed().toUInt(nullptr, 16);
+}
 
 void run(const QString &program, const QStringList &args) {
     QProcess p;
@@ -93,6 +106,10 @@ TEST(X11Desktop, FullScreenMeansAnotherProgramsActiveWindow) {
         {"undecorated and as large as the screen", {"--cover"}, true},
         {"an ordinary window", {"--windowed"}, false},
         {"the desktop's own window", {"--desktop"}, false},
+        // Only what a window is counts, not what it claims.
+        {"300x200, its state claiming full screen", {"--false-claim", "small"}, false},
+        {"named active and never mapped", {"--false-claim", "unmapped"}, false},
+        {"named active, 1x1 and override-redirect", {"--false-claim", "tiny"}, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -102,6 +119,9 @@ TEST(X11Desktop, FullScreenMeansAnotherProgramsActiveWindow) {
             // The window manager makes it active a moment after it is mapped.
             EXPECT_EQ(QTest::qWaitFor([&] { return probe.other_program_full_screen(); }, c.full_screen ? 5000 : 700),
                       c.full_screen);
+            if (c.args.startsWith("--false-claim")) {
+                EXPECT_EQ(active_window(), window.id()) << "the claim was not made";
+            }
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return !probe.other_program_full_screen(); }, 5000)) << "after closing";
     }
