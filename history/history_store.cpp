@@ -66,7 +66,7 @@ void HistoryStore::record(HistoryEvent event) {
         if (!first_write_) {
             first_write_ = std::make_unique<QTimer>();
             first_write_->setSingleShot(true);
-            first_write_->setTimerType(Qt::VeryCoarseTimer);
+            first_write_->setTimerType(Qt::CoarseTimer); // a very coarse timer rounds a short delay down to nothing
             QObject::connect(first_write_.get(), &QTimer::timeout, [this] { hand_over(); });
         }
         if (!first_write_->isActive()) first_write_->start(first_write_delay_ms_);
