@@ -43,9 +43,8 @@ int main(int argc, char **argv) {
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
     // The bar is placed at absolute positions and kept on top: that needs X11 semantics,
-    // so a Wayland session runs it on XWayland unless the user chose a platform.
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    // so a Wayland session runs it on XWayland, whatever platform is asked for.
+    trovel::use_x11_platform();
     // Without a display Qt would abort; end with a line that says why, touching nothing.
     if (!trovel::display_reachable(argc, argv)) return 1;
 
@@ -67,6 +66,7 @@ int main(int argc, char **argv) {
     // request to be mapped has gone out. Read ahead on a second thread they held back Qt's
     // own start-up on a two-core machine by more than they gained the first paint.
     trovel::TApplication app(argc, argv);
+    trovel::release_display_check();
     trovel::QtEnvironment env;
     std::unique_ptr<trovel::TForm1> form;
     // SIGTERM, SIGINT and SIGHUP close the form as a close request does, but show no error
