@@ -43,9 +43,8 @@ int main(int argc, char **argv) {
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
     // The bar is placed at absolute positions and kept on top: that needs X11 semantics,
-    // so a Wayland session runs it on XWayland unless the user chose a platform.
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    // so a Wayland session runs it on XWayland, whatever platform is asked for.
+    trovel::use_x11_platform();
     // Without a display Qt would abort; end with a line that says why, touching nothing.
     if (!trovel::display_reachable(argc, argv)) return 1;
 
@@ -70,6 +69,7 @@ int main(int argc, char **argv) {
     // can be shown, then the box, captioned with the form's title.
     trovel::ErrorReport report;
     trovel::TApplication app(argc, argv, report);
+    trovel::release_display_check();
     trovel::QtEnvironment env;
     trovel::QtDialogs dialogs;
     std::unique_ptr<trovel::TForm1> form;

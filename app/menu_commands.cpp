@@ -94,9 +94,8 @@ void TForm1::menu_selectsoundClick() {
     if (path.isEmpty()) return;
     // The caption is the setting, so it holds the new path even when the file will not open.
     menu_soundfile->setCaption(path);
-    MediaPlayer1->Close();
-    MediaPlayer1->FileName = path;
-    MediaPlayer1->Open();
+    // A file chosen again is told of again when it will not play.
+    unplayable_sound_.clear();
     play_sound();
 }
 

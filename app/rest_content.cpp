@@ -4,6 +4,7 @@
 
 #include "app/file_mask.h"
 #include "app/next_image.h"
+#include "platform/error_report.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -70,8 +71,18 @@ void TForm1::play_sound() {
     if (!QFileInfo(path).isFile()) return;
     MediaPlayer1->Close();
     MediaPlayer1->FileName = path;
-    MediaPlayer1->Open();
-    MediaPlayer1->Play();
+    try {
+        MediaPlayer1->Open();
+        MediaPlayer1->Play();
+        unplayable_sound_.clear();
+    } catch (const EMCIDeviceError &e) {
+        // A sound that will not play must not cost the rest its place and its picture:
+        // the rest goes on without it, and the error is told once for the file, not at
+        // every rest.
+        if (path == unplayable_sound_) return;
+        unplayable_sound_ = path;
+        report_error(QStringLiteral("Cannot play %1: %2").arg(path, QString::fromUtf8(e.what())));
+    }
 }
 
 } // namespace trovel

@@ -20,17 +20,25 @@ constexpr std::array<int, SignalClose::kSignalCount> kSignals = {SIGTERM, SIGINT
 
 // [0] is written by the handler, [1] read by the notifier.
 int g_socket[2] = {-1, -1};
-volatile sig_atomic_t g_caught = 0;
+// The signals caught so far, one bit each, and whether the close they asked for has run.
+volatile sig_atomic_t g_seen = 0;
+volatile sig_atomic_t g_closed = 0;
 
 extern "C" void on_close_signal(int signo) {
-    if (g_caught) {
-        // The first signal is already on its way; this one ends the process now, by the
-        // signal's default action, so the parent sees it was not a clean end.
+    const sig_atomic_t bit = sig_atomic_t(1) << signo;
+    if (g_closed && (g_seen & bit)) {
+        // The same signal again after the close has run: the user insists on an end that
+        // is taking too long. It ends the process now, by the signal's default action, so
+        // the parent sees it was not a clean end.
         ::signal(signo, SIG_DFL);
         ::raise(signo);
         return;
     }
-    g_caught = 1;
+    // A logout sends SIGTERM and SIGHUP at once: any signal while the close runs, or a
+    // new one after it, is taken as the same request, so the save is never cut short.
+    const bool first = g_seen == 0;
+    g_seen = g_seen | bit;
+    if (!first) return;
     const int saved_errno = errno;
     const unsigned char byte = static_cast<unsigned char>(signo);
     // Non-blocking: a handler must never wait; one byte is all it needs to say.
@@ -47,7 +55,8 @@ SignalClose::SignalClose(std::function<void(int)> on_signal, QObject *parent)
         g_socket[0] = g_socket[1] = -1;
         return;
     }
-    g_caught = 0;
+    g_seen = 0;
+    g_closed = 0;
     notifier_ = new QSocketNotifier(g_socket[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalClose::read_signal);
 
@@ -84,6 +93,7 @@ void SignalClose::read_signal() {
     // One close is enough: later bytes cannot come (the handler writes once).
     notifier_->setEnabled(false);
     if (on_signal_) on_signal_(byte);
+    g_closed = 1;
 }
 
 void close_for_signal(QWidget *form) {

@@ -2,9 +2,10 @@
 // closed terminal) the way a close request ends it: the settings are saved, the tray icon
 // is removed and the process ends with status 0. The handler only writes the signal's
 // number into a socket, which is all a signal handler may safely do; a socket notifier
-// then calls back on the GUI thread, where the event loop runs the close. A second signal
-// before the program has ended is not caught: it ends the process at once, so a program
-// that cannot finish its close can still be stopped.
+// then calls back on the GUI thread, where the event loop runs the close. Further signals
+// until that close has run (a logout sends SIGTERM and at once SIGHUP) change nothing, so
+// the save always completes; after it, the same signal again ends the process at once, so
+// a program that cannot finish its end can still be stopped without SIGKILL.
 #pragma once
 
 #include <QObject>

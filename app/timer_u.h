@@ -184,6 +184,7 @@ public:
     // Starts decoding that file in the background when the rest is to show a picture.
     void prefetch_next_image();
     void show_image(const QString &name);
+    // Plays the sound file; one that will not play is told of once and the rest goes on.
     void play_sound();
     int32_t random(int32_t n);
     QString image_directory() const;
@@ -243,7 +244,8 @@ private:
 
     // ---- rest content ----
     int32_t image_counter_ = 1;
-    uint32_t rand_seed_ = 0; // the runtime's generator: never reseeded, so every run draws the same steps
+    QString unplayable_sound_; // the sound file whose error was told; told once
+    uint32_t rand_seed_ = 0;   // the runtime's generator: never reseeded, so every run draws the same steps
 
     Environment &env_;
     const ErrorReport &report_;

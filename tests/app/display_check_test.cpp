@@ -1,18 +1,20 @@
-// The display check before Qt starts: which platforms it asks about, the line it gives
-// for each display that cannot be reached, and that a local server that listens is taken
-// at its word, without a connection set-up of its own.
+// The platform choice and the display check before Qt starts: which platforms it asks
+// about, and the line it gives for each display that is not a working X server.
 #include "app/display_check.h"
 
 #include <QString>
+#include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdio>
-#include <future>
 #include <gtest/gtest.h>
 #include <optional>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace trovel::test {
 namespace {
@@ -55,28 +57,134 @@ TEST(DisplayCheck, UnreachableDisplaysGiveOneClearLine) {
     }
 }
 
-// A socket that accepts connections but never speaks X: a check that set up a connection
-// of its own would wait for its answer; this one must not.
-TEST(DisplayCheck, ListeningLocalServerIsTakenWithoutAConnectionSetUp) {
+// A stand-in server on display `number` of this machine (libxcb's abstract socket) that
+// answers every connection with `reply` (nothing: it closes at once; null: it says
+// nothing and waits) until it is destroyed.
+class FakeServer {
+public:
+    FakeServer(int number, std::optional<QByteArray> reply) : reply_(std::move(reply)) {
+        listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const int n = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "/tmp/.X11-unix/X%d", number);
+        bound_ = ::bind(listener_, reinterpret_cast<const sockaddr *>(&address),
+                        socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(n))) == 0 &&
+                 ::listen(listener_, 4) == 0;
+        thread_ = std::thread([this] { serve(); });
+    }
+    ~FakeServer() {
+        stop_ = true;
+        thread_.join();
+        for (int fd : open_)
+            ::close(fd);
+        ::close(listener_);
+    }
+    bool bound() const { return bound_; }
+
+private:
+    void serve() {
+        while (!stop_) {
+            pollfd p{listener_, POLLIN, 0};
+            if (::poll(&p, 1, 20) != 1) continue;
+            const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+            if (fd < 0) continue;
+            if (!reply_) {
+                open_.push_back(fd); // silent: held open until the end
+                continue;
+            }
+            char request[64];
+            [[maybe_unused]] const ssize_t got = ::read(fd, request, sizeof request);
+            [[maybe_unused]] const ssize_t sent = ::write(fd, reply_->constData(), size_t(reply_->size()));
+            ::close(fd);
+        }
+    }
+
+    std::optional<QByteArray> reply_;
+    int listener_ = -1;
+    bool bound_ = false;
+    std::atomic<bool> stop_{false};
+    std::vector<int> open_;
+    std::thread thread_;
+};
+
+// An X server's refusal of a connection set-up: status 0 (failed) or 2 (authenticate), the
+// reason, padded to four bytes.
+QByteArray refusal(uint8_t status, const QByteArray &reason) {
+    QByteArray padded = reason;
+    while (padded.size() % 4)
+        padded.append('\0');
+    QByteArray reply;
+    reply.append(char(status));
+    reply.append(char(status == 0 ? reason.size() : 0));
+    const uint16_t words[3] = {11, 0, uint16_t(padded.size() / 4)};
+    reply.append(reinterpret_cast<const char *>(words), sizeof words);
+    return reply + padded;
+}
+
+// Whatever listens is asked for a whole connection set-up: only a working server passes,
+// and each other kind gives its one line (with the server's own reason where it gave one),
+// nothing else on stderr and no wait beyond the patience.
+TEST(DisplayCheck, SocketsThatAreNoWorkingServerGiveOneLine) {
     const int number = free_display();
-    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    ASSERT_GE(listener, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const int n = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "/tmp/.X11-unix/X%d", number);
-    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr *>(&address),
-                     socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(n))),
-              0);
-    ASSERT_EQ(::listen(listener, 4), 0);
-    const QByteArray display = QStringLiteral(":%1").arg(number).toLatin1();
-    std::packaged_task<std::optional<QString>()> check([&] { return display_problem("xcb", display.constData()); });
-    std::future<std::optional<QString>> result = check.get_future();
-    std::thread worker(std::move(check));
-    const bool quick = result.wait_for(std::chrono::seconds(3)) == std::future_status::ready;
-    ::close(listener); // ends a connection set-up that waits for an answer
-    worker.join();
-    EXPECT_TRUE(quick) << "the check waited for the server to answer";
-    EXPECT_EQ(result.get(), std::nullopt);
+    const QString display = QStringLiteral(":%1").arg(number);
+    const QString cannot = QStringLiteral("trovel: cannot connect to the X display '%1'").arg(display) + kHint;
+    struct Case {
+        const char *name;
+        std::optional<QByteArray> reply;
+        QString line;
+    };
+    const Case cases[] = {
+        {"closes at once", QByteArray(), cannot},
+        {"garbage", QByteArray("HTTP/1.0 400 Bad Request\r\n\r\n"), cannot},
+        {"full", refusal(0, "Maximum number of clients reached"),
+         QStringLiteral("trovel: the X display '%1' refused the connection: Maximum number of clients reached")
+             .arg(display)},
+        {"refuses the authorisation", refusal(2, "No protocol specified\n"),
+         QStringLiteral("trovel: the X display '%1' refused the connection: No protocol specified").arg(display)},
+        {"says nothing", std::nullopt, QStringLiteral("trovel: the X display '%1' does not answer").arg(display)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeServer server(number, c.reply);
+        ASSERT_TRUE(server.bound());
+        testing::internal::CaptureStderr();
+        const std::optional<QString> line =
+            display_problem("xcb", display.toLatin1().constData(), std::chrono::milliseconds(300));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "libxcb's own words reached stderr";
+        EXPECT_EQ(line.value_or("(none)").toStdString(), c.line.toStdString());
+    }
+}
+
+// Trovel runs on X11: a list that names xcb runs on that entry quietly; the headless
+// platforms of scripts stay; anything else becomes xcb, with one line when the choice had
+// no fall-back to X11.
+TEST(PlatformChoice, AnythingButX11BecomesXcb) {
+    const QString line = QStringLiteral("trovel: QT_QPA_PLATFORM=%1 is not used: the bar needs X11, so it runs on xcb");
+    struct Case {
+        QByteArray asked;
+        QByteArray value;
+        std::optional<QString> line;
+    };
+    const Case cases[] = {
+        {QByteArray(), "xcb", std::nullopt},
+        {"", "xcb", std::nullopt},
+        {"xcb", "xcb", std::nullopt},
+        {"xcb:nograb", "xcb:nograb", std::nullopt},
+        {"wayland;xcb", "xcb", std::nullopt},
+        {"wayland-egl; xcb:nograb ;eglfs", "xcb:nograb", std::nullopt},
+        {"offscreen", "offscreen", std::nullopt},
+        {"minimal", "minimal", std::nullopt},
+        {"wayland", "xcb", line.arg("wayland")},
+        {"wayland;eglfs", "xcb", line.arg("wayland;eglfs")},
+        {"wayland;offscreen", "xcb", line.arg("wayland;offscreen")},
+        {"cocoa", "xcb", line.arg("cocoa")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.asked.isNull() ? std::string("(unset)") : c.asked.toStdString());
+        const PlatformChoice choice = choose_platform(c.asked);
+        EXPECT_EQ(choice.value, c.value);
+        EXPECT_EQ(choice.line, c.line);
+    }
 }
 
 } // namespace

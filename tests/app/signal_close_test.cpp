@@ -10,8 +10,12 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <thread>
+#include <vector>
 
 namespace trovel::test {
 namespace {
@@ -58,16 +62,47 @@ TEST(SignalClose, SignalIgnoredFromTheStartStaysIgnored) {
     signal(SIGHUP, before);
 }
 
-// A program that cannot finish its close can still be stopped by signalling again.
-TEST(SignalCloseDeathTest, SecondSignalBeforeTheCloseEndsTheProcess) {
+// A logout sends SIGTERM and at once SIGHUP: whatever comes while the close runs must not
+// cut it short. Only the same signal again once the close has run (the user insisting on
+// an end that takes too long) ends the process at once.
+TEST(SignalCloseDeathTest, OnlyARepeatAfterTheCloseEndsTheProcess) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            SignalClose close([](int) {});
-            raise(SIGTERM);
-            raise(SIGTERM);
-        },
-        testing::KilledBySignal(SIGTERM), "");
+    struct Case {
+        const char *name;
+        int first;
+        std::vector<int> during, after; // raised inside the close, and once it has run
+        int killed_by;                  // 0: the process lives on
+    };
+    const Case cases[] = {
+        {"logout: TERM, HUP during the close", SIGTERM, {SIGHUP}, {}, 0},
+        {"HUP, TERM during the close", SIGHUP, {SIGTERM}, {}, 0},
+        {"TERM twice during the close", SIGTERM, {SIGTERM, SIGINT}, {}, 0},
+        {"TERM, then HUP once closed", SIGTERM, {}, {SIGHUP}, 0},
+        {"TERM, then TERM once closed", SIGTERM, {}, {SIGTERM}, SIGTERM},
+        {"INT, then INT once closed", SIGINT, {}, {SIGINT}, SIGINT},
+        {"TERM with HUP during, then HUP once closed", SIGTERM, {SIGHUP}, {SIGHUP}, SIGHUP},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        auto run = [&c] {
+            int calls = 0;
+            SignalClose close([&](int) {
+                for (int s : c.during)
+                    raise(s);
+                ++calls;
+            });
+            raise(c.first);
+            if (!QTest::qWaitFor([&] { return calls > 0; }, 2000)) std::_Exit(3);
+            for (int s : c.after)
+                raise(s);
+            QTest::qWait(50);
+            std::_Exit(calls == 1 ? 0 : 2);
+        };
+        if (c.killed_by)
+            EXPECT_EXIT(run(), testing::KilledBySignal(c.killed_by), "");
+        else
+            EXPECT_EXIT(run(), testing::ExitedWithCode(0), "");
+    }
 }
 
 class SignalCloseForm : public FormTest {};

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
@@ -137,16 +138,88 @@ TEST(InstanceLock, TakenAtIsTheFileSystemsTimeOfTaking) {
     EXPECT_EQ(InstanceLock(path).taken_at().tv_sec, 0) << "a copy that did not get the lock";
 }
 
-// When no lock can be had the program runs unguarded rather than not at all.
-TEST(InstanceLock, UnusablePlaceIsReportedNotTaken) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("a_folder"));
-    for (const QString &path : {dir.filePath("missing/trovel.lock"), dir.filePath("a_folder")}) {
-        SCOPED_TRACE(path.toStdString());
-        const InstanceLock lock(path);
-        EXPECT_EQ(lock.status(), Status::unavailable);
-        EXPECT_TRUE(lock.error().startsWith(path)) << lock.error().toStdString();
+// Makes `folder` read-only for one scope: a read-only bind mount of it on itself, or, where
+// no mount can be made (not root), the modes as a stand-in, which refuse the opening for
+// writing the same way.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString &folder) : folder_(folder) {
+        mounted_ = QProcess::execute("mount", {"--bind", folder, folder}) == 0;
+        if (mounted_ && QProcess::execute("mount", {"-o", "remount,ro,bind", folder}) != 0) {
+            QProcess::execute("umount", {folder});
+            mounted_ = false;
+        }
+        if (!mounted_) {
+            QFile::setPermissions(folder + "/trovel.lock", QFile::ReadOwner);
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        }
     }
+    ~ReadOnlyFolder() {
+        if (mounted_)
+            QProcess::execute("umount", {folder_});
+        else
+            QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool mounted() const { return mounted_; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+};
+
+// Whatever stands at trovel.lock, and on a read-only file system, a second copy is refused
+// while one holds the lock (the folder itself is locked), and the next one gets it after.
+TEST(InstanceLock, HoldsWhateverStandsAtTheLockFile) {
+    struct Case {
+        const char *name;
+        std::function<void(const QString &folder)> prepare;
+        bool read_only;
+    };
+    const Case cases[] = {
+        {"no file yet", [](const QString &) {}, false},
+        {"a folder in its place", [](const QString &f) { ASSERT_TRUE(QDir(f).mkdir("trovel.lock")); }, false},
+        {"a link to a file elsewhere",
+         [](const QString &f) {
+             ASSERT_TRUE(QFile(f + "/../elsewhere").open(QIODevice::WriteOnly));
+             ASSERT_TRUE(QFile::link(f + "/../elsewhere", f + "/trovel.lock"));
+         },
+         false},
+        {"a link to nowhere", [](const QString &f) { ASSERT_TRUE(QFile::link(f + "/../nowhere", f + "/trovel.lock")); },
+         false},
+        {"read-only with the file",
+         [](const QString &f) { ASSERT_TRUE(QFile(f + "/trovel.lock").open(QIODevice::WriteOnly)); }, true},
+        {"read-only without the file", [](const QString &) {}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("cfg"), path = folder + "/trovel.lock";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        c.prepare(folder);
+        std::optional<ReadOnlyFolder> read_only;
+        if (c.read_only) read_only.emplace(folder);
+        {
+            const InstanceLock first(path);
+            EXPECT_EQ(first.status(), Status::owner) << first.error().toStdString();
+            const InstanceLock second(path);
+            EXPECT_EQ(second.status(), Status::taken) << second.error().toStdString();
+        }
+        EXPECT_EQ(InstanceLock(path).status(), Status::owner);
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("nowhere"))) << "a file was made through the link";
+        if (c.read_only) {
+            QFile probe(folder + "/probe");
+            EXPECT_FALSE(probe.open(QIODevice::WriteOnly)) << "the folder was not read-only";
+        }
+    }
+}
+
+// When no lock can be had the program runs unguarded rather than not at all.
+TEST(InstanceLock, MissingFolderIsReportedNotTaken) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("missing/trovel.lock");
+    const InstanceLock lock(path);
+    EXPECT_EQ(lock.status(), Status::unavailable);
+    EXPECT_TRUE(lock.error().startsWith(path)) << lock.error().toStdString();
 }
 
 } // namespace

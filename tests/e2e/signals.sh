@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SIGTERM, SIGINT and SIGHUP end the program as a close request does: the settings file is
 # written with Visible=0, the process ends with status 0 and none of its windows is left,
-# also while the popup menu is open. A settings file that cannot be written then shows no
+# also while the popup menu is open, and a second signal at once (a logout) changes
+# nothing. A settings file that cannot be written then shows no
 # box: the reason goes to stderr and the status is 1.
 source "$(dirname "$0")/lib.sh"
 e2e_start
@@ -33,6 +34,31 @@ for round in TERM INT HUP TERM-with-menu; do
     [ -z "$left" ] || fail "$round: windows left: $left"
     echo "$round: status 0, Visible=0"
 done
+# A logout: SIGTERM and at once SIGHUP (or the other way round). The second signal comes
+# while the first one's close runs and must not cut it short: a typing length chosen in
+# the menu is saved, and the history ends with the program's end.
+history="$HOME/.local/share/trovel/history.sqlite"
+for pair in "TERM HUP" "HUP TERM"; do
+    rm -f "$XDG_CONFIG_HOME/trovel.ini" "$history"
+    "$TROVEL" >"$E2E_TMP/trovel.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=($pid)
+    wait_for 20 main_window >/dev/null || fail "$pair: no trovel window appeared"
+    # Type settings > MINUTES allowed > 2 min.
+    open_menu
+    xdotool key --delay 150 Down Down Down Down Down Right Right 2
+    wait_for 5 title_matches '^02:00 Type trovel$' || fail "$pair: title after 2 min: '$(window_title)'"
+    read -r first second <<<"$pair"
+    kill -"$first" "$pid"
+    kill -"$second" "$pid"
+    wait_exit 10 "$pid" || fail "$pair: the program did not end"
+    expect_eq "$EXIT_STATUS" 0 "$pair: exit status"
+    expect_eq "$(ini_value spin_timeout_Value)" 2 "$pair: spin_timeout_Value"
+    expect_eq "$(sqlite3 "$history" 'SELECT kind FROM events ORDER BY seq DESC LIMIT 1')" program_end \
+        "$pair: the history's last event"
+    echo "$pair: status 0, the chosen length saved, the history closed"
+done
+
 # A settings file that cannot be written at an end by signal: no box holds the program,
 # the file and the reason go to stderr, and the status says the end failed.
 rm -rf "$XDG_CONFIG_HOME/trovel.ini"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One copy per settings file: a second start on the same configuration folder (with or
 # without a display or a runtime folder) ends at once with status 0 and leaves the running
-# copy and the settings file alone; a copy killed outright does not block the next start.
+# copy and the settings file alone; a copy killed outright does not block the next start;
+# a read-only configuration folder holds the lock as well.
 source "$(dirname "$0")/lib.sh"
 e2e_start
 
@@ -50,4 +51,32 @@ expect_eq "$EXIT_STATUS" 137 "the killed copy's exit status"
 wait_for 5 bash -c '! xdotool search --onlyvisible --class trovel >/dev/null 2>&1' || fail "window left after kill -9"
 start_trovel
 kill -0 "$TROVEL_PID" 2>/dev/null || fail "the new copy did not stay up"
+
+# A read-only configuration folder (a read-only bind mount of it on itself, which needs
+# root; skipped otherwise), with trovel.lock in it and without: the first copy holds the
+# lock, a second ends at once, and nobody runs unguarded.
+kill "$TROVEL_PID"
+wait_exit 10 "$TROVEL_PID" || fail "the copy before the read-only round did not end"
+for variant in with-lock-file without-lock-file; do
+    [ "$variant" = with-lock-file ] && touch "$XDG_CONFIG_HOME/trovel.lock" || rm -f "$XDG_CONFIG_HOME/trovel.lock"
+    if ! { mount --bind "$XDG_CONFIG_HOME" "$XDG_CONFIG_HOME" 2>/dev/null &&
+        { mount -o remount,ro,bind "$XDG_CONFIG_HOME" || { umount "$XDG_CONFIG_HOME"; false; }; }; }; then
+        echo "read-only folder ($variant): skipped, no bind mount can be made here"
+        continue
+    fi
+    trap 'umount "$XDG_CONFIG_HOME" 2>/dev/null; e2e_cleanup' EXIT
+    ! touch "$XDG_CONFIG_HOME/probe" 2>/dev/null || fail "the bind mount is not read-only"
+    start_trovel
+    rc=0
+    "$TROVEL" >"$E2E_TMP/second.log" 2>&1 || rc=$?
+    expect_eq "$rc" 0 "read-only folder ($variant): second start's exit status"
+    [ ! -s "$E2E_TMP/second.log" ] || fail "read-only folder ($variant): second start printed: $(cat "$E2E_TMP/second.log")"
+    kill -0 "$TROVEL_PID" 2>/dev/null || fail "read-only folder ($variant): the first copy ended"
+    ! grep -q 'single-instance lock' "$E2E_TMP/trovel.log" || fail "read-only folder ($variant): $(cat "$E2E_TMP/trovel.log")"
+    kill -KILL "$TROVEL_PID"
+    wait_exit 10 "$TROVEL_PID" || true
+    umount "$XDG_CONFIG_HOME"
+    trap e2e_cleanup EXIT
+    echo "read-only folder ($variant): one copy, the second refused"
+done
 echo "PASS single_instance"
