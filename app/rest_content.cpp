@@ -81,7 +81,7 @@ void TForm1::play_sound() {
         // every rest.
         if (path == unplayable_sound_) return;
         unplayable_sound_ = path;
-        report_error(QStringLiteral("Cannot play %1: %2").arg(path, QString::fromUtf8(e.what())));
+        report_.report(QStringLiteral("Cannot play %1: %2").arg(path, QString::fromUtf8(e.what())));
     }
 }
 
