@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 
 namespace trovel {
 
@@ -12,15 +11,57 @@ THTMLabel::THTMLabel(Environment &env, QWidget *parent) : QWidget(parent), env_(
     setMouseTracking(true);
 }
 
+namespace {
+
+// The blanks of an anchor: space, tab, line feed, vertical tab, form feed, carriage return.
+bool is_blank(QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
+qsizetype skip_blanks(const QString &s, qsizetype i) {
+    while (i < s.size() && is_blank(s[i]))
+        ++i;
+    return i;
+}
+
+bool word_at(const QString &s, qsizetype i, QLatin1StringView word) {
+    return QStringView(s).mid(i, word.size()).compare(word, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+std::optional<HtmlAnchor> parse_anchor(const QString &html) {
+    // <a href="TARGET">TEXT</a>, blanks allowed around the tag's parts and around the whole; the text
+    // runs to the last closing tag, so it may hold one of its own.
+    const QLatin1StringView open("<a"), href("href"), close("</a>");
+    qsizetype i = skip_blanks(html, 0);
+    if (!word_at(html, i, open)) return std::nullopt;
+    i += open.size();
+    const qsizetype after_a = i;
+    i = skip_blanks(html, i);
+    if (i == after_a || !word_at(html, i, href)) return std::nullopt;
+    i = skip_blanks(html, i + href.size());
+    if (i >= html.size() || html[i] != u'=') return std::nullopt;
+    i = skip_blanks(html, i + 1);
+    if (i >= html.size() || html[i] != u'"') return std::nullopt;
+    const qsizetype target_end = html.indexOf(u'"', i + 1);
+    if (target_end < 0) return std::nullopt;
+    HtmlAnchor anchor{html.mid(i + 1, target_end - i - 1), {}};
+    i = skip_blanks(html, target_end + 1);
+    if (i >= html.size() || html[i] != u'>') return std::nullopt;
+    const qsizetype text_begin = i + 1;
+    qsizetype end = html.size();
+    while (end > text_begin && is_blank(html[end - 1]))
+        --end;
+    if (end - text_begin < close.size() || !word_at(html, end - close.size(), close)) return std::nullopt;
+    anchor.text = html.mid(text_begin, end - close.size() - text_begin);
+    return anchor;
+}
+
 void THTMLabel::setHTMLText(const QString &html) {
     html_ = html;
-    static const QRegularExpression anchor(R"re(^\s*<a\s+href\s*=\s*"([^"]*)"\s*>(.*)</a>\s*$)re",
-                                           QRegularExpression::CaseInsensitiveOption |
-                                               QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch m = anchor.match(html);
-    is_link_ = m.hasMatch();
-    target_ = is_link_ ? m.captured(1) : QString();
-    text_ = is_link_ ? m.captured(2) : html;
+    const std::optional<HtmlAnchor> anchor = parse_anchor(html);
+    is_link_ = anchor.has_value();
+    target_ = is_link_ ? anchor->target : QString();
+    text_ = is_link_ ? anchor->text : html;
     update();
 }
 

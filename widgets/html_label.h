@@ -9,8 +9,16 @@
 
 #include <QRect>
 #include <QWidget>
+#include <optional>
 
 namespace trovel {
+
+// The one kind of markup the label understands: a whole anchor, <a href="TARGET">TEXT</a>, any case.
+struct HtmlAnchor {
+    QString target;
+    QString text;
+};
+std::optional<HtmlAnchor> parse_anchor(const QString &html);
 
 class THTMLabel : public QWidget {
     Q_OBJECT

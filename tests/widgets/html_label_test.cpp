@@ -63,6 +63,35 @@ TEST_F(HtmlLabelTest, ParsesTheAnchor) {
     EXPECT_EQ(r.height(), QFontMetrics(label.font()).height());
 }
 
+TEST(ParseAnchor, ReadsOnlyAWholeAnchor) {
+    struct Row {
+        QString html;
+        bool link;
+        QString target, text;
+    };
+    const Row rows[] = {
+        {home, true, "https://trovel.example.org/", "trovel.example.org"},
+        {" \t<A\nHREF = \"mailto:x@y\" >Mail</A> \r\n", true, "mailto:x@y", "Mail"},
+        {R"(<a href="">a</a> b</a>)", true, "", "a</a> b"},
+        {R"(<a href="x"></a>)", true, "x", ""},
+        {"<a href=\"x\">multi\nline</a>", true, "x", "multi\nline"},
+        {R"(<ahref="x">t</a>)", false, {}, {}},
+        {R"(<a href='x'>t</a>)", false, {}, {}},
+        {R"(<a href="x">t</a> tail)", false, {}, {}},
+        {R"(<a href="x">t)", false, {}, {}},
+        {R"(<a href="x>t</a>)", false, {}, {}},
+        {"plain text", false, {}, {}},
+        {"", false, {}, {}},
+    };
+    for (const Row &row : rows) {
+        const std::optional<HtmlAnchor> a = parse_anchor(row.html);
+        ASSERT_EQ(a.has_value(), row.link) << row.html.toStdString();
+        if (!a) continue;
+        EXPECT_EQ(a->target, row.target) << row.html.toStdString();
+        EXPECT_EQ(a->text, row.text) << row.html.toStdString();
+    }
+}
+
 TEST_F(HtmlLabelTest, PaintsUnderlinedLinkTextOnlyInsideItsRectangle) {
     const QImage img = test::grab_image(surface);
     const QRect link = label.link_rect().translated(label.pos());
