@@ -8,6 +8,7 @@
 #include "settings/trovel_options.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace trovel {
 
@@ -48,21 +49,24 @@ void TForm1::menu_autostartClick() {
     // The entry is the setting: the check follows the file, also when changing it failed
     // (the error goes to the box and the check stays as it was).
     const Autostart autostart = Autostart::for_this_program();
-    if (menu_autostart->Checked())
-        autostart.disable();
-    else
-        autostart.enable();
+    QString error;
+    const bool done = menu_autostart->Checked() ? autostart.disable(&error) : autostart.enable(&error);
     menu_autostart->setChecked(autostart.enabled());
+    if (!done) report_.report(error);
 }
 
 void TForm1::load_own_options(const IniDocument &file) {
-    const TrovelOptions options = trovel_options_from(file);
+    QStringList complaints;
+    const TrovelOptions options = trovel_options_from(file, &complaints);
+    for (const QString &complaint : complaints)
+        std::fprintf(stderr, "trovel: %s\n", qUtf8Printable(complaint));
+    std::fflush(stderr);
     menu_natural->setChecked(options.natural_breaks);
     menu_fullscreen_wait->setChecked(options.full_screen_wait);
 }
 
-TFormStorage::Entries TForm1::own_option_entries() const {
-    return trovel_option_entries({menu_natural->Checked(), menu_fullscreen_wait->Checked()});
+TFormStorage::Entries TForm1::own_option_entries(const IniDocument &file) const {
+    return trovel_option_entries({menu_natural->Checked(), menu_fullscreen_wait->Checked()}, file);
 }
 
 } // namespace trovel

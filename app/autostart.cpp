@@ -1,6 +1,7 @@
 // Writing, reading and removing the autostart entry, with the errors worded for the box.
 #include "app/autostart.h"
 
+#include "platform/save_file.h"
 #include "settings/settings_path.h"
 
 #include <QCoreApplication>
@@ -9,8 +10,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,11 +23,13 @@ namespace {
 
 const char kProgramName[] = "trovel";
 
-[[noreturn]] void fail(const QString &what, const QString &path, int error) {
-    throw std::runtime_error(
-        QStringLiteral("%1 %2: %3")
-            .arg(what, QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)))
-            .toStdString());
+bool fail(const QString &what, const QString &path, const QString &reason, QString *error) {
+    if (error) *error = QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), reason);
+    return false;
+}
+
+bool fail(const QString &what, const QString &path, int err, QString *error) {
+    return fail(what, path, QString::fromLocal8Bit(std::strerror(err)), error);
 }
 
 // Characters that make an Exec argument need quotes.
@@ -37,30 +38,6 @@ bool needs_quotes(const QString &arg) {
     for (const QChar c : arg)
         if (reserved.contains(c)) return true;
     return false;
-}
-
-// Writes `bytes` to `path` through a temporary file in the same folder: a crash leaves
-// the old entry or the new one, never half of one.
-void write_atomically(const QString &path, const QByteArray &bytes) {
-    const QByteArray native = QFile::encodeName(path);
-    QByteArray temp = native + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) fail(QStringLiteral("Unable to write to"), path, errno);
-    qsizetype done = 0;
-    bool ok = true;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        done += ok ? n : 0;
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    const int write_error = errno;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temp.constData(), native.constData()) == 0) return;
-    const int error = ok ? errno : write_error;
-    ::unlink(temp.constData());
-    fail(QStringLiteral("Unable to write to"), path, error);
 }
 
 // The value of `key` in the [Desktop Entry] group, trimmed; empty when absent.
@@ -132,28 +109,34 @@ QByteArray Autostart::desktop_entry() const {
            "X-GNOME-Autostart-enabled=true\n";
 }
 
-void Autostart::enable() const {
+bool Autostart::enable(QString *error) const {
     // A path that a desktop entry cannot hold, or that was not valid text for this
     // system, would make an entry that starts nothing.
-    for (const QChar c : program_)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QChar::ReplacementCharacter)
-            throw std::runtime_error(
-                QStringLiteral("Unable to start trovel at login from %1: the path holds a character a desktop "
-                               "entry cannot store")
-                    .arg(program_)
-                    .toStdString());
+    for (const QChar c : program_) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QChar::ReplacementCharacter) {
+            if (error)
+                *error = QStringLiteral("Unable to start trovel at login from %1: the path holds a character a "
+                                        "desktop entry cannot store")
+                             .arg(program_);
+            return false;
+        }
+    }
     const QByteArray entry = desktop_entry();
     const QString folder = config_folder_ + QStringLiteral("/autostart");
     QDir().mkpath(config_folder_);
     if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST)
-        fail(QStringLiteral("Unable to create the folder"), folder, errno);
-    if (!QFileInfo(folder).isDir()) fail(QStringLiteral("Unable to create the folder"), folder, ENOTDIR);
-    write_atomically(file_path(), entry);
+        return fail(QStringLiteral("Unable to create the folder"), folder, errno, error);
+    if (!QFileInfo(folder).isDir()) return fail(QStringLiteral("Unable to create the folder"), folder, ENOTDIR, error);
+    QString reason;
+    if (!save_file(file_path(), entry, &reason, mode_t(0644)))
+        return fail(QStringLiteral("Unable to write to"), file_path(), reason, error);
+    return true;
 }
 
-void Autostart::disable() const {
+bool Autostart::disable(QString *error) const {
     if (::unlink(QFile::encodeName(file_path()).constData()) != 0 && errno != ENOENT && errno != ENOTDIR)
-        fail(QStringLiteral("Unable to remove"), file_path(), errno);
+        return fail(QStringLiteral("Unable to remove"), file_path(), errno, error);
+    return true;
 }
 
 } // namespace trovel

@@ -25,13 +25,13 @@ public:
     // (Hidden=true or X-GNOME-Autostart-enabled=false).
     bool enabled() const;
 
-    // Writes the entry atomically (a temporary file beside it, synced, then renamed),
-    // creating the autostart folder if needed. Throws std::runtime_error with a message
-    // for the error box when the folder or file cannot be written; nothing is changed then.
-    void enable() const;
-    // Removes the entry; an entry that is not there is no error. Throws
-    // std::runtime_error, leaving the entry, when it cannot be removed.
-    void disable() const;
+    // Writes the entry whole or not at all (save_file), creating the autostart folder if
+    // needed. False, with a message for the error box naming the folder or file and the
+    // reason, when the folder or file cannot be written; nothing is changed then.
+    bool enable(QString *error) const;
+    // Removes the entry; an entry that is not there is no error. False, with the message,
+    // leaving the entry, when it cannot be removed.
+    bool disable(QString *error) const;
 
     // The Exec= value: "trovel" when the program runs from an installed folder, otherwise
     // its absolute path, quoted and escaped as desktop entries require.

@@ -78,7 +78,7 @@ TForm1::TForm1(FormSeams seams, QWidget *parent)
     // The options of our own section are read and saved with the form's, in one write.
     FormStorage1->set_second_section(
         kTrovelSection, [this](const IniDocument &file) { load_own_options(file); },
-        [this] { return own_option_entries(); });
+        [this](const IniDocument &file) { return own_option_entries(file); });
     // An entry that stores nothing is dropped quietly at run time, but a developer's build
     // stops here: a renamed control would otherwise lose that setting unnoticed.
     Q_ASSERT_X(FormStorage1->unbound_props().isEmpty(), "TForm1",

@@ -9,8 +9,8 @@
 #include "app/timer_u.h"
 #include "platform/error_report.h"
 #include "platform/error_text.h"
+#include "platform/save_file.h"
 #include "platform/x11_window.h"
-#include "settings/ini_file.h"
 #include "settings/settings_path.h"
 
 #include <cstdio>
@@ -52,8 +52,7 @@ int main(int argc, char **argv) {
     // older than this copy's lock was left by a copy that has ended.
     if (lock.status() == trovel::InstanceLock::Status::owner) {
         for (const char *name : {"trovel.ini", "trovel.ini.bak"})
-            trovel::remove_stale_temporary_files(trovel::settings_file_path(QString::fromLatin1(name)),
-                                                 lock.taken_at());
+            trovel::remove_stale_save_files(trovel::settings_file_path(QString::fromLatin1(name)), lock.taken_at());
     }
 
     // On X11, Qt's shared-memory path waits for a round trip to the server before it paints

@@ -95,8 +95,8 @@ void StatisticsWindow::export_csv() {
     const QString path = dialogs_.save_csv_file(this);
     if (path.isEmpty()) return;
     const auto [first, last] = history_date_range(events_, today_, zone_);
-    const QString error = write_file_atomically(path, csv_text(day_totals(events_, first, last, zone_)));
-    if (!error.isEmpty()) env_.show_error(kTitle, QStringLiteral("Cannot write %1: %2").arg(path, error));
+    QString error;
+    if (!save_csv(path, day_totals(events_, first, last, zone_), &error)) env_.show_error(kTitle, error);
 }
 
 void StatisticsWindow::keyPressEvent(QKeyEvent *event) {

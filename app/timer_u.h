@@ -216,7 +216,7 @@ private:
     TypingTick activity_tick();
     // The options of the [Trovel] section, which are no stored properties.
     void load_own_options(const IniDocument &file);
-    TFormStorage::Entries own_option_entries() const;
+    TFormStorage::Entries own_option_entries(const IniDocument &file) const;
     // The history file's store, made at its first use (never before the bar is shown).
     HistoryStore &history_store();
     HistoryRecorder &history();

@@ -1,7 +1,7 @@
-// Fuzzes the INI reader and writer. The input is the file's bytes, optionally followed by
-// a NUL and the write to make: "value", or "section NUL key NUL value". Without a section
-// and key, the first key of the first section found in the file is written (or a new one).
-// Every check aborts on failure, so libFuzzer reports it:
+// Fuzzes the settings document (the INI text and the file's rewrite). The input is the file's bytes, optionally
+// followed by a NUL and the write to make: "value", or "section NUL key NUL value". Without a section and key, the
+// first key of the first section found in the file is written (or a new one). Every check aborts on failure, so
+// libFuzzer reports it:
 // - reads of the names found in the file give the same value before and after the write,
 //   except for the key written, which reads back as stored;
 // - the write changes one line or adds a key line (and a section line) and nothing else;
@@ -20,13 +20,29 @@
 #include <utility>
 #include <vector>
 
-using trovel::GetPrivateProfileString;
+using trovel::IniDocument;
 using trovel::kMaxProfileValueLength;
-using trovel::WritePrivateProfileString;
 
 namespace {
 
 const QString kDefault = QStringLiteral("<no value>");
+
+// The file as it is now.
+IniDocument loaded(const QString &path) {
+    IniDocument doc(path);
+    if (!doc.load()) std::abort();
+    return doc;
+}
+
+QString read_key(const IniDocument &doc, const QString &section, const QString &key) {
+    return doc.value(section, key).value_or(kDefault);
+}
+
+// One key written: the file loaded, the key set and the document committed.
+bool write_key(const QString &section, const QString &key, const QString &value, const QString &path) {
+    IniDocument doc = loaded(path);
+    return doc.set(section, key, value) && doc.commit();
+}
 
 // In the temporary folder (scripts/fuzz points it at a tmpfs folder of its own, which keeps
 // the writer's fsync cheap and is removed even when a crash skips this one's cleanup).
@@ -181,13 +197,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     probes.emplace_back(QStringLiteral("TForm1"), QStringLiteral("Version"));
     probes.emplace_back(section, key);
     std::vector<QString> before;
+    const IniDocument original = loaded(path);
     for (const auto &[s, k] : probes) {
-        before.push_back(GetPrivateProfileString(s, k, kDefault, path));
+        before.push_back(read_key(original, s, k));
         if (before.back().size() > kMaxProfileValueLength) fail("a read returned too much", s + u'/' + k);
     }
 
     const bool valid = valid_names(section, key);
-    if (WritePrivateProfileString(section, key, value, path) != valid)
+    if (write_key(section, key, value, path) != valid)
         fail(valid ? "a valid write failed" : "an invalid write succeeded", section + u'/' + key);
     const QByteArray written = read_all(path);
     if (!valid) {
@@ -197,7 +214,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     check_lines_kept(file, written);
     if (QDir(work_dir()->path()).entryList(QDir::Files | QDir::Hidden).size() != 1) fail("a temporary file was left");
 
-    const QString got = GetPrivateProfileString(section, key, kDefault, path);
+    const IniDocument after = loaded(path);
+    const QString got = read_key(after, section, key);
     if (!read_matches(got, expected_read(value))) fail("the value written does not read back:", got);
 
     const QString s_name = trim_blanks(section), k_name = trim_blanks(key);
@@ -205,12 +223,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const auto &[s, k] = probes[i];
         const bool same_key = trim_blanks(s).compare(s_name, Qt::CaseInsensitive) == 0 &&
                               trim_blanks(k).compare(k_name, Qt::CaseInsensitive) == 0;
-        if (!same_key && GetPrivateProfileString(s, k, kDefault, path) != before[i])
-            fail("the write changed another key:", s + u'/' + k);
+        if (!same_key && read_key(after, s, k) != before[i]) fail("the write changed another key:", s + u'/' + k);
     }
 
     // Writing the same value again changes nothing.
-    if (!WritePrivateProfileString(section, key, value, path) || read_all(path) != written)
+    if (!write_key(section, key, value, path) || read_all(path) != written)
         fail("writing the same value again changed the file");
     return 0;
 }

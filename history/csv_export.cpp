@@ -1,7 +1,7 @@
-// CSV text of the day totals and its atomic write.
+// CSV text of the day totals and its save.
 #include "history/csv_export.h"
 
-#include <QSaveFile>
+#include "platform/save_file.h"
 
 namespace trovel {
 
@@ -19,16 +19,11 @@ QByteArray csv_text(const std::vector<DayTotals> &days) {
     return out;
 }
 
-QString write_file_atomically(const QString &path, const QByteArray &text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(text) != text.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) return file.errorString();
-    return QString();
+bool save_csv(const QString &path, const std::vector<DayTotals> &days, QString *error) {
+    QString reason;
+    if (save_file(path, csv_text(days), &reason)) return true;
+    if (error) *error = QStringLiteral("Cannot write %1: %2").arg(path, reason);
+    return false;
 }
 
 } // namespace trovel

@@ -13,9 +13,9 @@ namespace trovel {
 // breaks taken, typing minutes. Plain numbers, no quoting needed, LF line ends.
 QByteArray csv_text(const std::vector<DayTotals> &days);
 
-// Writes `text` to `path` atomically: a temporary file in the same folder, then renamed
-// over the old one, so a failure leaves the old file as it was. Returns "" on success,
-// otherwise why it failed.
-QString write_file_atomically(const QString &path, const QByteArray &text);
+// Writes the days' CSV text to `path` whole or not at all (save_file), so a failure
+// leaves the old file as it was. False when it cannot, with `*error` naming the file and
+// the reason ("Cannot write <path>: <reason>").
+bool save_csv(const QString &path, const std::vector<DayTotals> &days, QString *error);
 
 } // namespace trovel

@@ -12,9 +12,9 @@
 #include <QVariant>
 
 #include <cstdio>
+#include <exception>
 #include <limits>
 #include <optional>
-#include <stdexcept>
 
 namespace trovel {
 
@@ -116,7 +116,7 @@ QString TFormPlacement::section_name() const {
 }
 
 void TFormPlacement::set_second_section(const QString &section, std::function<void(const IniDocument &)> load,
-                                        std::function<Entries()> entries) {
+                                        std::function<Entries(const IniDocument &)> entries) {
     second_section_ = section;
     load_second_ = std::move(load);
     second_entries_ = std::move(entries);
@@ -124,23 +124,22 @@ void TFormPlacement::set_second_section(const QString &section, std::function<vo
 
 QString TFormPlacement::ini_path() const { return settings_file_path(ini_file_name_); }
 
-void TFormPlacement::fail(const QString &path, const QString &reason) const {
-    throw SettingsWriteError(QStringLiteral("Unable to write to %1").arg(ini_file_name_), path, reason);
+bool TFormPlacement::fail(const QString &path, const QString &reason, QString *error) const {
+    if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+    return false;
 }
 
-void TFormPlacement::put(IniDocument &file, const QString &key, const QString &value) const {
-    if (!file.set(section_name(), key, value)) fail(file.path(), file.error());
+bool TFormPlacement::put(IniDocument &file, const QString &key, const QString &value, QString *error) const {
+    return file.set(section_name(), key, value) || fail(file.path(), file.error(), error);
 }
 
-void TFormPlacement::report(const std::exception &error) {
+void TFormPlacement::report_save_failure(const QString &error) {
     // The box names only the file; which file and why go to the terminal, where they also
     // reach a user who ended the program by a signal and sees no box.
-    if (const auto *write_error = dynamic_cast<const SettingsWriteError *>(&error)) {
-        std::fprintf(stderr, "trovel: cannot write %s: %s\n", qUtf8Printable(write_error->path()),
-                     qUtf8Printable(write_error->reason()));
-        std::fflush(stderr);
-    }
-    env_.show_error(owner_ ? owner_->windowTitle() : QString(), error_box_text(QString::fromUtf8(error.what())));
+    std::fprintf(stderr, "trovel: %s\n", qUtf8Printable(error));
+    std::fflush(stderr);
+    env_.show_error(owner_ ? owner_->windowTitle() : QString(),
+                    error_box_text(QStringLiteral("Unable to write to %1").arg(ini_file_name_)));
 }
 
 void TFormPlacement::on_show() {
@@ -148,39 +147,41 @@ void TFormPlacement::on_show() {
     try {
         load_settings();
     } catch (const std::exception &e) {
-        report(e);
+        // The form's own section's handler may refuse a value; the show goes on.
+        env_.show_error(owner_ ? owner_->windowTitle() : QString(), error_box_text(QString::fromUtf8(e.what())));
     }
 }
 
 void TFormPlacement::on_close_query(bool close_allowed) {
     if (!close_allowed || !active_ || !owner_ || !owner_->isWindow() || !owner_->testAttribute(Qt::WA_WState_Created))
         return;
-    try {
-        save_settings();
-    } catch (const std::exception &e) {
-        report(e);
-    }
+    QString error;
+    if (save_settings(&error)) return;
+    // The destruction that follows does not try again: one failure, said once.
+    close_save_failed_ = true;
+    report_save_failure(error);
 }
 
 void TFormPlacement::on_destroy() {
-    if (!active_ || saved_) return;
+    if (!active_ || saved_ || close_save_failed_) return;
     destroying_ = true;
-    try {
-        save_settings();
-    } catch (const std::exception &e) {
-        destroying_ = false;
-        report(e);
-        return;
-    }
+    QString error;
+    const bool saved = save_settings(&error);
     destroying_ = false;
+    if (!saved) report_save_failure(error);
 }
 
 void TFormPlacement::load_settings() {
-    saved_ = false;
+    saved_ = close_save_failed_ = false;
     IniDocument file(ini_path());
     // A file that cannot be read loads nothing, like a missing one; the save then fails
     // rather than overwrite what it could not read.
     const bool read = file.load();
+    if (!read) {
+        std::fprintf(stderr, "trovel: cannot read %s: %s; the settings are the defaults\n", qUtf8Printable(file.path()),
+                     qUtf8Printable(file.error()));
+        std::fflush(stderr);
+    }
     const int file_version = profile_int(file.value(section_name(), QStringLiteral("FormVersion")).value_or(QString()));
     version_refused_ = read && file.exists() && file_version < version_;
     if (file_version >= version_) {
@@ -194,29 +195,30 @@ void TFormPlacement::load_settings() {
     if (load_second_) load_second_(file);
 }
 
-void TFormPlacement::save_settings() {
-    if (!restored_ && active_) return;
+bool TFormPlacement::save_settings(QString *error) {
+    if (!restored_ && active_) return true;
     IniDocument file(ini_path());
-    if (!file.load()) fail(file.path(), file.error());
-    put(file, QStringLiteral("FormVersion"), QString::number(version_));
-    write_placement(file);
-    save_props(file);
+    if (!file.load()) return fail(file.path(), file.error(), error);
+    if (!put(file, QStringLiteral("FormVersion"), QString::number(version_), error) || !write_placement(file, error) ||
+        !save_props(file, error))
+        return false;
     if (second_entries_) {
-        for (const auto &[key, value] : second_entries_())
-            if (!file.set(second_section_, key, value)) fail(file.path(), file.error());
+        for (const auto &[key, value] : second_entries_(file))
+            if (!file.set(second_section_, key, value)) return fail(file.path(), file.error(), error);
     }
-    if (version_refused_ && file.replaced_lines()) keep_backup(file);
-    if (!file.commit()) fail(file.path(), file.error());
+    if (version_refused_ && file.replaced_lines() && !keep_backup(file, error)) return false;
+    if (!file.commit()) return fail(file.path(), file.error(), error);
     // The file now holds this version; whatever it held before is saved or kept.
     version_refused_ = false;
     saved_ = true;
+    return true;
 }
 
-void TFormPlacement::keep_backup(IniDocument &file) {
+bool TFormPlacement::keep_backup(IniDocument &file, QString *error) {
     // Someone may have written these values by hand; they were not loaded, and the save
     // is about to overwrite them.
     const QString backup = file.path() + QLatin1String(".bak");
-    if (!file.copy_original_to(backup)) fail(backup, file.error());
+    if (!file.copy_original_to(backup)) return fail(backup, file.error(), error);
     std::fprintf(stderr,
                  "trovel: the values in %s were not loaded (its FormVersion is missing or below %d); "
                  "a copy of the file is kept in %s\n",
@@ -224,9 +226,10 @@ void TFormPlacement::keep_backup(IniDocument &file) {
     std::fflush(stderr);
     // Once: should the save fail now, the next try must not copy over this copy.
     version_refused_ = false;
+    return true;
 }
 
-void TFormPlacement::write_placement(IniDocument &file) {
+bool TFormPlacement::write_placement(IniDocument &file, QString *error) {
     int show_cmd = 1;
     QRect normal;
     if (owner_) {
@@ -255,19 +258,24 @@ void TFormPlacement::write_placement(IniDocument &file) {
                              .arg(normal.y())
                              .arg(normal.x() + normal.width())
                              .arg(normal.y() + normal.height());
-    put(file, QStringLiteral("Flags"), QStringLiteral("0"));
-    put(file, QStringLiteral("ShowCmd"), QString::number(show_cmd));
-    put(file, QStringLiteral("PixelsPerInch"), QString::number(env_.screen_dpi()));
-    put(file, QStringLiteral("MinMaxPos") + suffix, min_max);
-    put(file, QStringLiteral("MinMaxPos"), min_max);
-    put(file, QStringLiteral("NormPos") + suffix, norm);
-    put(file, QStringLiteral("NormPos"), norm);
-    put(file, QStringLiteral("Visible"), destroying_ ? QStringLiteral("1") : QStringLiteral("0"));
+    const QPair<QString, QString> keys[] = {
+        {QStringLiteral("Flags"), QStringLiteral("0")},
+        {QStringLiteral("ShowCmd"), QString::number(show_cmd)},
+        {QStringLiteral("PixelsPerInch"), QString::number(env_.screen_dpi())},
+        {QStringLiteral("MinMaxPos") + suffix, min_max},
+        {QStringLiteral("MinMaxPos"), min_max},
+        {QStringLiteral("NormPos") + suffix, norm},
+        {QStringLiteral("NormPos"), norm},
+        {QStringLiteral("Visible"), destroying_ ? QStringLiteral("1") : QStringLiteral("0")},
+    };
+    for (const auto &[key, value] : keys)
+        if (!put(file, key, value, error)) return false;
+    return true;
 }
 
 void TFormPlacement::load_props(const IniDocument &) {}
 
-void TFormPlacement::save_props(IniDocument &) {}
+bool TFormPlacement::save_props(IniDocument &, QString *) { return true; }
 
 // ---- TFormStorage
 
@@ -322,10 +330,11 @@ void TFormStorage::load_props(const IniDocument &file) {
     }
 }
 
-void TFormStorage::save_props(IniDocument &file) {
+bool TFormStorage::save_props(IniDocument &file, QString *error) {
     loaded_.resize(bindings_.size());
     for (size_t i = 0; i < bindings_.size(); ++i)
-        store_property(bindings_[i], loaded_[i], file);
+        if (!store_property(bindings_[i], loaded_[i], file, error)) return false;
+    return true;
 }
 
 std::optional<TFormStorage::Loaded> TFormStorage::load_property(const Binding &b, const IniDocument &file) {
@@ -355,17 +364,19 @@ std::optional<TFormStorage::Loaded> TFormStorage::load_property(const Binding &b
     return Loaded{key, *read, text_form(c, *p)};
 }
 
-void TFormStorage::store_property(const Binding &b, const std::optional<Loaded> &loaded, IniDocument &file) {
-    if (!b.component) return;
+bool TFormStorage::store_property(const Binding &b, const std::optional<Loaded> &loaded, IniDocument &file,
+                                  QString *error) {
+    if (!b.component) return true;
     const QObject &c = *b.component;
     const std::optional<QMetaProperty> p = find_property(c, b.property);
-    if (!p) return;
+    if (!p) return true;
     const QString key = key_of(c, *p);
     const QString text = text_form(c, *p);
     // Nobody changed the value since it was loaded, and the file still holds what it was
     // loaded from: the line stays as it is, bytes that do not decode and all.
-    if (loaded && loaded->key == key && loaded->text == text && file.value(section_name(), key) == loaded->read) return;
-    put(file, key, text);
+    if (loaded && loaded->key == key && loaded->text == text && file.value(section_name(), key) == loaded->read)
+        return true;
+    return put(file, key, text, error);
 }
 
 } // namespace trovel

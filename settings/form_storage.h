@@ -16,26 +16,11 @@
 
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 namespace trovel {
 
 class IniDocument;
-
-// A save that failed: the message the error box shows ("Unable to write to trovel.ini")
-// and, for the user's terminal, the file and the system's reason.
-class SettingsWriteError : public std::runtime_error {
-public:
-    SettingsWriteError(const QString &message, const QString &path, const QString &reason)
-        : std::runtime_error(message.toStdString()), path_(path), reason_(reason) {}
-    const QString &path() const { return path_; }
-    const QString &reason() const { return reason_; }
-
-private:
-    QString path_;
-    QString reason_;
-};
 
 // Reads and writes the settings file: the version check, the placement keys, and the
 // form's show, close-query and destroy handling. A load reads the file once; a save
@@ -80,11 +65,12 @@ public:
 
     // A second section of the same file that the form keeps itself (options that are no
     // stored properties). `load` is given the document each load reads, whatever its
-    // version says; `entries` gives the keys each save sets in `section`, in the same
-    // write as this section's, so the two always reach the disk together.
+    // version says; `entries` gives the keys each save sets in `section` of the document
+    // it is about to write (it may leave out what that already holds), in the same write
+    // as this section's, so the two always reach the disk together.
     using Entries = QList<QPair<QString, QString>>;
     void set_second_section(const QString &section, std::function<void(const IniDocument &)> load,
-                            std::function<Entries()> entries);
+                            std::function<Entries(const IniDocument &)> entries);
 
     // The section used: IniSection, or when that is empty the owner form's class name
     // without its namespace.
@@ -96,12 +82,14 @@ public:
     // The form's events. Each reports an error through the application's error box (a
     // failed save also on stderr, with the file and the system's reason) and returns
     // normally, so the show or the end of the run goes on.
-    // Show: loads when Active (the form's show handler runs after this).
+    // Show: loads when Active (the form's show handler runs after this). A file that
+    // cannot be read is said on stderr, with the reason.
     void on_show();
     // Close query, after the form's own: saves when the close is allowed, Active is set
     // and the form's window exists. The form's close handler runs after this.
     void on_close_query(bool close_allowed = true);
-    // Destruction: saves when Active and nothing was saved since the last load, with
+    // Destruction: saves when Active, nothing was saved since the last load and no save
+    // of a close query failed since then (that failure was reported once already), with
     // the key "Visible" as 1.
     void on_destroy();
 
@@ -111,26 +99,28 @@ public:
     // file. Does nothing while Active and never loaded, so a form that was never shown
     // does not overwrite the file. A file whose values were not loaded because of its
     // version is first copied to "<file>.bak" (said on stderr) when the save would
-    // overwrite any of its lines. Throws SettingsWriteError("Unable to write to
-    // <IniFileName>") when any part cannot be written; the file then stays as it was.
-    void save_settings();
+    // overwrite any of its lines. False when any part cannot be written, the file then
+    // as it was, with `*error` naming the file and the reason ("cannot write <path>:
+    // <reason>").
+    bool save_settings(QString *error);
 
 protected:
     // The stored properties, read after a successful version check and written after the
     // placement keys.
     virtual void load_props(const IniDocument &file);
-    virtual void save_props(IniDocument &file);
+    virtual bool save_props(IniDocument &file, QString *error);
 
-    // Sets a key in the text to be saved; throws when the key cannot be stored.
-    void put(IniDocument &file, const QString &key, const QString &value) const;
+    // Sets a key in the text to be saved; false, with the reason, when the key cannot be
+    // stored.
+    bool put(IniDocument &file, const QString &key, const QString &value, QString *error) const;
 
     QWidget *owner() const { return owner_; }
 
 private:
-    void write_placement(IniDocument &file);
-    void keep_backup(IniDocument &file);
-    [[noreturn]] void fail(const QString &path, const QString &reason) const;
-    void report(const std::exception &error);
+    bool write_placement(IniDocument &file, QString *error);
+    bool keep_backup(IniDocument &file, QString *error);
+    bool fail(const QString &path, const QString &reason, QString *error) const;
+    void report_save_failure(const QString &error);
 
     QPointer<QWidget> owner_;
     Environment &env_;
@@ -142,12 +132,13 @@ private:
     bool saved_ = false;
     bool restored_ = false;
     bool destroying_ = false;
+    bool close_save_failed_ = false;
     // The file held values that were not loaded because of its version; the next save
     // keeps a copy of it before overwriting them.
     bool version_refused_ = false;
     QString second_section_;
     std::function<void(const IniDocument &)> load_second_;
-    std::function<Entries()> second_entries_;
+    std::function<Entries(const IniDocument &)> second_entries_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFormPlacement::PlacementOptions)
@@ -182,7 +173,7 @@ protected:
     // A value equal to the one loaded from its key keeps the key's line byte for byte (a
     // path that is not UTF-8, a value longer than a read returns); only changed values
     // are written.
-    void save_props(IniDocument &file) override;
+    bool save_props(IniDocument &file, QString *error) override;
 
 private:
     struct Binding {
@@ -198,7 +189,7 @@ private:
     };
 
     std::optional<Loaded> load_property(const Binding &binding, const IniDocument &file);
-    void store_property(const Binding &binding, const std::optional<Loaded> &loaded, IniDocument &file);
+    bool store_property(const Binding &binding, const std::optional<Loaded> &loaded, IniDocument &file, QString *error);
 
     QStringList stored_props_;
     QStringList unbound_props_;

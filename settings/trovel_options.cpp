@@ -5,32 +5,56 @@
 
 namespace trovel {
 
-bool parse_trovel_flag(const QString &stored, bool default_value) {
-    if (stored == QLatin1String("1")) return true;
-    if (stored == QLatin1String("0")) return false;
-    return default_value;
+namespace {
+
+struct Flag {
+    const QString &key;
+    bool TrovelOptions::*member;
+};
+
+const Flag kFlags[] = {{kNaturalBreaksKey, &TrovelOptions::natural_breaks},
+                       {kFullScreenWaitKey, &TrovelOptions::full_screen_wait}};
+
+} // namespace
+
+std::optional<bool> parse_trovel_flag(const QString &text) {
+    const QString stored = text.trimmed();
+    static const char *const on[] = {"1", "true", "yes", "on"};
+    static const char *const off[] = {"0", "false", "no", "off"};
+    for (const char *word : on)
+        if (stored.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) return true;
+    for (const char *word : off)
+        if (stored.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) return false;
+    return std::nullopt;
 }
 
 QString format_trovel_flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
-TrovelOptions read_trovel_options(const QString &path) {
-    IniDocument file(path);
-    // A file that cannot be read gives the defaults, as a missing one does.
-    file.load();
-    return trovel_options_from(file);
+TrovelOptions trovel_options_from(const IniDocument &file, QStringList *complaints) {
+    TrovelOptions options;
+    for (const Flag &flag : kFlags) {
+        const std::optional<QString> stored = file.value(kTrovelSection, flag.key);
+        if (!stored) continue;
+        const std::optional<bool> on = parse_trovel_flag(*stored);
+        if (on) {
+            options.*flag.member = *on;
+        } else if (complaints) {
+            *complaints << QStringLiteral("%1: [%2] %3=%4 is not understood (1 or 0 is); %5 is used")
+                               .arg(file.path(), kTrovelSection, flag.key, *stored,
+                                    format_trovel_flag(options.*flag.member));
+        }
+    }
+    return options;
 }
 
-TrovelOptions trovel_options_from(const IniDocument &file) {
-    const TrovelOptions defaults;
-    const auto flag = [&file](const QString &key, bool default_value) {
-        return parse_trovel_flag(file.value(kTrovelSection, key).value_or(QString()), default_value);
-    };
-    return {flag(kNaturalBreaksKey, defaults.natural_breaks), flag(kFullScreenWaitKey, defaults.full_screen_wait)};
-}
-
-QList<QPair<QString, QString>> trovel_option_entries(const TrovelOptions &options) {
-    return {{kNaturalBreaksKey, format_trovel_flag(options.natural_breaks)},
-            {kFullScreenWaitKey, format_trovel_flag(options.full_screen_wait)}};
+QList<QPair<QString, QString>> trovel_option_entries(const TrovelOptions &options, const IniDocument &file) {
+    const TrovelOptions in_file = trovel_options_from(file);
+    QList<QPair<QString, QString>> entries;
+    for (const Flag &flag : kFlags) {
+        if (file.value(kTrovelSection, flag.key) && in_file.*flag.member == options.*flag.member) continue;
+        entries.append({flag.key, format_trovel_flag(options.*flag.member)});
+    }
+    return entries;
 }
 
 } // namespace trovel

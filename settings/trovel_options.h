@@ -1,10 +1,14 @@
 // Trovel's own settings: the section [Trovel] of trovel.ini, beside the form's [TForm1],
-// which keeps exactly the keys it always had. Each option is a key with the value 1 or 0.
+// which keeps exactly the keys it always had. Each option is a key with a boolean value,
+// written as 1 or 0.
 #pragma once
 
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace trovel {
 
@@ -20,19 +24,20 @@ struct TrovelOptions {
     bool operator==(const TrovelOptions &) const = default;
 };
 
-// One stored flag: "1" is on and "0" off; anything else, a missing key included, leaves
-// the default, so a hand-edited "yes" never switches an option off by surprise.
-bool parse_trovel_flag(const QString &stored, bool default_value);
+// One stored flag: 1, true, yes or on is on; 0, false, no or off is off (in any letter
+// case, blanks around it ignored). Anything else is not understood: nothing.
+std::optional<bool> parse_trovel_flag(const QString &stored);
 QString format_trovel_flag(bool on);
 
-// The options as the file at `path` holds them, by the INI reader's rules (section and key
+// The options as the document holds them, by the INI reader's rules (section and key
 // names in any letter case; the first section of the name and its first line with the
-// key count). A missing file, section, key or a value other than 1 or 0 gives the default.
-TrovelOptions read_trovel_options(const QString &path);
-// The same from a document already read (the one the form's settings load reads).
-TrovelOptions trovel_options_from(const IniDocument &file);
+// key count). A missing section or key gives the default; so does a value that is not
+// understood, and `complaints` then gets a line saying so.
+TrovelOptions trovel_options_from(const IniDocument &file, QStringList *complaints = nullptr);
 
-// The section's key lines, in the order a save writes them.
-QList<QPair<QString, QString>> trovel_option_entries(const TrovelOptions &options);
+// The section's key lines, in the order a save writes them, leaving out each key whose
+// line in `file` already reads as the option is now (a value not understood counts as the
+// default): that line is kept exactly as it is written.
+QList<QPair<QString, QString>> trovel_option_entries(const TrovelOptions &options, const IniDocument &file);
 
 } // namespace trovel

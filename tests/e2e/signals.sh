@@ -73,6 +73,11 @@ wait_exit 10 "$pid" || fail "unwritable: the program did not end (an error box?)
 expect_eq "$EXIT_STATUS" 1 "unwritable: exit status"
 grep -qxF "trovel: cannot write $XDG_CONFIG_HOME/trovel.ini: Is a directory" "$E2E_TMP/trovel.err" ||
     fail "unwritable: stderr: $(cat "$E2E_TMP/trovel.err")"
+# Said once (tried once), and the file that could not be read was said at start.
+expect_eq "$(grep -c '^trovel: cannot write ' "$E2E_TMP/trovel.err")" 1 "unwritable: lines with the reason"
+expect_eq "$(grep -c '^trovel: Unable to write to ' "$E2E_TMP/trovel.err")" 1 "unwritable: lines of the message"
+grep -qxF "trovel: cannot read $XDG_CONFIG_HOME/trovel.ini: Is a directory; the settings are the defaults" \
+    "$E2E_TMP/trovel.err" || fail "unwritable: not said at start: $(cat "$E2E_TMP/trovel.err")"
 [ -d "$XDG_CONFIG_HOME/trovel.ini" ] || fail "unwritable: the folder in the file's place was replaced"
 echo "unwritable settings at TERM: status 1, $(grep -c . "$E2E_TMP/trovel.err") lines on stderr"
 echo "PASS signals"

@@ -11,15 +11,24 @@ printf '[TForm1]\nFormVersion=1\nspin_timeout_Value=7\n' >"$ini"
 touch -d '2020-01-02 03:04:05' "$ini"
 before=$(file_stamp "$ini")
 
-# What a save killed half-way left: removed at the next start, being older than it.
-leftover="$XDG_CONFIG_HOME/.trovel.ini.Ab12Cd"
+# What a save killed half-way left: removed at the next start, being older than it. Files
+# of the user's own with names alike stay.
+leftover="$XDG_CONFIG_HOME/.trovel.ini.trovel-save-Ab12Cd"
 echo "half a file" >"$leftover"
 touch -d '2020-01-02 03:04:05' "$leftover"
+own_files=(.trovel.ini.backup .trovel.ini.orig12 .trovel.ini.2024v1 .trovel.ini.bak.saved1 .trovel.ini.Ab12Cd)
+for name in "${own_files[@]}"; do
+    echo "mine" >"$XDG_CONFIG_HOME/$name"
+    touch -d '2020-01-02 03:04:05' "$XDG_CONFIG_HOME/$name"
+done
 
 start_trovel
 first=$TROVEL_PID
 window=$(main_window)
 [ ! -e "$leftover" ] || fail "the temporary file a killed save left is still there"
+for name in "${own_files[@]}"; do
+    [ "$(cat "$XDG_CONFIG_HOME/$name" 2>/dev/null)" = mine ] || fail "the user's $name was removed at start"
+done
 
 # With and without a display, and from a session without a runtime folder: the second
 # copy on the same settings ends before it would open a display.

@@ -150,15 +150,22 @@ TEST(CsvExport, OneRowPerDayAfterAHeader) {
 TEST(CsvExport, WritesAtomicallyAndLeavesTheOldFileOnFailure) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("week.csv"));
+    const std::vector<DayTotals> days = {DayTotals{QDate(2026, 3, 29)}};
+    const QByteArray text = csv_text(days);
     write_file(path, "old");
-    EXPECT_EQ(write_file_atomically(path, "new\n"), QString());
-    EXPECT_EQ(read_file(path), "new\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("week.csv")}) << "no leftovers";
+    QString error;
+    EXPECT_TRUE(save_csv(path, days, &error)) << error.toStdString();
+    EXPECT_EQ(read_file(path), text);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("week.csv")})
+        << "no leftovers";
 
-    EXPECT_NE(write_file_atomically(dir.filePath(QStringLiteral("no/such/folder/x.csv")), "x"), QString());
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/x.csv"));
+    EXPECT_FALSE(save_csv(missing, days, &error));
+    EXPECT_EQ(error, "Cannot write " + missing + ": No such file or directory");
     QDir().mkpath(dir.filePath(QStringLiteral("a_folder.csv")));
-    EXPECT_NE(write_file_atomically(dir.filePath(QStringLiteral("a_folder.csv")), "x"), QString());
-    EXPECT_EQ(read_file(path), "new\n");
+    EXPECT_FALSE(save_csv(dir.filePath(QStringLiteral("a_folder.csv")), days, &error));
+    EXPECT_TRUE(error.endsWith(": Is a directory")) << error.toStdString();
+    EXPECT_EQ(read_file(path), text);
 }
 
 } // namespace

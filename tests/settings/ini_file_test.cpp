@@ -1,7 +1,9 @@
-// The INI reader and writer: lookups, the value rules, line-preserving writes (every
-// table row over LF and CRLF files, key by key and as one document), the atomic
+// The INI text and the settings file: lookups, the value rules, line-preserving writes
+// (every table row over LF, CRLF and CR texts, key by key and as one document), the atomic
 // replacement of the file, and the clean-up of what a killed write left.
+#include "platform/save_file.h"
 #include "settings/ini_file.h"
+#include "settings/ini_text.h"
 #include "settings_test_util.h"
 
 #include <QDir>
@@ -23,7 +25,22 @@ using test::read_file;
 using test::with_eol;
 using test::write_file;
 
-const std::vector<QByteArray> kLineEndings = {"\n", "\r\n"};
+const std::vector<QByteArray> kLineEndings = {"\n", "\r\n", "\r"};
+
+std::string eol_name(const QByteArray &eol) { return eol == "\n" ? " (LF)" : eol == "\r\n" ? " (CRLF)" : " (CR)"; }
+
+// One key read from the file as it is now, "dflt" when it is missing.
+QString read_key(const QString &section, const QString &key, const QString &path) {
+    IniDocument doc(path);
+    doc.load();
+    return doc.value(section, key).value_or("dflt");
+}
+
+// One key written to the file: a document loaded, set and committed.
+bool write_key(const QString &section, const QString &key, const QString &value, const QString &path) {
+    IniDocument doc(path);
+    return doc.load() && doc.set(section, key, value) && doc.commit();
+}
 
 class IniFileTest : public ::testing::Test {
 protected:
@@ -77,16 +94,40 @@ TEST_F(IniFileTest, ReadsByTheLookupAndValueRules) {
     };
     for (const QByteArray &eol : kLineEndings) {
         for (const ReadCase &c : cases) {
-            SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : " (CRLF)"));
-            write_file(path(), with_eol(c.file, eol));
-            EXPECT_EQ(GetPrivateProfileString(c.section, c.key, "dflt", path()), c.expected);
+            SCOPED_TRACE(std::string(c.name) + eol_name(eol));
+            EXPECT_EQ(IniText(with_eol(c.file, eol)).value(c.section, c.key).value_or("dflt"), c.expected);
         }
     }
 }
 
-TEST_F(IniFileTest, MissingFileGivesTheDefault) {
-    EXPECT_EQ(GetPrivateProfileString("TForm1", "key", "dflt", path()), "dflt");
-    EXPECT_EQ(GetPrivateProfileString("TForm1", "key", "", path()), "");
+// A file that is missing is an empty document; one that cannot be read fails the load
+// with the reason (a FIFO without waiting for a writer) and reads as empty.
+TEST_F(IniFileTest, MissingOrUnreadableFileReadsAsEmpty) {
+    IniDocument missing(path());
+    EXPECT_TRUE(missing.load());
+    EXPECT_FALSE(missing.exists());
+    EXPECT_EQ(missing.value("TForm1", "key"), std::nullopt);
+
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("a_folder.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.ini")).constData(), 0600), 0);
+    write_file(path("private.ini"), "[S]\nk=1\n");
+    ASSERT_TRUE(QFile::setPermissions(path("private.ini"), QFileDevice::WriteOwner));
+    struct Case {
+        const char *name;
+        QString file;
+        QString reason;
+    };
+    std::vector<Case> cases = {{"a folder", "a_folder.ini", "Is a directory"},
+                               {"a FIFO", "fifo.ini", "Not a regular file"}};
+    if (!test::running_as_root()) cases.push_back({"no permission", "private.ini", "Permission denied"});
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        IniDocument doc(path(c.file));
+        EXPECT_FALSE(doc.load());
+        EXPECT_EQ(doc.error(), c.reason);
+        EXPECT_EQ(doc.value("S", "k"), std::nullopt);
+        EXPECT_FALSE(doc.commit()) << "what could not be read is not overwritten";
+    }
 }
 
 TEST_F(IniFileTest, ValuesAreCutAfter2047Characters) {
@@ -105,10 +146,8 @@ TEST_F(IniFileTest, ValuesAreCutAfter2047Characters) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        write_file(path(), "[S]\nkey=" + c.stored.toUtf8() + "\n");
-        EXPECT_EQ(GetPrivateProfileString("S", "key", "", path()), c.expected);
+        EXPECT_EQ(IniText("[S]\nkey=" + c.stored.toUtf8() + "\n").value("S", "key"), c.expected);
     }
-    EXPECT_EQ(GetPrivateProfileString("S", "missing", long_value, path()), long_value.left(2047));
 }
 
 struct Write {
@@ -157,15 +196,17 @@ TEST_F(IniFileTest, WritesChangeOnlyTheirOwnLine) {
         {"lone quote counts as quoted", std::nullopt, {{"S", "a", "\""}}, "[S]\na=\"\"\"\n"},
         {"mixed quotes unchanged", std::nullopt, {{"S", "a", "\"x'"}}, "[S]\na=\"x'\n"},
         {"inner quotes unchanged", std::nullopt, {{"S", "a", "say \"hi\""}}, "[S]\na=say \"hi\"\n"},
-        {"line break cannot split the line", std::nullopt, {{"S", "a", "one\ntwo\r\nthree"}}, "[S]\na=one two three\n"},
+        {"line break cannot split the line",
+         std::nullopt,
+         {{"S", "a", "one\ntwo\r\nthree\rfour"}},
+         "[S]\na=one two three four\n"},
     };
     // Each row gives the same file whether its keys are written one call at a time or set
     // in one document that is written once.
     for (const bool one_document : {false, true}) {
         for (const QByteArray &eol : kLineEndings) {
             for (const WriteCase &c : cases) {
-                SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : " (CRLF)") +
-                             (one_document ? " in one document" : " key by key"));
+                SCOPED_TRACE(std::string(c.name) + eol_name(eol) + (one_document ? " in one document" : " key by key"));
                 QFile::remove(path());
                 if (c.before) write_file(path(), with_eol(*c.before, eol));
                 if (one_document) {
@@ -174,15 +215,16 @@ TEST_F(IniFileTest, WritesChangeOnlyTheirOwnLine) {
                     for (const Write &w : c.writes) {
                         ASSERT_TRUE(doc.set(w.section, w.key, w.value));
                         // Reads see the text in memory before it is written.
-                        EXPECT_EQ(doc.value(w.section, w.key),
-                                  QString(w.value).replace("\r\n", " ").replace('\n', ' ').trimmed());
+                        EXPECT_EQ(
+                            doc.value(w.section, w.key),
+                            QString(w.value).replace("\r\n", " ").replace('\n', ' ').replace('\r', ' ').trimmed());
                     }
                     EXPECT_EQ(read_file(path()), c.before ? with_eol(*c.before, eol) : QByteArray());
                     ASSERT_TRUE(doc.commit()) << doc.error().toStdString();
                     EXPECT_EQ(doc.bytes(), read_file(path()));
                 } else {
                     for (const Write &w : c.writes)
-                        ASSERT_TRUE(WritePrivateProfileString(w.section, w.key, w.value, path()));
+                        ASSERT_TRUE(write_key(w.section, w.key, w.value, path()));
                 }
                 // A new file is written with LF line ends.
                 EXPECT_EQ(read_file(path()), c.before ? with_eol(c.after, eol) : c.after);
@@ -239,7 +281,7 @@ TEST_F(IniFileTest, DocumentCopiesTheFileAsItWasRead) {
 
 // What a killed write leaves is ours to remove at the next start, but only our own
 // temporary files, and only those older than the start: a write running now is not
-// touched.
+// touched, and neither is any file of the user's, however alike its name.
 TEST_F(IniFileTest, StaleTemporaryFilesAreRemoved) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir("real"));
     write_file(path("real/trovel.ini"), "[S]\nk=1\n");
@@ -251,33 +293,45 @@ TEST_F(IniFileTest, StaleTemporaryFilesAreRemoved) {
         ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path(name)).constData(), times, 0), 0);
     };
     const timespec old{start.tv_sec - 60, 0};
-    make("real/.trovel.ini.Ab3xY9", old);                               // removed
-    make("real/.trovel.ini.q0W9e8", {start.tv_sec, start.tv_nsec - 1}); // removed: just before the start
-    make("real/.trovel.ini.Fresh1", start);                             // a write running now
-    make("real/.trovel.ini.Fresh2", {start.tv_sec + 1, 0});
-    make("real/.trovel.ini.AB_123", old);     // not a name we make
-    make("real/.trovel.ini.Ab3xY", old);      // too short
-    make("real/trovel.ini.Ab3xY9", old);      // no leading point
-    make("real/.trovel.ini.bak.Ab3xY9", old); // another file's
-    make(".trovel.ini.Ab3xY9", old);          // beside the link, not the file
-    ASSERT_TRUE(QDir(dir_.path()).mkpath("real/.trovel.ini.Dir123"));
-    ASSERT_TRUE(QFile::link("trovel.ini", path("real/.trovel.ini.Lnk123")));
+    struct Case {
+        const char *name;
+        timespec modified;
+        bool removed;
+    };
+    const std::vector<Case> cases = {
+        {"real/.trovel.ini.trovel-save-Ab3xY9", old, true},
+        {"real/.trovel.ini.trovel-save-q0W9e8", {start.tv_sec, start.tv_nsec - 1}, true}, // just before the start
+        {"real/.trovel.ini.trovel-save-Fresh1", start, false},                            // a write running now
+        {"real/.trovel.ini.trovel-save-Fresh2", {start.tv_sec + 1, 0}, false},
+        {"real/.trovel.ini.trovel-save-AB_123", old, false},     // not a name we make
+        {"real/.trovel.ini.trovel-save-Ab3xY", old, false},      // too short
+        {"real/trovel.ini.trovel-save-Ab3xY9", old, false},      // no leading point
+        {"real/.trovel.ini.bak.trovel-save-Ab3xY9", old, false}, // another file's
+        {".trovel.ini.trovel-save-Ab3xY9", old, false},          // beside the link, not the file
+        // Copies of the user's own.
+        {"real/.trovel.ini.backup", old, false},
+        {"real/.trovel.ini.orig12", old, false},
+        {"real/.trovel.ini.2024v1", old, false},
+        {"real/.trovel.ini.bak.saved1", old, false},
+        {"real/.trovel.ini.Ab3xY9", old, false},
+    };
+    for (const Case &c : cases)
+        make(c.name, c.modified);
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("real/.trovel.ini.trovel-save-Dir123"));
+    ASSERT_TRUE(QFile::link("trovel.ini", path("real/.trovel.ini.trovel-save-Lnk123")));
 
-    EXPECT_EQ(remove_stale_temporary_files(path(), start), 2);
-    QStringList left =
-        QDir(path("real")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
-    left.sort();
-    EXPECT_EQ(left, QStringList({".trovel.ini.AB_123", ".trovel.ini.Ab3xY", ".trovel.ini.Dir123", ".trovel.ini.Fresh1",
-                                 ".trovel.ini.Fresh2", ".trovel.ini.Lnk123", ".trovel.ini.bak.Ab3xY9", "trovel.ini",
-                                 "trovel.ini.Ab3xY9"}));
-    EXPECT_TRUE(QFileInfo::exists(path(".trovel.ini.Ab3xY9")));
-    EXPECT_EQ(remove_stale_temporary_files(path("missing/trovel.ini"), start), 0);
+    EXPECT_EQ(remove_stale_save_files(path(), start), 2);
+    for (const Case &c : cases)
+        EXPECT_EQ(QFileInfo::exists(path(c.name)), !c.removed) << c.name;
+    EXPECT_TRUE(QFileInfo(path("real/.trovel.ini.trovel-save-Dir123")).isDir());
+    EXPECT_TRUE(QFileInfo(path("real/.trovel.ini.trovel-save-Lnk123")).isSymLink());
+    EXPECT_EQ(remove_stale_save_files(path("missing/trovel.ini"), start), 0);
 }
 
 TEST_F(IniFileTest, NewLinesFollowTheFirstLineEnding) {
     write_file(path(), "[A]\r\nx=1\ny=2\n");
-    ASSERT_TRUE(WritePrivateProfileString("A", "z", "3", path()));
-    ASSERT_TRUE(WritePrivateProfileString("B", "w", "4", path()));
+    ASSERT_TRUE(write_key("A", "z", "3", path()));
+    ASSERT_TRUE(write_key("B", "w", "4", path()));
     EXPECT_EQ(read_file(path()), "[A]\r\nx=1\ny=2\nz=3\r\n[B]\r\nw=4\r\n");
 }
 
@@ -299,22 +353,22 @@ TEST_F(IniFileTest, WrittenValuesReadBackUnchanged) {
     };
     for (const QString &v : values) {
         SCOPED_TRACE(v.toStdString());
-        ASSERT_TRUE(WritePrivateProfileString("S", "k", v, path()));
-        EXPECT_EQ(GetPrivateProfileString("S", "k", "dflt", path()), v);
+        ASSERT_TRUE(write_key("S", "k", v, path()));
+        EXPECT_EQ(read_key("S", "k", path()), v);
     }
     // Blanks around a value are not part of it.
-    ASSERT_TRUE(WritePrivateProfileString("S", "k", "  padded  ", path()));
-    EXPECT_EQ(GetPrivateProfileString("S", "k", "dflt", path()), "padded");
+    ASSERT_TRUE(write_key("S", "k", "  padded  ", path()));
+    EXPECT_EQ(read_key("S", "k", path()), "padded");
 }
 
 TEST_F(IniFileTest, NamesThatCannotBeStoredAreRefused) {
     write_file(path(), "[S]\nk=1\n");
-    EXPECT_FALSE(WritePrivateProfileString("", "k", "v", path()));
-    EXPECT_FALSE(WritePrivateProfileString("S", " ", "v", path()));
-    EXPECT_FALSE(WritePrivateProfileString("S", "a=b", "v", path()));
-    EXPECT_FALSE(WritePrivateProfileString("S", "a\nb", "v", path()));
-    EXPECT_FALSE(WritePrivateProfileString("S\nT", "k", "v", path()));
-    EXPECT_FALSE(WritePrivateProfileString("S", ";k", "v", path()));
+    EXPECT_FALSE(write_key("", "k", "v", path()));
+    EXPECT_FALSE(write_key("S", " ", "v", path()));
+    EXPECT_FALSE(write_key("S", "a=b", "v", path()));
+    EXPECT_FALSE(write_key("S", "a\nb", "v", path()));
+    EXPECT_FALSE(write_key("S\nT", "k", "v", path()));
+    EXPECT_FALSE(write_key("S", ";k", "v", path()));
     EXPECT_EQ(read_file(path()), "[S]\nk=1\n");
 }
 
@@ -322,7 +376,7 @@ TEST_F(IniFileTest, WriteKeepsPermissionsAndLeavesNoTemporaryFile) {
     write_file(path(), "[S]\nk=1\n");
     ASSERT_TRUE(
         QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
-    ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", path()));
+    ASSERT_TRUE(write_key("S", "k", "2", path()));
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -337,9 +391,9 @@ TEST_F(IniFileTest, ChangedFileIsReplacedUnchangedFileIsLeftAlone) {
     };
     write_file(path(), "[S]\nk=1\n");
     const auto original = inode();
-    ASSERT_TRUE(WritePrivateProfileString("S", "k", "1", path()));
+    ASSERT_TRUE(write_key("S", "k", "1", path()));
     EXPECT_EQ(inode(), original);
-    ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", path()));
+    ASSERT_TRUE(write_key("S", "k", "2", path()));
     EXPECT_NE(inode(), original) << "a new file renamed over the old one";
 }
 
@@ -348,24 +402,24 @@ TEST_F(IniFileTest, WriteGoesThroughSymbolicLinks) {
     write_file(path("real/trovel.ini"), "[S]\nk=1\n");
     ASSERT_TRUE(QFile::link("real/trovel.ini", path("link.ini")));
     ASSERT_TRUE(QFile::link("link.ini", path("link2.ini")));
-    ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", path("link2.ini")));
+    ASSERT_TRUE(write_key("S", "k", "2", path("link2.ini")));
     EXPECT_TRUE(QFileInfo(path("link2.ini")).isSymLink());
     EXPECT_TRUE(QFileInfo(path("link.ini")).isSymLink());
     EXPECT_EQ(read_file(path("real/trovel.ini")), "[S]\nk=2\n");
 
     // A link to a file not yet there makes the file, not a plain file in its place.
     ASSERT_TRUE(QFile::link("real/new.ini", path("dangling.ini")));
-    ASSERT_TRUE(WritePrivateProfileString("S", "k", "3", path("dangling.ini")));
+    ASSERT_TRUE(write_key("S", "k", "3", path("dangling.ini")));
     EXPECT_TRUE(QFileInfo(path("dangling.ini")).isSymLink());
     EXPECT_EQ(read_file(path("real/new.ini")), "[S]\nk=3\n");
 }
 
 TEST_F(IniFileTest, UnwritablePlacesReportFailure) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir("a_folder.ini"));
-    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", path("a_folder.ini")));
-    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", path("missing/trovel.ini")));
+    EXPECT_FALSE(write_key("S", "k", "v", path("a_folder.ini")));
+    EXPECT_FALSE(write_key("S", "k", "v", path("missing/trovel.ini")));
     ASSERT_TRUE(QFile::link("loop.ini", path("loop.ini")));
-    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", path("loop.ini")));
+    EXPECT_FALSE(write_key("S", "k", "v", path("loop.ini")));
 }
 
 TEST_F(IniFileTest, FullDiskLeavesTheOldFileWhole) {
@@ -389,13 +443,13 @@ TEST_F(IniFileTest, ReadOnlyFileOrFolderIsNotWritten) {
     if (test::running_as_root()) GTEST_SKIP() << "a privileged user writes read-only files";
     write_file(path(), "[S]\nk=1\n");
     QFile::setPermissions(path(), QFileDevice::ReadOwner);
-    EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", path()));
-    EXPECT_FALSE(WritePrivateProfileString("S", "k", "1", path())) << "even when nothing would change";
+    EXPECT_FALSE(write_key("S", "k", "2", path()));
+    EXPECT_FALSE(write_key("S", "k", "1", path())) << "even when nothing would change";
     EXPECT_EQ(read_file(path()), "[S]\nk=1\n");
 
     QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", path()));
+    EXPECT_FALSE(write_key("S", "k", "2", path()));
     QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(read_file(path()), "[S]\nk=1\n");
 }

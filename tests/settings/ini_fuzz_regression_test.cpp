@@ -1,5 +1,6 @@
 // INI files and writes the fuzzer (fuzz/fuzz_ini) turned up, kept so they stay handled.
 #include "settings/ini_file.h"
+#include "settings/ini_text.h"
 #include "settings_test_util.h"
 
 #include <QTemporaryDir>
@@ -29,12 +30,9 @@ TEST(IniFuzzRegression, ByteOrderMarkCountsOnlyAtTheStartOfTheFile) {
         {"mark before a later key", "[S]\n\xEF\xBB\xBFkey=1\nkey=2\n", "key", "2"},
         {"key named with a mark", "[S]\n\xEF\xBB\xBFkey=1\nkey=2\n", bom + "key", "1"},
     };
-    QTemporaryDir dir;
-    const QString path = dir.filePath("t.ini");
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        write_file(path, c.file);
-        EXPECT_EQ(GetPrivateProfileString("S", c.key, "dflt", path), c.expected);
+        EXPECT_EQ(IniText(c.file).value("S", c.key).value_or("dflt"), c.expected);
     }
 }
 
@@ -46,11 +44,17 @@ TEST(IniFuzzRegression, KeyStartingWithAByteOrderMarkReadsBackAndIsWrittenOnce) 
     write_file(path, "");
     const QString section = QString::fromUtf8("\xEF");
     const QString key = QString::fromUtf8("\x0B\xEF\xBB\xBF\x01");
-    ASSERT_TRUE(WritePrivateProfileString(section, key, "", path));
-    EXPECT_EQ(GetPrivateProfileString(section, key, "dflt", path), "");
+    auto write = [&] {
+        IniDocument doc(path);
+        return doc.load() && doc.set(section, key, "") && doc.commit();
+    };
+    ASSERT_TRUE(write());
+    IniDocument doc(path);
+    ASSERT_TRUE(doc.load());
+    EXPECT_EQ(doc.value(section, key), "");
     const QByteArray once = read_file(path);
     EXPECT_EQ(once, "[\xEF\xBF\xBD]\n\xEF\xBB\xBF\x01=\n");
-    ASSERT_TRUE(WritePrivateProfileString(section, key, "", path));
+    ASSERT_TRUE(write());
     EXPECT_EQ(read_file(path), once);
 }
 

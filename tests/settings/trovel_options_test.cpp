@@ -14,11 +14,18 @@ using test::read_file;
 using test::with_eol;
 using test::write_file;
 
+TrovelOptions options_of(const QString &path, QStringList *complaints = nullptr) {
+    IniDocument file(path);
+    file.load(); // a file that cannot be read gives the defaults, as a missing one does
+    return trovel_options_from(file, complaints);
+}
+
 TEST(TrovelOptions, ReadFromTheTrovelSection) {
     struct Case {
         const char *name;
         QByteArray file;
         TrovelOptions expected;
+        int complaints = 0; // values not understood
     };
     const Case cases[] = {
         {"no section: the defaults", "[TForm1]\nFormVersion=1\n", {true, true}},
@@ -27,14 +34,22 @@ TEST(TrovelOptions, ReadFromTheTrovelSection) {
         {"one off", "[Trovel]\nFullScreenWait=0\n", {true, false}},
         {"blanks and quotes around the value",
          "[Trovel]\nNaturalBreaks = \"0\" \nFullScreenWait=' 0'\n",
-         {false, true}},
-        {"other values are the defaults", "[Trovel]\nNaturalBreaks=false\nFullScreenWait=00\n", {true, true}},
-        {"more other values", "[Trovel]\nNaturalBreaks=2\nFullScreenWait=\n", {true, true}},
+         {false, false}},
+        {"true and false in any case", "[Trovel]\nNaturalBreaks=false\nFullScreenWait=TRUE\n", {false, true}},
+        {"no and on", "[Trovel]\nNaturalBreaks=No\nFullScreenWait=on\n", {false, true}},
+        {"yes and off, blanks around", "[Trovel]\nNaturalBreaks=\tyes \nFullScreenWait = OFF \n", {true, false}},
+        {"values not understood are the defaults",
+         "[Trovel]\nNaturalBreaks=banana\nFullScreenWait=00\n",
+         {true, true},
+         2},
+        {"numbers other than 1 and 0", "[Trovel]\nNaturalBreaks=-1\nFullScreenWait=2147483648\n", {true, true}, 2},
+        {"an empty value", "[Trovel]\nNaturalBreaks=2\nFullScreenWait=\n", {true, true}, 2},
         {"names in other letter cases", "[TROVEL]\nnaturalbreaks=0\nFULLSCREENWAIT=0\n", {false, false}},
         {"the first of repeated keys", "[Trovel]\nNaturalBreaks=0\nNaturalBreaks=1\n", {false, true}},
-        {"a first key with another value is the default",
-         "[Trovel]\nNaturalBreaks=no\nNaturalBreaks=0\n",
-         {true, true}},
+        {"a first key not understood is the default",
+         "[Trovel]\nNaturalBreaks=nein\nNaturalBreaks=0\n",
+         {true, true},
+         1},
         {"only the first of repeated sections",
          "[Trovel]\nNaturalBreaks=0\n[Trovel]\nFullScreenWait=0\n",
          {false, true}},
@@ -42,16 +57,23 @@ TEST(TrovelOptions, ReadFromTheTrovelSection) {
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("trovel.ini");
-    for (const QByteArray &eol : {QByteArray("\n"), QByteArray("\r\n")}) {
+    for (const QByteArray &eol : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")}) {
         for (const Case &c : cases) {
-            SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : " (CRLF)"));
+            SCOPED_TRACE(std::string(c.name) + (eol == "\n" ? " (LF)" : eol == "\r" ? " (CR)" : " (CRLF)"));
             write_file(path, with_eol(c.file, eol));
-            const TrovelOptions got = read_trovel_options(path);
+            QStringList complaints;
+            const TrovelOptions got = options_of(path, &complaints);
             EXPECT_EQ(got.natural_breaks, c.expected.natural_breaks);
             EXPECT_EQ(got.full_screen_wait, c.expected.full_screen_wait);
+            EXPECT_EQ(complaints.size(), c.complaints) << complaints.join('\n').toStdString();
         }
     }
-    EXPECT_EQ(read_trovel_options(dir.filePath("missing.ini")), TrovelOptions());
+    EXPECT_EQ(options_of(dir.filePath("missing.ini")), TrovelOptions());
+    write_file(path, "[Trovel]\nNaturalBreaks=banana\n");
+    QStringList complaints;
+    options_of(path, &complaints);
+    EXPECT_EQ(complaints,
+              QStringList{path + ": [Trovel] NaturalBreaks=banana is not understood (1 or 0 is); 1 is used"});
 }
 
 TEST(TrovelOptions, WhatASaveWritesReadsBackAndLeavesTForm1Alone) {
@@ -61,17 +83,50 @@ TEST(TrovelOptions, WhatASaveWritesReadsBackAndLeavesTForm1Alone) {
     for (const TrovelOptions &options : {TrovelOptions{false, true}, TrovelOptions{true, false},
                                          TrovelOptions{false, false}, TrovelOptions{true, true}}) {
         write_file(path, form);
-        const auto entries = trovel_option_entries(options);
+        IniDocument file(path);
+        ASSERT_TRUE(file.load());
+        const auto entries = trovel_option_entries(options, file);
         ASSERT_EQ(entries.size(), 2);
         EXPECT_EQ(entries[0].first, "NaturalBreaks");
         EXPECT_EQ(entries[1].first, "FullScreenWait");
         for (const auto &[key, value] : entries)
-            ASSERT_TRUE(WritePrivateProfileString(kTrovelSection, key, value, path));
-        EXPECT_EQ(read_trovel_options(path), options);
+            ASSERT_TRUE(file.set(kTrovelSection, key, value));
+        ASSERT_TRUE(file.commit());
+        EXPECT_EQ(options_of(path), options);
         EXPECT_TRUE(read_file(path).startsWith(form));
         EXPECT_EQ(read_file(path).mid(form.size()),
                   "[Trovel]\r\nNaturalBreaks=" + format_trovel_flag(options.natural_breaks).toUtf8() +
                       "\r\nFullScreenWait=" + format_trovel_flag(options.full_screen_wait).toUtf8() + "\r\n");
+    }
+}
+
+// A line whose value already reads as the option (a spelling of the user's, blanks and
+// all, or a value not understood while the option is its default) is kept as written;
+// only an option that differs from its line is written.
+TEST(TrovelOptions, UnchangedLinesAreKeptByteForByte) {
+    struct Case {
+        const char *line;
+        bool natural_breaks;
+        QStringList written; // the keys a save writes
+    };
+    const Case cases[] = {
+        {"NaturalBreaks = false", false, {"FullScreenWait"}},
+        {"NaturalBreaks=Yes", true, {"FullScreenWait"}},
+        {"NaturalBreaks=banana", true, {"FullScreenWait"}},
+        {"NaturalBreaks=banana", false, {"NaturalBreaks", "FullScreenWait"}},
+        {"NaturalBreaks=on", false, {"NaturalBreaks", "FullScreenWait"}},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("trovel.ini");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.line) + (c.natural_breaks ? " kept on" : " switched off"));
+        write_file(path, QByteArray("[Trovel]\n") + c.line + "\n");
+        IniDocument file(path);
+        ASSERT_TRUE(file.load());
+        QStringList written;
+        for (const auto &entry : trovel_option_entries({c.natural_breaks, true}, file))
+            written << entry.first;
+        EXPECT_EQ(written, c.written);
     }
 }
 
