@@ -5,7 +5,9 @@
 // server); the connection is kept until Qt has made its own.
 #include "app/display_check.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+#include <QThread>
 
 #include <array>
 #include <cerrno>
@@ -144,6 +146,35 @@ bool display_reachable(int argc, char **argv) {
 
 void release_display_check() {
     if (g_kept) xcb_disconnect(std::exchange(g_kept, nullptr));
+}
+
+namespace {
+
+std::function<void()> g_on_display_lost;
+QtMessageHandler g_previous_handler = nullptr;
+bool g_watching = false;
+bool g_display_lost = false;
+
+void watch_for_lost_display(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (g_previous_handler) g_previous_handler(type, context, message);
+    // Both of Qt's lines: its event loop's check, and Xlib's fatal I/O error handler.
+    if (type != QtWarningMsg || !message.startsWith(QLatin1String("The X11 connection broke"))) return;
+    // Only the GUI thread may touch the form; a loss seen on another thread ends the
+    // process from there, and saving now would race the GUI thread.
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (g_display_lost || !app || QThread::currentThread() != app->thread()) return;
+    g_display_lost = true;
+    if (g_on_display_lost) g_on_display_lost();
+}
+
+} // namespace
+
+void on_display_lost(std::function<void()> on_lost) {
+    g_on_display_lost = std::move(on_lost);
+    g_display_lost = false;
+    if (g_watching) return;
+    g_watching = true;
+    g_previous_handler = qInstallMessageHandler(watch_for_lost_display);
 }
 
 } // namespace trovel

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace trovel {
@@ -46,5 +47,15 @@ std::optional<QString> display_problem(const QString &platform, const char *disp
 bool display_reachable(int argc, char **argv);
 // Closes the check's connection, once Qt has its own.
 void release_display_check();
+
+// When the X server goes away before its clients get a signal (as at many logouts), Qt's
+// xcb platform prints a line beginning "The X11 connection broke" and at once calls
+// exit(1): no destructor of main's runs, so the form is never destroyed and saves nothing.
+// From now on `on_lost` runs right after that line has gone to the handler there was
+// before, on the GUI thread and before the exit, while every object of the program is
+// still whole (an atexit handler would come after the static objects made since it was
+// registered are destroyed). It runs once; it must neither talk to the display nor throw.
+// A later call replaces `on_lost` and arms it again.
+void on_display_lost(std::function<void()> on_lost);
 
 } // namespace trovel

@@ -101,6 +101,14 @@ TForm1::~TForm1() {
     history_store_.reset();
 }
 
+void TForm1::end_without_display() {
+    // The statistics window stays: deleting it would talk to the display, and no event is
+    // dispatched again before the exit.
+    FormStorage1->on_destroy();
+    record_program_end();
+    history_store_.reset();
+}
+
 void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_ptr<PlatformTimer> tick_timer) {
     // The tray icon first: docking it takes a few round trips to the window system,
     // which then run while the rest of the form is built.

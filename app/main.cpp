@@ -85,6 +85,15 @@ int main(int argc, char **argv) {
             trovel::close_for_signal(form.get());
         });
     });
+    // An X server that goes away ends the process in Qt (status 1) without a return from
+    // exec(): the settings are saved and the history closed before, on Qt's way out. A
+    // save that fails says so on stderr: no box can be shown any more.
+    trovel::on_display_lost([&form, &env, &report] {
+        env.error_boxes().end_without_boxes();
+        trovel::report_errors(report, [&form] {
+            if (form) form->end_without_display();
+        });
+    });
     form = std::make_unique<trovel::TForm1>(trovel::desktop_seams(env, report, dialogs));
     form->show();
     trovel::stop_property_notifications(form->windowHandle());

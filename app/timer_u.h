@@ -61,6 +61,12 @@ public:
     explicit TForm1(FormSeams seams, QWidget *parent = nullptr);
     ~TForm1() override;
 
+    // The end of a run whose X connection is gone, as the process is about to exit without
+    // destroying the form: saves the settings unless a close already did, and writes and
+    // closes the history, as the destruction would. Nothing here talks to the display:
+    // every value saved is one the form holds.
+    void end_without_display();
+
     Environment &env() { return env_; }
 
     // ---- controls (owned through Qt's parent chain) ----

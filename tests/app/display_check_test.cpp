@@ -3,6 +3,7 @@
 #include "app/display_check.h"
 
 #include <QString>
+#include <QtGlobal>
 #include <atomic>
 #include <chrono>
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <poll.h>
+#include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -185,6 +187,46 @@ TEST(PlatformChoice, AnythingButX11BecomesXcb) {
         EXPECT_EQ(choice.value, c.value);
         EXPECT_EQ(choice.line, c.line);
     }
+}
+
+// Qt ends the process right after its line about a broken X connection (from its event
+// loop or from Xlib): the end of the run comes after that line has been passed on, once,
+// and only on the GUI thread, where the form is.
+std::vector<std::string> g_seen;
+void record_line(QtMsgType, const QMessageLogContext &, const QString &message) {
+    g_seen.push_back(message.startsWith(QLatin1String("The X11")) ? "qt" : "other");
+}
+
+TEST(DisplayLoss, QtsLineOfABrokenConnectionEndsTheRunOnceOnTheGuiThread) {
+    static const char *loop_line = "The X11 connection broke (error 1). Did the X11 server die?";
+    static const char *xlib_line = "The X11 connection broke: I/O error (code 1)";
+    struct Case {
+        const char *name;
+        void (*log)();
+        std::vector<std::string> seen;
+    };
+    const Case cases[] = {
+        {"the event loop's line, then Xlib's",
+         [] {
+             qWarning("%s", loop_line);
+             qWarning("%s", xlib_line);
+         },
+         {"qt", "end", "qt"}},
+        {"another warning", [] { qWarning("QXcbConnection: XCB error: 3 (BadWindow)"); }, {"other"}},
+        {"the words quoted", [] { qWarning("trovel: %s", loop_line); }, {"other"}},
+        {"not a warning", [] { qInfo("%s", loop_line); }, {"qt"}},
+        {"another thread", [] { std::thread([] { qWarning("%s", loop_line); }).join(); }, {"qt"}},
+    };
+    const QtMessageHandler before = qInstallMessageHandler(record_line);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        g_seen.clear();
+        on_display_lost([] { g_seen.push_back("end"); });
+        c.log();
+        EXPECT_EQ(g_seen, c.seen);
+    }
+    on_display_lost({});
+    qInstallMessageHandler(before);
 }
 
 } // namespace
