@@ -283,7 +283,8 @@ TEST(ActivityRule, TheSourceIsAskedOnlyWhenTheIdleTimeCouldHaveReachedARest) {
         {"5 min rest, typing all the time: every thirtieth tick", false, false, true, 1, 60, 2},
         {"1 min rest, a key every 40 s: the bound runs out at the fifth tick after one", true, false, false, 4, 60, 15},
         {"1 min rest, away: every tick from the sixth, as the hold needs", true, false, false, 0, 60, 56},
-        {"1 min rest, away, a source that watches for the return: once", true, false, false, 0, 60, 1, true},
+        {"1 min rest, away, a source that watches for the return: at the first tick and the spell's start", true, false,
+         false, 0, 60, 2, true},
         {"1 min rest, back every 2 min, a watching source: at the first tick, then at each spell's start and end", true,
          false, false, 12, 60, 1 + 5 * 2, true},
     };
