@@ -39,15 +39,23 @@ ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options 
     std::optional<int64_t> idle_ms;
     const int64_t rest_ms = int64_t{tick.rest_seconds} * 1000;
     const std::optional<int64_t> bound = idle_at_most(tick.now_ms);
-    // While a natural break holds the countdown every tick asks: the user may be back.
+    // While a natural break holds the countdown every tick asks, the user may be back;
+    // unless the source watches for the return and has seen none: then the last reading,
+    // grown with the counter, is what it would say.
     const bool could_be_away = spell_start_ms_ || !bound || *bound + kIdleBoundMarginMs >= rest_ms;
+    bool asked = false;
     if (options.natural_breaks && could_be_away) {
-        // A source is trusted no further than the plausible range, whatever it checked.
-        if (const auto ms = idle.idle_ms()) idle_ms = plausible_idle_ms(*ms);
-        if (idle_ms)
-            last_reading_ = Reading{tick.now_ms, *idle_ms};
-        else
-            last_reading_.reset();
+        if (spell_start_ms_ && bound && idle.quiet_since_last_answer()) {
+            idle_ms = bound;
+        } else {
+            asked = true;
+            // A source is trusted no further than the plausible range, whatever it checked.
+            if (const auto ms = idle.idle_ms()) idle_ms = plausible_idle_ms(*ms);
+            if (idle_ms)
+                last_reading_ = Reading{tick.now_ms, *idle_ms};
+            else
+                last_reading_.reset();
+        }
     }
 
     if (spell_start_ms_ && !(idle_ms && same_spell(tick.now_ms, *idle_ms))) {
@@ -65,6 +73,7 @@ ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options 
             spell_longest_ms_ = std::max(spell_longest_ms_, *idle_ms);
         }
         verdict.hold_full_length = true;
+        if (asked) idle.watch_for_return();
         // The user has had the rest the wait was keeping back.
         waiting_since_ms_.reset();
         return verdict;

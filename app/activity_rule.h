@@ -62,8 +62,9 @@ public:
 
     // One countdown tick of a typing phase. The idle source is asked only when natural
     // breaks are on and the idle time could have reached a rest's length since it was last
-    // read; the full-screen probe only when the countdown has ended, the wait is on and no
-    // natural break holds the countdown.
+    // read, and while a natural break holds the countdown only when the source does not
+    // watch for the user's return or has seen input; the full-screen probe only when the
+    // countdown has ended, the wait is on and no natural break holds the countdown.
     Verdict typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle, FullScreenProbe &full_screen);
 
     // While a natural break holds the countdown: how long the user has been away as far

@@ -32,6 +32,7 @@ IdleSourceChain::IdleSourceChain(std::vector<std::unique_ptr<IdleTimeSource>> so
 }
 
 std::optional<int64_t> IdleSourceChain::idle_ms() {
+    answered_ = nullptr;
     for (Entry &entry : sources_) {
         const auto ms = entry.source->idle_ms();
         if (!ms) continue;
@@ -44,10 +45,18 @@ std::optional<int64_t> IdleSourceChain::idle_ms() {
             stuck = *ms > between + kGrowthToleranceMs && *ms < entry.last->idle_ms + between - kGrowthToleranceMs;
         }
         entry.last = Reading{now, *ms};
-        if (!stuck) return ms;
+        if (stuck) continue;
+        answered_ = &entry;
+        return ms;
     }
     return std::nullopt;
 }
+
+void IdleSourceChain::watch_for_return() {
+    if (answered_) answered_->source->watch_for_return();
+}
+
+bool IdleSourceChain::quiet_since_last_answer() { return answered_ && answered_->source->quiet_since_last_answer(); }
 
 std::unique_ptr<IdleTimeSource> make_desktop_idle_source(MonotonicMs clock) {
     std::vector<std::unique_ptr<IdleTimeSource>> sources;

@@ -1,6 +1,7 @@
 // How long the user has left the keyboard and mouse alone: the seam through which the
 // desktop's idle time reaches the break rules. A source is asked only when the countdown
-// ticks; it has no timer of its own.
+// ticks; it has no timer of its own. While the user is away, a source that the desktop
+// can tell of the user's return spares the asking altogether.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,14 @@ public:
     // Milliseconds since the last key press or mouse movement, or nothing when the
     // desktop cannot tell (no extension, no service, an error or a nonsense answer).
     virtual std::optional<int64_t> idle_ms() = 0;
+
+    // Watches from the last answer on for the user's return, until the next idle_ms(), if
+    // the desktop can say when input comes without being asked. Others do nothing.
+    virtual void watch_for_return() {}
+    // True only while such a watch has seen no key press or mouse movement: the last
+    // answer then still holds, grown with the clock. Always false for a source that
+    // cannot watch, which is then asked again.
+    virtual bool quiet_since_last_answer() { return false; }
 };
 
 // The longest idle time taken at its word: 2^31 - 1 ms, about 24.8 days. Anything
@@ -37,7 +46,8 @@ using MonotonicMs = std::function<int64_t()>;
 // time that claims the user gone since before that answer has grown with the clock since.
 // A service that is stuck (always the same long idle time) would otherwise hold the
 // countdown for good and count a new natural break at every tick; such a source is
-// passed over (the next one is asked) until its answers make sense again.
+// passed over (the next one is asked) until its answers make sense again. A watch goes
+// to the source whose answer was passed on.
 class IdleSourceChain : public IdleTimeSource {
 public:
     // Answers may lag the clock by this much and still count as grown with it.
@@ -46,6 +56,8 @@ public:
     // Without a clock, the steady clock of the system.
     explicit IdleSourceChain(std::vector<std::unique_ptr<IdleTimeSource>> sources, MonotonicMs clock = {});
     std::optional<int64_t> idle_ms() override;
+    void watch_for_return() override;
+    bool quiet_since_last_answer() override;
 
 private:
     struct Reading {
@@ -57,6 +69,7 @@ private:
         std::optional<Reading> last;
     };
     std::vector<Entry> sources_;
+    Entry *answered_ = nullptr; // the source of the last answer passed on
     MonotonicMs clock_;
 };
 

@@ -3,6 +3,7 @@
 #include "app/activity_rule.h"
 #include "support/fake_desktop.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -33,7 +34,10 @@ struct Cycle {
     ActivityRule::Verdict last;
 
     void dec_ignored() { ignored = ignored > 0 ? ignored - 1 : 0; }
-    void user_acts() { last_input = now; }
+    void user_acts() {
+        last_input = now;
+        idle.saw_input();
+    }
     void take_a_break() {
         dec_ignored();
         start_rest();
@@ -46,7 +50,7 @@ struct Cycle {
     // One tick; `input`: the user pressed a key just before it.
     void tick(bool input = false) {
         now += 10000;
-        if (input) last_input = now;
+        if (input) user_acts();
         elapsed += 10;
         last = {};
         if (resting) {
@@ -272,21 +276,63 @@ TEST(ActivityRule, TheSourceIsAskedOnlyWhenTheIdleTimeCouldHaveReachedARest) {
         int input_every; // ticks between key presses; 0: nobody at the keyboard
         int ticks;
         int queries;
+        bool watching = false;
     };
     const Case cases[] = {
         {"1 min rest, typing all the time: every sixth tick", true, false, false, 1, 60, 10},
         {"5 min rest, typing all the time: every thirtieth tick", false, false, true, 1, 60, 2},
         {"1 min rest, a key every 40 s: the bound runs out at the fifth tick after one", true, false, false, 4, 60, 15},
         {"1 min rest, away: every tick from the sixth, as the hold needs", true, false, false, 0, 60, 56},
+        {"1 min rest, away, a source that watches for the return: at the first tick and the spell's start", true, false,
+         false, 0, 60, 2, true},
+        {"1 min rest, back every 2 min, a watching source: at the first tick, then at each spell's start and end", true,
+         false, false, 12, 60, 1 + 5 * 2, true},
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.what);
         Cycle c;
+        c.idle.can_watch = k.watching;
         c.type_minutes = 30;
         c.one = k.one, c.two = k.two, c.five = k.five;
         for (int i = 1; i <= k.ticks; ++i)
             c.tick(k.input_every > 0 && i % k.input_every == 0);
         EXPECT_EQ(c.idle.queries, k.queries);
+    }
+}
+
+TEST(ActivityRule, ASourceThatWatchesForTheReturnDecidesAtTheSameTicks) {
+    // The same user with a source asked at every held tick and one that watches: every
+    // verdict matches, the time away included, with far fewer questions.
+    struct Case {
+        const char *what;
+        std::vector<int> input_at; // ticks with a key press just before
+        int ticks;
+        int rest_at = -1; // a break taken from the menu before this tick
+    };
+    const Case cases[] = {
+        {"away 20 minutes, then back", {1, 2, 3, 130, 131}, 160},
+        {"two spells, the second one back after a minute", {5, 20, 40}, 60},
+        {"back during a rest taken from the menu", {3, 33}, 60, 30},
+        {"nobody ever at the keyboard", {}, 200},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
+        Cycle asked, watched;
+        watched.idle.can_watch = true;
+        for (int i = 1; i <= k.ticks; ++i) {
+            const bool input = std::find(k.input_at.begin(), k.input_at.end(), i) != k.input_at.end();
+            for (Cycle *c : {&asked, &watched}) {
+                if (i == k.rest_at) c->take_a_break();
+                c->tick(input);
+            }
+            ASSERT_EQ(watched.last.natural_break, asked.last.natural_break) << "tick " << i;
+            ASSERT_EQ(watched.last.hold_full_length, asked.last.hold_full_length) << "tick " << i;
+            ASSERT_EQ(watched.last.away_ms, asked.last.away_ms) << "tick " << i;
+            ASSERT_EQ(watched.elapsed, asked.elapsed) << "tick " << i;
+        }
+        EXPECT_EQ(watched.ignored, asked.ignored);
+        EXPECT_EQ(watched.rests, asked.rests);
+        EXPECT_LT(watched.idle.queries * 4, asked.idle.queries);
     }
 }
 

@@ -31,12 +31,13 @@ TEST(IdleTime, ChainGivesTheFirstAnswerAndAsksNoFurther) {
         std::optional<int64_t> first, second, third;
         std::optional<int64_t> expected;
         int third_queries;
+        int watching; // which source a watch reaches (1-3), 0: none
     };
     const Case cases[] = {
-        {1000, 2000, 3000, 1000, 0},
-        {std::nullopt, 2000, 3000, 2000, 0},
-        {std::nullopt, std::nullopt, 3000, 3000, 1},
-        {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 1},
+        {1000, 2000, 3000, 1000, 0, 1},
+        {std::nullopt, 2000, 3000, 2000, 0, 2},
+        {std::nullopt, std::nullopt, 3000, 3000, 1, 3},
+        {std::nullopt, std::nullopt, std::nullopt, std::nullopt, 1, 0},
     };
     for (const Case &c : cases) {
         auto a = std::make_unique<FakeIdleSource>(), b = std::make_unique<FakeIdleSource>(),
@@ -45,6 +46,7 @@ TEST(IdleTime, ChainGivesTheFirstAnswerAndAsksNoFurther) {
         b->answer = c.second;
         x->answer = c.third;
         FakeIdleSource *third = x.get();
+        FakeIdleSource *each[] = {a.get(), b.get(), x.get()};
         std::vector<std::unique_ptr<IdleTimeSource>> sources;
         sources.push_back(std::move(a));
         sources.push_back(std::move(b));
@@ -52,6 +54,15 @@ TEST(IdleTime, ChainGivesTheFirstAnswerAndAsksNoFurther) {
         IdleSourceChain chain(std::move(sources));
         EXPECT_EQ(chain.idle_ms(), c.expected);
         EXPECT_EQ(third->queries, c.third_queries);
+        // A watch goes to the source that answered, and its word alone counts.
+        for (FakeIdleSource *f : each)
+            f->can_watch = true;
+        chain.watch_for_return();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(each[i]->watching, c.watching == i + 1) << "source " << i + 1;
+        EXPECT_EQ(chain.quiet_since_last_answer(), c.watching != 0);
+        if (c.watching) each[c.watching - 1]->saw_input();
+        EXPECT_FALSE(chain.quiet_since_last_answer());
     }
 }
 

@@ -58,6 +58,10 @@ void run(const QString &program, const QStringList &args) {
 TEST(X11Desktop, NothingIsClaimedWithoutAnXServer) {
     if (on_x11()) GTEST_SKIP() << "an X server is there";
     EXPECT_FALSE(X11IdleSource().idle_ms());
+    X11IdleSource idle;
+    idle.idle_ms();
+    idle.watch_for_return();
+    EXPECT_FALSE(idle.quiet_since_last_answer());
     EXPECT_FALSE(X11FullScreenProbe().other_program_full_screen());
 }
 
@@ -74,6 +78,31 @@ TEST(X11Desktop, IdleTimeComesFromTheScreenSaverExtension) {
     ASSERT_TRUE(later);
     EXPECT_GE(*later, 1400);
     EXPECT_LT(*later, 10000);
+}
+
+TEST(X11Desktop, TheXServerTellsWhenTheUserIsBack) {
+    if (!on_x11()) GTEST_SKIP() << "needs the xcb platform";
+    X11IdleSource idle;
+    EXPECT_FALSE(idle.quiet_since_last_answer()); // nothing watched before a watch
+    // Twice: the alarm that fired is set going again by the next watch.
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        QThread::msleep(1200);
+        ASSERT_TRUE(idle.idle_ms());
+        idle.watch_for_return();
+        // No input: the watch holds while Qt's event loop runs.
+        QTest::qWait(700);
+        ASSERT_TRUE(idle.quiet_since_last_answer());
+        run("xdotool", {"mousemove", QString::number(30 + round), "30"});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !idle.quiet_since_last_answer(); }, 5000));
+    }
+    // Asking again ends a watch.
+    QThread::msleep(1200);
+    ASSERT_TRUE(idle.idle_ms());
+    idle.watch_for_return();
+    ASSERT_TRUE(idle.quiet_since_last_answer());
+    ASSERT_TRUE(idle.idle_ms());
+    EXPECT_FALSE(idle.quiet_since_last_answer());
 }
 
 TEST(X11Desktop, AWaylandSessionWithoutCompositorServicesAsksTheXServer) {

@@ -14,11 +14,19 @@ class FakeIdleSource : public IdleTimeSource {
 public:
     std::optional<int64_t> answer; // nothing: the desktop cannot tell
     int queries = 0;
+    // A source that can watch for the user's return (as the X server's alarm does): a
+    // watch holds from the last answer until input (saw_input) or the next query.
+    bool can_watch = false;
+    bool watching = false;
 
     std::optional<int64_t> idle_ms() override {
         ++queries;
+        watching = false;
         return answer;
     }
+    void watch_for_return() override { watching = can_watch && answer.has_value(); }
+    bool quiet_since_last_answer() override { return watching; }
+    void saw_input() { watching = false; }
 };
 
 class FakeFullScreenProbe : public FullScreenProbe {
