@@ -1,13 +1,19 @@
 // One rest with a big picture, as it comes at the end of a one-minute typing phase: the
 // time from the tick that starts the rest until the rest window with the picture has been
-// painted, and the resident memory at the start of the phase and at the peak. Run by
-// bench/rest_picture, one process per run.
+// painted, and the resident memory at the start of the phase and at the peak. With
+// --clock, a rest with the analog clock instead: the CPU time of the program and of the X
+// server while the rest runs for a while. Run by bench/rest_picture, one process per run.
 #include "app/application.h"
 #include "app/timer_u.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <sys/resource.h>
 #include <thread>
 
@@ -23,6 +29,53 @@ long rss_kib() {
     return kib;
 }
 
+// Nanoseconds on the CPU, summed over the threads of process pid (0: this process).
+double cpu_ns(long pid) {
+    const std::string dir = pid == 0 ? std::string("/proc/self/task") : "/proc/" + std::to_string(pid) + "/task";
+    double ns = 0;
+    for (const auto &task : std::filesystem::directory_iterator(dir)) {
+        FILE *f = std::fopen((task.path() / "schedstat").c_str(), "r");
+        double on_cpu = 0;
+        if (f && std::fscanf(f, "%lf", &on_cpu) == 1) ns += on_cpu;
+        if (f) std::fclose(f);
+    }
+    return ns;
+}
+
+// The clock case: a rest of five minutes with the clock, measured for `seconds` after a
+// short settling. Prints the program's and the X server's CPU milliseconds per 60 s.
+int clock_rest(trovel::TForm1 &form, int seconds, long server_pid) {
+    form.menu_show_imageClick();       // pictures off, the clock on
+    form.menu_1min->setChecked(false); // the items of a group do not uncheck each other
+    form.menu_5min->setChecked(true);
+    form.menu_soundfile->setCaption(QString());
+    form.menu_natural->setChecked(false); // nobody types under the benchmark
+    form.N1min1->Click();
+    QCoreApplication::processEvents();
+    for (int tick = 0; tick < 6; ++tick)
+        form.RxTimerEvent_TYPETimer();
+    const bool shown = form.state() == QStringLiteral("rest") && form.RxClock1->isVisible();
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 2000) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    const double program_before = cpu_ns(0), server_before = cpu_ns(server_pid);
+    double program_ms = 0, server_ms = 0;
+    bool still = false;
+    QTimer::singleShot(seconds * 1000, qApp, [&] {
+        const double per_minute = 60.0 / seconds / 1e6;
+        program_ms = (cpu_ns(0) - program_before) * per_minute;
+        server_ms = (cpu_ns(server_pid) - server_before) * per_minute;
+        still = form.state() == QStringLiteral("rest") && form.RxClock1->isVisible();
+        QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
+    std::printf("%.0f %.0f %d\n", program_ms, server_ms, shown && still ? 1 : 0);
+    return shown && still ? 0 : 1;
+}
+
 long peak_kib() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -32,8 +85,9 @@ long peak_kib() {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: rest_picture_bench FOLDER_MASK\n");
+    const bool clock = argc == 4 && std::string(argv[1]) == "--clock";
+    if (argc < 2 || (!clock && argc != 2)) {
+        std::fprintf(stderr, "usage: rest_picture_bench FOLDER_MASK | --clock SECONDS X_SERVER_PID\n");
         return 2;
     }
     // Pixels go to the X server in the request, as the program sends them (app/main.cpp).
@@ -45,6 +99,7 @@ int main(int argc, char **argv) {
     trovel::TForm1 form(trovel::desktop_seams(env, report, dialogs));
     form.show();
     QCoreApplication::processEvents();
+    if (clock) return clock_rest(form, std::max(std::atoi(argv[2]), 1), std::atol(argv[3]));
     form.menu_pict_dir->setCaption(QString::fromLocal8Bit(argv[1]));
     form.menu_soundfile->setCaption(QString());
     form.N1min1->Click();

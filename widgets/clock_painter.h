@@ -1,6 +1,7 @@
 // Paints a whole analog clock into an image: background, bevels, face marks, the kite
-// hands and the inverting second hand. No widget involved, so tests and the benchmark
-// can render faces directly.
+// hands and the inverting second hand; or moves the hands of a painted clock to a new
+// time, touching only the pixels around the hands that moved. No widget involved, so
+// tests and the benchmark can render faces directly.
 #pragma once
 
 #include "widgets/clock_geometry.h"
@@ -26,5 +27,19 @@ PixelRect clock_face_rect(QSize size, const ClockScreen &screen);
 // Returns the geometry the face was drawn with (radius, centre, marks).
 FaceGeometry paint_clock(QImage &image, const ClockScreen &screen, const ClockLook &look, const PixelRect &face,
                          ClockTime t);
+
+// The same without the hands: what stays put while the clock runs.
+FaceGeometry paint_clock_face(QImage &image, const ClockScreen &screen, const ClockLook &look, const PixelRect &face);
+
+// The hands at time t, over a face painted by paint_clock_face.
+void paint_clock_hands(QImage &image, const ClockScreen &screen, const ClockLook &look, const FaceGeometry &g,
+                       ClockTime t);
+
+// Turns `image`, a full paint at time `from`, into the full paint at time `to`: the hands
+// that moved are wiped with `face_image` (paint_clock_face of the same size and look) and
+// all hands are drawn again. Returns the rectangle of pixels that may have changed (empty
+// when the picture stays the same); nothing outside it is touched.
+PixelRect move_clock_hands(QImage &image, const QImage &face_image, const ClockScreen &screen, const ClockLook &look,
+                           const FaceGeometry &g, ClockTime from, ClockTime to);
 
 } // namespace trovel

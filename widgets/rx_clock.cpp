@@ -1,6 +1,7 @@
 #include "widgets/rx_clock.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <optional>
 
@@ -34,35 +35,52 @@ TRxClock::TRxClock(Environment &env, QWidget *parent) : QWidget(parent), env_(en
 
 void TRxClock::setShowSeconds(bool on) {
     look_.show_seconds = on;
-    update();
+    repaint_whole();
 }
 
 void TRxClock::setDotsColor(TColor c) {
     look_.dots = c;
-    update();
+    repaint_whole();
 }
 
 void TRxClock::setColor(TColor c) {
     look_.color = c;
+    repaint_whole();
+}
+
+void TRxClock::repaint_whole() {
+    face_ = QImage();
+    buffer_ = QImage();
     update();
 }
 
 void TRxClock::tick() {
     const ClockTime now = clock_time(env_.local_time());
-    const bool hands_moved = now.hour != shown_.hour || now.minute != shown_.minute;
-    const bool second_moved = now.second != shown_.second;
+    const ClockTime before = shown_;
     // The shown time follows every change, so the picture is always that of a full paint
     // at the time shown, even after a jump of whole minutes.
     shown_ = now;
-    if (hands_moved || (second_moved && look_.show_seconds)) update();
+    if (buffer_.isNull() || buffer_.size() != size()) {
+        const bool hands_moved = now.hour != before.hour || now.minute != before.minute;
+        if (hands_moved || (now.second != before.second && look_.show_seconds)) update();
+        return;
+    }
+    const PixelRect changed = move_clock_hands(buffer_, face_, screen(), look_, geometry_, before, now);
+    if (changed.width() > 0 && changed.height() > 0)
+        update(QRect(changed.left, changed.top, changed.width(), changed.height()));
 }
 
-void TRxClock::paintEvent(QPaintEvent *) {
+void TRxClock::paintEvent(QPaintEvent *e) {
     if (width() <= 0 || height() <= 0) return;
-    if (buffer_.size() != size()) buffer_ = QImage(size(), QImage::Format_RGB32);
-    paint_clock(buffer_, screen(), look_, face(), shown_);
+    if (face_.size() != size() || buffer_.size() != size()) {
+        face_ = QImage(size(), QImage::Format_RGB32);
+        geometry_ = paint_clock_face(face_, screen(), look_, face());
+        buffer_ = face_.copy();
+        paint_clock_hands(buffer_, screen(), look_, geometry_, shown_);
+    }
     QPainter p(this);
-    p.drawImage(0, 0, buffer_);
+    const QRect r = e->rect();
+    p.drawImage(r.topLeft(), buffer_, r);
 }
 
 // Worked out from the size at hand, so a resize is always reflected at the next paint.
@@ -77,7 +95,9 @@ void TRxClock::showEvent(QShowEvent *) {
 
 void TRxClock::hideEvent(QHideEvent *) {
     timer_.stop();
-    buffer_ = QImage(); // painted afresh whole at the next show anyway
+    // Painted afresh whole at the next show anyway.
+    face_ = QImage();
+    buffer_ = QImage();
 }
 
 void TRxClock::changeEvent(QEvent *e) {
@@ -88,7 +108,7 @@ void TRxClock::changeEvent(QEvent *e) {
     case QEvent::FontChange:
     case QEvent::ApplicationFontChange:
     case QEvent::LocaleChange:
-        update();
+        repaint_whole();
         break;
     default:
         break;

@@ -1,7 +1,9 @@
 // The analog clock of the rest window: a bevelled panel showing the local time with
 // raised hour marks, engraved minute marks, two kite hands and an inverting second hand.
-// It reads the time itself every 450 ms while it is visible, and repaints fully whenever
-// the time shown changes. Children (the link label) lie on it.
+// It reads the time itself every 450 ms while it is visible. The face (bevels and marks)
+// is painted once per size and look; when the time shown changes only the box around the
+// hands that moved is painted again and sent to the screen. Children (the link label) lie
+// on it.
 #pragma once
 
 #include "platform/environment.h"
@@ -48,8 +50,13 @@ protected:
 private:
     Environment &env_;
     ClockLook look_;
+    // Drops the pictures, so that the next paint makes them afresh for the size and look.
+    void repaint_whole();
+
     ClockTime shown_;
-    QImage buffer_;
+    QImage face_;   // the clock without hands, for the size and look at hand
+    QImage buffer_; // face_ with the hands at shown_
+    FaceGeometry geometry_;
     QTimer timer_;
 };
 

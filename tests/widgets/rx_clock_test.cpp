@@ -6,8 +6,10 @@
 #include "support/fake_environment.h"
 #include "widgets/clock_painter.h"
 
+#include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace trovel {
 namespace {
@@ -119,13 +121,27 @@ class CountingClock : public TRxClock {
 public:
     using TRxClock::TRxClock;
     int paints = 0;
+    QRegion painted;
 
 protected:
     void paintEvent(QPaintEvent *e) override {
         ++paints;
+        painted += e->region();
         TRxClock::paintEvent(e);
     }
 };
+
+// Between two neighbouring positions the second hand's tip never lies further than
+// sin 42 degrees (0.743) of the hand's length from the centre in both directions at once,
+// so the box a step repaints fits in the square on three quarters of the hand, with a
+// pixel either side for rounding.
+int second_step_bound(int radius) {
+    const int hand = radius * 80 / 100;
+    const int side = hand * 3 / 4 + 2;
+    return side * side;
+}
+
+int area(const PixelRect &r) { return r.width() > 0 && r.height() > 0 ? r.width() * r.height() : 0; }
 
 TEST_F(RxClockTest, TicksRepaintOnlyWhenThePictureChanges) {
     env.time = QTime(9, 30, 0);
@@ -155,6 +171,28 @@ TEST_F(RxClockTest, TicksRepaintOnlyWhenThePictureChanges) {
     }
 }
 
+TEST_F(RxClockTest, ASecondsTickRepaintsOnlyAroundTheSecondHand) {
+    // The clock of a full-screen rest on a 1024 x 768 screen.
+    env.time = QTime(10, 8, 7);
+    CountingClock clock(env);
+    clock.resize(964, 650);
+    clock.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&clock));
+    QTest::qWait(30);
+    clock.painted = QRegion();
+    env.time = QTime(10, 8, 8);
+    clock.tick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !clock.painted.isEmpty(); }, 1000));
+    const FaceGeometry g = face_geometry(clock.face(), TRxClock::screen().hres, TRxClock::screen().densities);
+    const QRect box = clock.painted.boundingRect();
+    EXPECT_LE(box.width() * box.height(), second_step_bound(g.radius));
+    EXPECT_EQ(grab_image(clock), [&] {
+        TRxClock fresh(env);
+        fresh.resize(964, 650);
+        return grab_image(fresh);
+    }());
+}
+
 TEST_F(RxClockTest, TicksOnlyWhileVisibleAndCatchesUpWhenShown) {
     env.time = QTime(8, 0, 0);
     TRxClock clock(env);
@@ -176,6 +214,47 @@ TEST_F(RxClockTest, TheTimerFollowsTheWallClock) {
     clock.show();
     env.time = QTime(8, 0, 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return clock.shown_time().second == 1; }, 2000));
+}
+
+TEST(ClockPainter, MovingTheHandsGivesTheFullPaintAndTouchesLittleOnASecondsStep) {
+    const ClockScreen screen = make_clock_screen({1024, 768}, {});
+    struct Step {
+        ClockTime from, to;
+        bool show_seconds;
+        bool changes;
+    };
+    std::vector<Step> steps = {
+        {{10, 11, 59}, {10, 12, 0}, true, true}, // minute and hour hands move
+        {{3, 0, 0}, {9, 45, 30}, true, true},    // a jump
+        {{3, 0, 0}, {3, 0, 0}, true, false},     // the same time
+        {{3, 0, 5}, {3, 0, 6}, false, false},    // seconds not shown
+        {{3, 14, 5}, {3, 15, 6}, false, true},   // only the kites move
+        {{11, 59, 59}, {0, 0, 0}, true, true},   // round the dial
+    };
+    for (int s = 0; s < 60; ++s) // every second of a minute
+        steps.push_back({{7, 23, s}, {7, 23, (s + 1) % 60}, true, true});
+    // The full-screen rest on a 1024 x 768 screen, and a small face.
+    for (const QSize size : {QSize(964, 650), QSize(120, 90)}) {
+        for (const Step &step : steps) {
+            SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height() << " " << step.from.hour << ":"
+                                            << step.from.minute << ":" << step.from.second << " -> " << step.to.hour
+                                            << ":" << step.to.minute << ":" << step.to.second);
+            ClockLook look;
+            look.show_seconds = step.show_seconds;
+            const PixelRect f = clock_face_rect(size, screen);
+            QImage face_image(size, QImage::Format_RGB32), image(size, QImage::Format_RGB32),
+                expected(size, QImage::Format_RGB32);
+            const FaceGeometry g = paint_clock_face(face_image, screen, look, f);
+            paint_clock(image, screen, look, f, step.from);
+            paint_clock(expected, screen, look, f, step.to);
+            const PixelRect changed = move_clock_hands(image, face_image, screen, look, g, step.from, step.to);
+            EXPECT_EQ(image, expected);
+            EXPECT_EQ(area(changed) > 0, step.changes);
+            if (step.from.minute == step.to.minute && step.from.hour == step.to.hour) {
+                EXPECT_LE(area(changed), second_step_bound(g.radius));
+            }
+        }
+    }
 }
 
 TEST(ClockPainter, SmallFacesShowOnlyPlainHourMarks) {
