@@ -3,6 +3,7 @@
 #include "widgets/raster.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace trovel {
@@ -44,35 +45,36 @@ void paint_marks(Raster &r, const ClockScreen &screen, const ClockLook &look, co
     }
 }
 
-bool empty(const PixelRect &r) { return r.width() <= 0 || r.height() <= 0; }
-
-PixelRect unite(const PixelRect &a, const PixelRect &b) {
-    if (empty(a)) return b;
-    if (empty(b)) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
 PixelRect intersect(const PixelRect &a, const PixelRect &b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
-// The pixels a segment paints lie within the box of its two end points.
-PixelRect segment_box(const Segment &s) {
-    return {std::min(s.from.x, s.to.x), std::min(s.from.y, s.to.y), std::max(s.from.x, s.to.x) + 1,
-            std::max(s.from.y, s.to.y) + 1};
+// Boxes that hold every pixel a segment paints, in strips along its longer axis: the box
+// of a long slanted hand would be mostly face, sent to the display for nothing. At step i
+// of the line its other coordinate lies within a pixel of from + d * i / steps, so each
+// strip's box grows by one pixel all round.
+void add_segment_boxes(std::vector<PixelRect> &boxes, const Segment &s) {
+    constexpr int strip = 16;
+    const int dx = s.to.x - s.from.x, dy = s.to.y - s.from.y;
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    for (int i = 0; i == 0 || i < steps; i += strip) {
+        const int j = std::min(i + strip, steps);
+        const int x0 = s.from.x + dx * i / std::max(steps, 1), x1 = s.from.x + dx * j / std::max(steps, 1);
+        const int y0 = s.from.y + dy * i / std::max(steps, 1), y1 = s.from.y + dy * j / std::max(steps, 1);
+        boxes.push_back({std::min(x0, x1) - 1, std::min(y0, y1) - 1, std::max(x0, x1) + 2, std::max(y0, y1) + 2});
+    }
 }
 
-PixelRect kite_hands_box(const ClockScreen &screen, const FaceGeometry &g, ClockTime t) {
-    PixelRect box;
+void add_kite_boxes(std::vector<PixelRect> &boxes, const ClockScreen &screen, const FaceGeometry &g, ClockTime t) {
     for (const Segment &s : kite_hand(screen.rim, g.centre, g.radius, hour_position(t.hour, t.minute), hour_kite))
-        box = unite(box, segment_box(s));
+        add_segment_boxes(boxes, s);
     for (const Segment &s : kite_hand(screen.rim, g.centre, g.radius, t.minute, minute_kite))
-        box = unite(box, segment_box(s));
-    return box;
+        add_segment_boxes(boxes, s);
 }
 
-PixelRect second_hand_box(const ClockScreen &screen, const FaceGeometry &g, ClockTime t) {
-    return segment_box(second_hand(screen.rim, g.centre, g.radius, t.second));
+void add_second_hand_boxes(std::vector<PixelRect> &boxes, const ClockScreen &screen, const FaceGeometry &g,
+                           ClockTime t) {
+    add_segment_boxes(boxes, second_hand(screen.rim, g.centre, g.radius, t.second));
 }
 
 } // namespace
@@ -118,23 +120,33 @@ FaceGeometry paint_clock(QImage &image, const ClockScreen &screen, const ClockLo
     return g;
 }
 
-PixelRect move_clock_hands(QImage &image, const QImage &face_image, const ClockScreen &screen, const ClockLook &look,
-                           const FaceGeometry &g, ClockTime from, ClockTime to) {
-    PixelRect changed;
-    if (hour_position(from.hour, from.minute) != hour_position(to.hour, to.minute) || from.minute != to.minute)
-        changed = unite(kite_hands_box(screen, g, from), kite_hands_box(screen, g, to));
-    if (look.show_seconds && (from.second != to.second || !empty(changed)))
-        changed = unite(changed, unite(second_hand_box(screen, g, from), second_hand_box(screen, g, to)));
-    changed = intersect(changed, {0, 0, image.width(), image.height()});
-    if (empty(changed)) return {};
-    // Wiping the box takes every pixel of the old hands that moved (all of them lie in it)
-    // back to the face. Drawing the kites again in ink leaves their pixels outside it as
-    // they were, and the inverting second hand lies wholly inside it, so the result is
-    // the full paint at the new time.
-    const int bytes = changed.width() * 4;
-    for (int y = changed.top; y < changed.bottom; ++y)
-        std::memcpy(image.scanLine(y) + changed.left * 4, face_image.constScanLine(y) + changed.left * 4, bytes);
-    paint_clock_hands(image, screen, look, g, to);
+std::vector<PixelRect> move_clock_hands(QImage &image, const QImage &face_image, const ClockScreen &screen,
+                                        const ClockLook &look, const FaceGeometry &g, ClockTime from, ClockTime to) {
+    std::vector<PixelRect> boxes;
+    const bool kites_move =
+        hour_position(from.hour, from.minute) != hour_position(to.hour, to.minute) || from.minute != to.minute;
+    if (kites_move) {
+        add_kite_boxes(boxes, screen, g, from);
+        add_kite_boxes(boxes, screen, g, to);
+    }
+    if (look.show_seconds && (from.second != to.second || kites_move)) {
+        add_second_hand_boxes(boxes, screen, g, from);
+        add_second_hand_boxes(boxes, screen, g, to);
+    }
+    std::vector<PixelRect> changed;
+    for (const PixelRect &b : boxes) {
+        const PixelRect r = intersect(b, {0, 0, image.width(), image.height()});
+        if (r.width() > 0 && r.height() > 0) changed.push_back(r);
+    }
+    // Wiping the boxes takes every pixel of the old hands that moved (all of them lie in
+    // them) back to the face. Drawing the kites again in ink leaves their pixels outside
+    // as they were, and the inverting second hand lies wholly inside, so the result is the
+    // full paint at the new time.
+    for (const PixelRect &r : changed) {
+        for (int y = r.top; y < r.bottom; ++y)
+            std::memcpy(image.scanLine(y) + r.left * 4, face_image.constScanLine(y) + r.left * 4, r.width() * 4);
+    }
+    if (!changed.empty()) paint_clock_hands(image, screen, look, g, to);
     return changed;
 }
 

@@ -8,6 +8,7 @@
 #include "widgets/colors.h"
 
 #include <QImage>
+#include <vector>
 
 namespace trovel {
 
@@ -37,9 +38,10 @@ void paint_clock_hands(QImage &image, const ClockScreen &screen, const ClockLook
 
 // Turns `image`, a full paint at time `from`, into the full paint at time `to`: the hands
 // that moved are wiped with `face_image` (paint_clock_face of the same size and look) and
-// all hands are drawn again. Returns the rectangle of pixels that may have changed (empty
-// when the picture stays the same); nothing outside it is touched.
-PixelRect move_clock_hands(QImage &image, const QImage &face_image, const ClockScreen &screen, const ClockLook &look,
-                           const FaceGeometry &g, ClockTime from, ClockTime to);
+// all hands are drawn again. Returns the rectangles of pixels that may have changed, strips
+// along the hands that moved (none when the picture stays the same; they may overlap);
+// nothing outside them is touched.
+std::vector<PixelRect> move_clock_hands(QImage &image, const QImage &face_image, const ClockScreen &screen,
+                                        const ClockLook &look, const FaceGeometry &g, ClockTime from, ClockTime to);
 
 } // namespace trovel

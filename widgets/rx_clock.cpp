@@ -65,9 +65,10 @@ void TRxClock::tick() {
         if (hands_moved || (now.second != before.second && look_.show_seconds)) update();
         return;
     }
-    const PixelRect changed = move_clock_hands(buffer_, face_, screen(), look_, geometry_, before, now);
-    if (changed.width() > 0 && changed.height() > 0)
-        update(QRect(changed.left, changed.top, changed.width(), changed.height()));
+    QRegion changed;
+    for (const PixelRect &r : move_clock_hands(buffer_, face_, screen(), look_, geometry_, before, now))
+        changed += QRect(r.left, r.top, r.width(), r.height());
+    if (!changed.isEmpty()) update(changed);
 }
 
 void TRxClock::paintEvent(QPaintEvent *e) {
@@ -79,8 +80,8 @@ void TRxClock::paintEvent(QPaintEvent *e) {
         paint_clock_hands(buffer_, screen(), look_, geometry_, shown_);
     }
     QPainter p(this);
-    const QRect r = e->rect();
-    p.drawImage(r.topLeft(), buffer_, r);
+    for (const QRect &r : e->region())
+        p.drawImage(r.topLeft(), buffer_, r);
 }
 
 // Worked out from the size at hand, so a resize is always reflected at the next paint.
