@@ -2,7 +2,9 @@
 // rest window's size for the checked size item, and where a drag leaves the bar.
 #pragma once
 
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace trovel {
@@ -10,8 +12,11 @@ namespace trovel {
 // Rounds to the nearest integer, halves to the even neighbour (446.5 gives 446).
 int round_even(double v);
 
-// The top-left corner that centres a window of size `window` on a screen of size `screen`.
-QPoint centred(QSize screen, QSize window);
+// The top-left corner that centres a window of size `window` on the screen `screen`.
+QPoint centred(QRect screen, QSize window);
+
+// The screen of `screens` that holds `point`; the first one (the primary) when none does.
+QRect screen_at(const QList<QRect> &screens, QPoint point);
 
 // The size items of the popup menu that are checked; with several, the last one of
 // tiny, small, large, full wins.
@@ -33,8 +38,9 @@ struct DragEnd {
 };
 
 // Where a drag that moved the mouse by `travelled` leaves a form standing at `from`: kept
-// at least one pixel from the top and left edges, with the bar row (`bar_height` high)
-// above the bottom edge and the hands (`hands_width` wide) left of the right edge.
-DragEnd drag_end(QPoint from, QPoint travelled, QSize screen, int bar_height, int hands_width);
+// at least one pixel inside the top and left edges of `screen` (the one the mouse was let
+// go on), with the bar row (`bar_height` high) above its bottom edge and the hands
+// (`hands_width` wide) left of its right edge.
+DragEnd drag_end(QPoint from, QPoint travelled, QRect screen, int bar_height, int hands_width);
 
 } // namespace trovel

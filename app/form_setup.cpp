@@ -254,6 +254,7 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
             [this] { report_errors(report_, [this] { SpeedButton1Click(); }); });
     connect(btn_test, &QPushButton::clicked, this, [this] { report_errors(report_, [this] { menu_testClick(); }); });
     connect(btn_ignore, &QPushButton::clicked, this, [this] { report_errors(report_, [this] { btn_ignoreClick(); }); });
+    env_.watch_screens(this, [this] { report_errors(report_, [this] { screens_changed(); }); });
 }
 
 void TForm1::FormCreate() {

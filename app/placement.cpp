@@ -20,10 +20,22 @@ int32_t label_int(const TLabel *label, int32_t fallback) {
     return ok ? v : fallback;
 }
 
+// The primary screen; a screen of the size the environment gives at 0,0 when there is none.
+QRect primary_screen(Environment &env) {
+    const QList<QRect> rects = env.screen_rects();
+    return rects.isEmpty() ? QRect(QPoint(0, 0), env.screen_size()) : rects.first();
+}
+
+bool on_a_screen(const QList<QRect> &screens, const QRect &window) {
+    for (const QRect &r : screens)
+        if (r.intersects(window)) return true;
+    return false;
+}
+
 } // namespace
 
 void TForm1::read_positions() {
-    const QPoint centre = centred(env_.screen_size(), size());
+    const QPoint centre = centred(primary_screen(env_), size());
     nag_left_ = label_int(lbl_nag_left, centre.x());
     nag_top_ = label_int(lbl_nag_top, centre.y());
     default_top_ = label_int(lbl_default_top, centre.y());
@@ -39,7 +51,7 @@ void TForm1::write_positions() {
 
 void TForm1::place_form(const QString &where) {
     read_positions();
-    const QPoint centre = centred(env_.screen_size(), size());
+    const QPoint centre = centred(primary_screen(env_), size());
     QPoint target = pos();
     if (where == place::type)
         target = QPoint(default_left_, default_top_);
@@ -49,13 +61,19 @@ void TForm1::place_form(const QString &where) {
         target = centre;
     // A stored place wholly outside every screen (a monitor was removed) would leave the
     // window unreachable: use the centre there. Partly visible places are kept.
-    const QRect wanted(target, size());
-    bool on_a_screen = false;
-    for (const QRect &r : env_.screen_rects())
-        on_a_screen = on_a_screen || r.intersects(wanted);
-    if (!on_a_screen) target = centre;
+    if (!on_a_screen(env_.screen_rects(), QRect(target, size()))) target = centre;
     move(target);
     set_panel_www_visible(y() > 1);
+}
+
+void TForm1::screens_changed() {
+    // A form left on no screen (its monitor was removed) goes where this phase puts it; the
+    // stored places are only read.
+    if (!isVisible() || on_a_screen(env_.screen_rects(), geometry())) return;
+    if (state_ == phase::rest)
+        place_form(menu_center->Checked() ? place::center : place::nag);
+    else
+        place_form(place::type);
 }
 
 void TForm1::FormMouseDown(QWidget *, Qt::MouseButton, QPoint p) {
@@ -65,10 +83,15 @@ void TForm1::FormMouseDown(QWidget *, Qt::MouseButton, QPoint p) {
     set_drag_cursor(true);
 }
 
-void TForm1::FormMouseUp(QWidget *, Qt::MouseButton, QPoint p) {
+void TForm1::FormMouseUp(QWidget *sender, Qt::MouseButton, QPoint p) {
     if (dragging_) {
-        const DragEnd end = drag_end(pos(), p - QPoint(drag_x_, drag_y_), env_.screen_size(), Panel_menu->height(),
-                                     Panel_hands->width());
+        // The form has not moved while the mouse was held: the pointer is where the form
+        // stands plus where it is in the form.
+        const QPoint pointer = pos() + (sender ? sender->mapTo(this, p) : p);
+        const QRect screen = screen_at(env_.screen_rects(), pointer);
+        const DragEnd end =
+            drag_end(pos(), p - QPoint(drag_x_, drag_y_), screen.isEmpty() ? primary_screen(env_) : screen,
+                     Panel_menu->height(), Panel_hands->width());
         set_panel_www_visible(end.second_row);
         move(end.pos);
     }

@@ -151,6 +151,7 @@ public:
     void read_positions();
     void write_positions();
     void place_form(const QString &where); // a place word (app/cycle_words.h)
+    void screens_changed();
     void FormMouseDown(QWidget *sender, Qt::MouseButton button, QPoint pos);
     void FormMouseUp(QWidget *sender, Qt::MouseButton button, QPoint pos);
     void menu_default_storeClick();

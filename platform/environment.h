@@ -12,6 +12,9 @@
 #include <QString>
 #include <QTime>
 #include <cstdint>
+#include <functional>
+
+class QObject;
 
 namespace trovel {
 
@@ -30,8 +33,12 @@ public:
     virtual QSizeF screen_size_mm() = 0;
     // Logical pixels per inch of the primary screen.
     virtual int screen_dpi() = 0;
-    // Geometry of every screen, in the same coordinates as window positions.
+    // Geometry of every screen, in the same coordinates as window positions, the primary
+    // screen first.
     virtual QList<QRect> screen_rects() = 0;
+    // Calls `changed` after a screen is added or removed, the primary screen changes or a
+    // screen's geometry changes, until `context` is destroyed.
+    virtual void watch_screens(QObject *context, std::function<void()> changed) = 0;
 
     // The desktop's default message beep.
     virtual void beep() = 0;
@@ -53,6 +60,7 @@ public:
     QSizeF screen_size_mm() override;
     int screen_dpi() override;
     QList<QRect> screen_rects() override;
+    void watch_screens(QObject *context, std::function<void()> changed) override;
     void beep() override;
     void open_url(const QString &url) override;
     void show_error(const QString &caption, const QString &text) override;

@@ -50,10 +50,29 @@ int QtEnvironment::screen_dpi() {
 }
 
 QList<QRect> QtEnvironment::screen_rects() {
+    QScreen *primary = QGuiApplication::primaryScreen();
     QList<QRect> rects;
+    if (primary) rects.append(primary->geometry());
     for (QScreen *s : QGuiApplication::screens())
-        rects.append(s->geometry());
+        if (s != primary) rects.append(s->geometry());
     return rects;
+}
+
+void QtEnvironment::watch_screens(QObject *context, std::function<void()> changed) {
+    auto watch_geometry = [context, changed](QScreen *s) {
+        QObject::connect(s, &QScreen::geometryChanged, context, [changed] { changed(); });
+    };
+    for (QScreen *s : QGuiApplication::screens())
+        watch_geometry(s);
+    auto *app = qGuiApp;
+    QObject::connect(app, &QGuiApplication::screenAdded, context, [changed, watch_geometry](QScreen *s) {
+        watch_geometry(s);
+        changed();
+    });
+    // Qt sends screenRemoved while the screen is still in its list: look again once it is gone.
+    QObject::connect(
+        app, &QGuiApplication::screenRemoved, context, [changed] { changed(); }, Qt::QueuedConnection);
+    QObject::connect(app, &QGuiApplication::primaryScreenChanged, context, [changed] { changed(); });
 }
 
 void QtEnvironment::beep() { QApplication::beep(); }

@@ -16,15 +16,21 @@ using Placement = FormTest;
 
 TEST(FormGeometry, CentreRoundsHalvesToTheEvenNeighbour) {
     struct Case {
-        QSize screen, window;
+        QRect screen;
+        QSize window;
         QPoint centre;
     };
     const Case cases[] = {
-        {{1024, 768}, {130, 44}, {447, 362}},
-        {{1024, 768}, {131, 45}, {446, 362}}, // 446.5 and 361.5: down to 446, up to 362
-        {{1024, 768}, {129, 43}, {448, 362}}, // 447.5 and 362.5
-        {{1366, 768}, {964, 694}, {201, 37}},
-        {{800, 600}, {1000, 700}, {-100, -50}},
+        {{0, 0, 1024, 768}, {130, 44}, {447, 362}},
+        {{0, 0, 1024, 768}, {131, 45}, {446, 362}}, // 446.5 and 361.5: down to 446, up to 362
+        {{0, 0, 1024, 768}, {129, 43}, {448, 362}}, // 447.5 and 362.5
+        {{0, 0, 1366, 768}, {964, 694}, {201, 37}},
+        {{0, 0, 800, 600}, {1000, 700}, {-100, -50}},
+        // A primary screen away from 0,0: right of, left of and above another monitor.
+        {{1920, 0, 1920, 1080}, {130, 44}, {2815, 518}},
+        {{1920, 0, 1920, 1080}, {1860, 1006}, {1950, 37}},
+        {{-1280, 56, 1280, 1024}, {131, 45}, {-706, 546}},
+        {{0, -1080, 1920, 1080}, {130, 44}, {895, -562}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(centred(c.screen, c.window), c.centre) << c.window.width() << " x " << c.window.height();
@@ -44,6 +50,7 @@ TEST(FormGeometry, RestWindowSizeForTheCheckedItem) {
         {"screen/4", {1366, 768}, {.large = true}, {683, 410}},
         {"screen/4, odd H / 2 = 450.5 to the even 450", {1600, 901}, {.large = true}, {800, 476}},
         {"full", {1366, 768}, {.full = true}, {1306, 694}},
+        {"full on a 1920 x 1080 primary", {1920, 1080}, {.full = true}, {1860, 1006}},
         {"several: the last wins", {1024, 768}, {.tiny = true, .full = true}, {964, 694}},
         {"none: the width stays", {1024, 768}, {}, {130, 26}},
     };
@@ -56,8 +63,10 @@ TEST(FormGeometry, DragEndKeepsTheBarReachable) {
         const char *what;
         QPoint from, travelled;
         DragEnd end;
+        QRect screen = {0, 0, 1366, 768};
     };
-    // A 1366 x 768 screen, the bar row 21 high and the hands 31 wide.
+    // The bar row 21 high and the hands 31 wide.
+    const QRect right{1366, 0, 1920, 1080}, above{0, -1080, 1920, 1080};
     const Case cases[] = {
         {"plain move", {300, 300}, {50, -20}, {{350, 280}, true}},
         {"onto the top edge", {300, 300}, {0, -300}, {{300, 1}, false}},
@@ -66,9 +75,16 @@ TEST(FormGeometry, DragEndKeepsTheBarReachable) {
         {"right threshold W - 33 kept", {300, 300}, {1033, 0}, {{1333, 300}, true}},
         {"one past it: W - 32", {300, 300}, {1034, 0}, {{1334, 300}, true}},
         {"bottom: the bar row stays", {300, 300}, {0, 500}, {{300, 747}, true}},
+        // Measured from the edges of the screen the mouse was let go on.
+        {"onto a screen on the right", {300, 300}, {2260, 0}, {{2560, 300}, true}, right},
+        {"past its left edge", {1500, 300}, {-140, 0}, {{1367, 300}, true}, right},
+        {"past its right edge", {1500, 300}, {2000, 0}, {{3254, 300}, true}, right},
+        {"past its bottom", {1500, 300}, {0, 900}, {{1500, 1059}, true}, right},
+        {"onto the top edge of a screen above", {300, 300}, {0, -1380}, {{300, -1079}, false}, above},
+        {"one below it", {300, 300}, {0, -1379}, {{300, -1079}, true}, above},
     };
     for (const Case &c : cases) {
-        const DragEnd end = drag_end(c.from, c.travelled, {1366, 768}, 21, 31);
+        const DragEnd end = drag_end(c.from, c.travelled, c.screen, 21, 31);
         EXPECT_EQ(end.pos, c.end.pos) << c.what;
         EXPECT_EQ(end.second_row, c.end.second_row) << c.what;
     }
@@ -183,11 +199,87 @@ TEST_F(Placement, StoreCommandsWriteTheFormsPlaceIntoTheLabels) {
     EXPECT_EQ(form->pos(), QPoint(50, 60));
 }
 
-TEST_F(Placement, NagPlaceFallsBackToTheCentreForTheLargeSize) {
-    show();
-    form->menu_center->setChecked(false);
-    form->menu_testClick();
-    EXPECT_EQ(geometry(), QRect(30, 37, 964, 694));
+TEST(FormGeometry, ScreenAtThePointerWithThePrimaryAsFallback) {
+    const QList<QRect> screens{{1920, 0, 1920, 1080}, {0, 0, 1920, 1080}, {0, 1080, 1024, 768}};
+    struct Case {
+        QPoint point;
+        QRect screen;
+    };
+    const Case cases[] = {
+        {{2560, 10}, screens[0]}, {{1919, 1079}, screens[1]},
+        {{0, 1080}, screens[2]},  {{1500, 1500}, screens[0]}, // under no screen
+        {{-1, 0}, screens[0]},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(screen_at(screens, c.point), c.screen) << c.point.x() << "," << c.point.y();
+    EXPECT_EQ(screen_at({}, {0, 0}), QRect());
+}
+
+TEST_F(Placement, BarAndRestStandOnThePrimaryScreen) {
+    struct Case {
+        const char *what;
+        QList<QRect> screens;
+        QRect bar, rest;
+    };
+    const Case cases[] = {
+        {"one screen", {{0, 0, 1024, 768}}, {447, 362, 130, 44}, {30, 37, 964, 694}},
+        {"primary right of another",
+         {{1920, 0, 1920, 1080}, {0, 0, 1920, 1080}},
+         {2815, 518, 130, 44},
+         {1950, 37, 1860, 1006}},
+        {"primary below a smaller one",
+         {{0, 768, 1366, 768}, {0, 0, 1024, 768}},
+         {618, 1130, 130, 44},
+         {30, 805, 1306, 694}},
+    };
+    for (const bool centre : {false, true}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (centre ? ", centred" : ", at the nag place"));
+            env.screens = c.screens;
+            recreate();
+            show();
+            EXPECT_EQ(geometry(), c.bar);
+            form->menu_center->setChecked(centre);
+            form->menu_testClick();
+            EXPECT_EQ(geometry(), c.rest);
+        }
+    }
+}
+
+TEST_F(Placement, FormLeftOnNoScreenMovesWhereItsPhasePutsIt) {
+    struct Case {
+        const char *what;
+        bool rest;
+        QPoint stands;
+        QList<QRect> after;
+        QPoint expected;
+    };
+    const QRect left{0, 0, 1024, 768}, right{1024, 0, 1280, 1024};
+    // The typing place is stored at 1100,100 and the nag place at 2000,900, both on the right.
+    const Case cases[] = {
+        {"typing bar, its place gone", false, {2000, 500}, {left}, {447, 362}},
+        {"typing bar, its place left", false, {2000, 500}, {left, {1024, 0, 200, 200}}, {1100, 100}},
+        {"typing bar still partly on", false, {1000, 500}, {left}, {1000, 500}},
+        {"rest, its place gone", true, {2000, 900}, {left}, {30, 37}},
+        {"primary removed", false, {100, 100}, {right}, {1100, 100}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        env.screens = {left, right};
+        recreate();
+        form->Lbl_default_left->setCaption("1100");
+        form->lbl_default_top->setCaption("100");
+        form->lbl_nag_left->setCaption("2000");
+        form->lbl_nag_top->setCaption("900");
+        form->menu_center->setChecked(false);
+        show();
+        if (c.rest) form->menu_testClick();
+        form->move(c.stands);
+        env.change_screens(c.after);
+        EXPECT_EQ(form->pos(), c.expected);
+        EXPECT_EQ(form->Lbl_default_left->Caption() + "," + form->lbl_nag_top->Caption(), "1100,900")
+            << "the stored places stay";
+    }
 }
 
 TEST_F(Placement, DragMovesOnceAtMouseUpAndKeepsTheBarReachable) {
@@ -196,8 +288,10 @@ TEST_F(Placement, DragMovesOnceAtMouseUpAndKeepsTheBarReachable) {
         QPoint start, press, release;
         QPoint end;
         bool second_row;
+        QList<QRect> screens = {{0, 0, 1024, 768}};
     };
     // The bar is dragged by Panel_menu; positions are in Panel_menu's coordinates.
+    const QList<QRect> two{{0, 0, 1024, 768}, {1024, 0, 1920, 1080}};
     const Case cases[] = {
         {"plain move", {300, 300}, {10, 10}, {60, 30}, {350, 320}, true},
         {"above the top edge", {300, 300}, {10, 10}, {10, -400}, {300, 1}, false},
@@ -207,9 +301,15 @@ TEST_F(Placement, DragMovesOnceAtMouseUpAndKeepsTheBarReachable) {
         {"past the right edge", {300, 300}, {10, 10}, {800, 10}, {1024 - 32, 300}, true},
         {"right at the threshold", {300, 300}, {10, 10}, {701, 10}, {991, 300}, true},
         {"below the bottom", {300, 300}, {10, 10}, {10, 900}, {300, 768 - 21}, true},
+        // Clamped to the screen the mouse is let go on.
+        {"onto the other monitor", {300, 300}, {10, 10}, {2270, 10}, {2560, 300}, true, two},
+        {"past its right edge", {300, 300}, {20, 10}, {2640, 10}, {1024 + 1920 - 32, 300}, true, two},
+        {"past its bottom", {300, 300}, {10, 10}, {800, 770}, {1090, 1080 - 21}, true, two},
+        {"let go on the primary", {300, 300}, {10, 10}, {10, 900}, {300, 768 - 21}, true, two},
     };
     show();
     for (const Case &c : cases) {
+        env.screens = c.screens;
         form->move(c.start);
         form->set_auto_size(true);
         QTest::mousePress(form->Panel_menu, Qt::LeftButton, Qt::NoModifier, c.press);

@@ -294,7 +294,7 @@ TEST_F(FormStorageTest, SaveAtAnotherScreenSizeAppendsItsPair) {
     const QByteArray first = read_file(ini());
     ASSERT_EQ(first, design_save("1"));
 
-    env_.screen = QSize(1280, 1024);
+    env_.screens = {QRect(0, 0, 1280, 1024)};
     restart();
     storage_->on_destroy();
     EXPECT_EQ(read_file(ini()), first + "MinMaxPos(1280x1024)=-1,-1,-1,-1\nNormPos(1280x1024)=447,362,577,406\n");
@@ -464,7 +464,7 @@ TEST_F(FormStorageTest, OneSaveIsOneRename) {
     form_->spin()->set_value(7);
     form_->item("N7min1")->set_checked(true);
     form_->label("lbl_nag_top")->set_caption("120");
-    env_.screen = QSize(1280, 1024);
+    env_.screens = {QRect(0, 0, 1280, 1024)};
     storage_->set_second_section(
         "Trovel", [](const IniDocument &) {},
         [](const IniDocument &) {
