@@ -14,8 +14,8 @@ x_poll() {
     done
 }
 
-# x_display_start [LOG [WRAPPER...]]: starts Xvfb at 1024x768x24 on a free display and
-# exports DISPLAY; the server's pid is left in XVFB_PID. A wrapper command given runs the
+# x_display_start [LOG [WRAPPER...]]: starts Xvfb at 1024x768x24 (or at $X_SCREEN when set)
+# on a free display and exports DISPLAY; the server's pid is left in XVFB_PID. A wrapper command given runs the
 # server (env VAR=VALUE..., say); it must exec the server, so that the pid is the
 # server's. The server writes its display number to the descriptor only once it accepts
 # connections, so nothing needs polling here. It never resets: by default the server
@@ -25,7 +25,7 @@ x_display_start() {
     local log=${1:-/dev/null} fifo number=
     fifo=$(mktemp -u /tmp/trovel-displayfd-XXXXXX)
     mkfifo "$fifo"
-    "${@:2}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$log" 2>&1 &
+    "${@:2}" Xvfb -displayfd 3 -screen 0 "${X_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$fifo" >"$log" 2>&1 &
     XVFB_PID=$!
     # A server that fails to start closes the pipe, which ends the read at once.
     read -r -t 20 number <"$fifo" || true
