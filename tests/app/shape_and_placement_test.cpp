@@ -199,22 +199,6 @@ TEST_F(Placement, StoreCommandsWriteTheFormsPlaceIntoTheLabels) {
     EXPECT_EQ(form->pos(), QPoint(50, 60));
 }
 
-TEST(FormGeometry, ScreenAtThePointerWithThePrimaryAsFallback) {
-    const QList<QRect> screens{{1920, 0, 1920, 1080}, {0, 0, 1920, 1080}, {0, 1080, 1024, 768}};
-    struct Case {
-        QPoint point;
-        QRect screen;
-    };
-    const Case cases[] = {
-        {{2560, 10}, screens[0]}, {{1919, 1079}, screens[1]},
-        {{0, 1080}, screens[2]},  {{1500, 1500}, screens[0]}, // under no screen
-        {{-1, 0}, screens[0]},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(screen_at(screens, c.point), c.screen) << c.point.x() << "," << c.point.y();
-    EXPECT_EQ(screen_at({}, {0, 0}), QRect());
-}
-
 TEST_F(Placement, BarAndRestStandOnThePrimaryScreen) {
     struct Case {
         const char *what;
