@@ -1,6 +1,7 @@
 // Writing, reading and removing the autostart entry, with the errors worded for the box.
 #include "app/autostart.h"
 
+#include "platform/error_text.h"
 #include "platform/save_file.h"
 #include "settings/settings_path.h"
 
@@ -29,7 +30,7 @@ bool fail(const QString &what, const QString &path, const QString &reason, QStri
 }
 
 bool fail(const QString &what, const QString &path, int err, QString *error) {
-    return fail(what, path, QString::fromLocal8Bit(std::strerror(err)), error);
+    return fail(what, path, system_error(err), error);
 }
 
 // Characters that make an Exec argument need quotes.

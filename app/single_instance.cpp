@@ -2,6 +2,7 @@
 // folder itself and on trovel.lock in it.
 #include "app/single_instance.h"
 
+#include "platform/error_text.h"
 #include "settings/settings_path.h"
 
 #include <QDir>
@@ -38,9 +39,7 @@ int lock_now(int fd) {
     return rc == 0 ? 0 : errno;
 }
 
-QString reason(const QString &path, int err) {
-    return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(err)));
-}
+QString reason(const QString &path, int err) { return QStringLiteral("%1: %2").arg(path, system_error(err)); }
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <cstring>
 
 namespace trovel {
 
@@ -10,5 +11,8 @@ inline QString error_box_text(const QString &message) {
     if (!message.isEmpty() && message.back() > QChar('.')) return message + QLatin1Char('.');
     return message;
 }
+
+// The system's words for an errno value ("Permission denied").
+inline QString system_error(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
 } // namespace trovel

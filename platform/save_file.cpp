@@ -5,6 +5,8 @@
 // start would then delete, and its errors word the failure differently for each step.
 #include "platform/save_file.h"
 
+#include "platform/error_text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,8 +24,6 @@ namespace trovel {
 namespace {
 
 constexpr char kTemporaryInfix[] = ".trovel-save-";
-
-QString system_error(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
 bool write_all(int fd, const QByteArray &data) {
     const char *p = data.constData();

@@ -1,6 +1,8 @@
 // Reading the settings file in one read and writing it back in one atomic rewrite.
 #include "settings/ini_file.h"
 
+#include "platform/error_text.h"
+
 #include "platform/save_file.h"
 
 #include <QFile>
@@ -15,8 +17,6 @@
 namespace trovel {
 
 namespace {
-
-QString system_error(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
 bool read_all(int fd, qsizetype expected, QByteArray &out) {
     // One byte more than expected, so that the end of the file is seen without growing.
