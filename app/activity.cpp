@@ -18,14 +18,15 @@ int32_t whole_seconds(int64_t ms) { return static_cast<int32_t>(std::clamp<int64
 
 } // namespace
 
-TForm1::TypingTick TForm1::activity_tick() {
+TForm1::TypingTick TForm1::activity_tick(int64_t slept_ms) {
     const ActivityRule::Verdict verdict = activity_rule_.typing_tick(
         {env_.tick_count(),
          rest_seconds_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), type_minutes_),
-         percent_left(elapsed_seconds_) <= 1},
+         percent_left(elapsed_seconds_) <= 1, slept_ms},
         {menu_natural->Checked(), menu_fullscreen_wait->Checked()}, *idle_source_, *full_screen_);
     // A natural break is recorded when the user is back, with the whole time away.
     if (verdict.away_ms) record_history(HistoryEvent::natural_break(whole_seconds(*verdict.away_ms)));
+    if (verdict.slept_ms) record_history(HistoryEvent::natural_break(whole_seconds(*verdict.slept_ms)));
     if (verdict.waited_ms) record_history(HistoryEvent::full_screen_wait(whole_seconds(*verdict.waited_ms)));
     if (!verdict.hold_full_length) return verdict.rest_waits ? TypingTick::rest_waits : TypingTick::goes_on;
 

@@ -27,6 +27,10 @@ bool ActivityRule::same_spell(uint32_t now_ms, int64_t idle_ms) const {
     return drift >= -kSameSpellToleranceMs && drift <= kSameSpellToleranceMs;
 }
 
+bool ActivityRule::used_up(uint32_t spell_start_ms) const {
+    return used_until_ms_ && static_cast<int32_t>(spell_start_ms - *used_until_ms_) < 0;
+}
+
 std::optional<int64_t> ActivityRule::idle_at_most(uint32_t now_ms) const {
     if (!last_reading_) return std::nullopt;
     return last_reading_->idle_ms + static_cast<uint32_t>(now_ms - last_reading_->at_ms);
@@ -58,17 +62,36 @@ ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options 
         }
     }
 
+    if (options.natural_breaks && tick.rest_seconds > 0 && tick.slept_ms >= rest_ms) {
+        // A sleep a rest long: the user had a break whatever the idle time says, which
+        // does not grow while the computer sleeps. Time away already counted goes on.
+        if (spell_start_ms_) {
+            spell_slept_ms_ += tick.slept_ms;
+        } else {
+            verdict.natural_break = true;
+            verdict.slept_ms = tick.slept_ms;
+        }
+        used_until_ms_ = tick.now_ms;
+        verdict.hold_full_length = true;
+        waiting_since_ms_.reset();
+        return verdict;
+    }
+
     if (spell_start_ms_ && !(idle_ms && same_spell(tick.now_ms, *idle_ms))) {
-        verdict.away_ms = spell_longest_ms_;
+        if (spell_counts_) verdict.away_ms = spell_longest_ms_ + spell_slept_ms_;
         spell_start_ms_.reset();
     }
+    // Input since the last rest or sleep that counted: later spells are new ones.
+    if (idle_ms && !used_up(tick.now_ms - static_cast<uint32_t>(*idle_ms))) used_until_ms_.reset();
 
     const bool away = idle_ms && tick.rest_seconds > 0 && *idle_ms >= int64_t{tick.rest_seconds} * 1000;
     if (away) {
         if (!spell_start_ms_) {
             spell_start_ms_ = tick.now_ms - static_cast<uint32_t>(*idle_ms);
             spell_longest_ms_ = *idle_ms;
-            verdict.natural_break = true;
+            spell_slept_ms_ = 0;
+            spell_counts_ = !used_up(*spell_start_ms_);
+            verdict.natural_break = spell_counts_;
         } else {
             spell_longest_ms_ = std::max(spell_longest_ms_, *idle_ms);
         }

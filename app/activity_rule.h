@@ -5,6 +5,11 @@
 // Natural break: when the user has left keyboard and mouse alone for at least as long as
 // a rest would last now, that idle spell counts as a rest taken (once per spell), and the
 // typing countdown stays at its full length for as long as the spell lasts.
+// One still spell is one break: a spell that ran on through a rest that counted, or
+// through a sleep that counted, gives no natural break of its own; it still holds the
+// countdown, and a new spell begins only after input.
+// Sleep: time the computer was suspended counts as time away; a sleep at least a rest
+// long is a natural break by itself.
 // Full-screen wait: at the tick that would start a rest, a rest does not start while
 // another program's window is active and full screen; each later tick looks again.
 #pragma once
@@ -34,6 +39,7 @@ public:
         uint32_t now_ms = 0;          // the millisecond counter at this tick
         int32_t rest_seconds = 0;     // rest_seconds_now() at this tick
         bool countdown_ended = false; // this tick would start the rest (1 % or less left)
+        int64_t slept_ms = 0;         // how long the computer was suspended since the last tick
     };
 
     struct Verdict {
@@ -48,6 +54,9 @@ public:
         std::optional<int64_t> away_ms;
         // Set on the tick at which a rest that waited starts: how long it waited.
         std::optional<int64_t> waited_ms;
+        // Set with natural_break when a sleep gave it: how long the computer slept. Such a
+        // break is recorded at once, the user being back or not.
+        std::optional<int64_t> slept_ms;
     };
 
     // Two readings of the same spell may differ by this much in where they put its start.
@@ -67,10 +76,15 @@ public:
     // countdown has ended, the wait is on and no natural break holds the countdown.
     Verdict typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle, FullScreenProbe &full_screen);
 
+    // A rest ran to its end at this counter reading: the stillness that went on through it
+    // was that rest, and gives no natural break.
+    void rest_counted(uint32_t now_ms) { used_until_ms_ = now_ms; }
+
     // While a natural break holds the countdown: how long the user has been away as far
     // as the ticks saw it (what away_ms will say when they are back). Nothing otherwise.
     std::optional<int64_t> away_so_far() const {
-        return spell_start_ms_ ? std::optional<int64_t>(spell_longest_ms_) : std::nullopt;
+        return spell_start_ms_ && spell_counts_ ? std::optional<int64_t>(spell_longest_ms_ + spell_slept_ms_)
+                                                : std::nullopt;
     }
 
 private:
@@ -78,8 +92,15 @@ private:
     // The longest the idle time can be now, from the last reading; nothing without one.
     std::optional<int64_t> idle_at_most(uint32_t now_ms) const;
 
-    std::optional<uint32_t> spell_start_ms_; // start of the spell that gave a natural break
+    // Whether a spell that starts at this counter reading went on through a rest or a
+    // sleep that counted.
+    bool used_up(uint32_t spell_start_ms) const;
+
+    std::optional<uint32_t> spell_start_ms_; // start of the spell that holds the countdown
+    bool spell_counts_ = false;              // it gave a natural break (not used up by a rest)
     int64_t spell_longest_ms_ = 0;
+    int64_t spell_slept_ms_ = 0;          // time asleep during the spell, on top of its idle time
+    std::optional<uint32_t> used_until_ms_; // stillness before this reading was a rest already
     std::optional<uint32_t> waiting_since_ms_; // the tick at which a waiting rest was due
     struct Reading {
         uint32_t at_ms;

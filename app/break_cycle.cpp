@@ -14,6 +14,7 @@ void TForm1::start_countdown(int32_t minutes, int32_t kind) {
     elapsed_seconds_ = 0;
     set_progress(100);
     RxTimerEvent_TYPE.Tag = kind;
+    asleep_seen_ms_ = env_.time_asleep_ms();
     RxTimerList1->setActive(true);
     show_countdown(countdown_minutes_, elapsed_seconds_);
 }
@@ -110,11 +111,23 @@ void TForm1::start_pause() {
 
 int32_t TForm1::percent_left(int32_t elapsed) const { return countdown_percent_left(countdown_minutes_, elapsed); }
 
+int64_t TForm1::take_time_asleep() {
+    const int64_t now = env_.time_asleep_ms();
+    const int64_t slept = std::max<int64_t>(now - asleep_seen_ms_, 0);
+    asleep_seen_ms_ = now;
+    return slept;
+}
+
 void TForm1::RxTimerEvent_TYPETimer() {
     elapsed_seconds_ += 10;
     if (countdown_minutes_ == 0) return;
-    const TypingTick activity = state_ == phase::type ? activity_tick() : TypingTick::goes_on;
+    const int64_t slept_ms = take_time_asleep();
+    const TypingTick activity = state_ == phase::type ? activity_tick(slept_ms) : TypingTick::goes_on;
     if (activity == TypingTick::held) return;
+    // A rest the computer slept through to its end ran its course.
+    const int32_t rest_seconds = countdown_minutes_ * 60;
+    if (state_ == phase::rest && menu_natural->Checked() && slept_ms / 1000 >= rest_seconds - elapsed_seconds_)
+        elapsed_seconds_ = std::max(elapsed_seconds_, rest_seconds);
     show_countdown(countdown_minutes_, elapsed_seconds_);
     const int32_t percent = percent_left(elapsed_seconds_);
     set_progress(percent);
@@ -130,6 +143,7 @@ void TForm1::RxTimerEvent_TYPETimer() {
         if (activity != TypingTick::rest_waits) start_rest();
     } else if (state_ == phase::rest) {
         record_history(HistoryEvent::rest_completed(elapsed_seconds_));
+        activity_rule_.rest_counted(env_.tick_count());
         dec_ignored();
         start_typing();
     }

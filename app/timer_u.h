@@ -220,7 +220,9 @@ private:
     bool is_drag_surface(QObject *o) const;
     // What the natural break and full-screen wait leave of one countdown tick while typing.
     enum class TypingTick { goes_on, held, rest_waits };
-    TypingTick activity_tick();
+    TypingTick activity_tick(int64_t slept_ms);
+    // How long the computer slept since the last tick (or the countdown's start).
+    int64_t take_time_asleep();
     // The options of the [Trovel] section, which are no stored properties.
     void load_own_options(const IniDocument &file);
     TFormStorage::Entries own_option_entries(const IniDocument &file) const;
@@ -243,6 +245,7 @@ private:
     int32_t elapsed_seconds_ = 0; // always a multiple of 10
     int32_t type_minutes_ = 1;
     bool next_image_prefetched_ = false; // once per typing phase, shortly before its end
+    int64_t asleep_seen_ms_ = 0;         // time suspended as read at the last tick
 
     // ---- placement ----
     int32_t default_left_ = 0, default_top_ = 0, nag_left_ = 0, nag_top_ = 0;

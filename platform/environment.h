@@ -24,6 +24,9 @@ public:
 
     // A monotonic millisecond counter, 32 bits wide; it wraps after 2^32 ms.
     virtual uint32_t tick_count() = 0;
+    // How long the computer has been suspended since it booted, in milliseconds: the
+    // counter above stands still meanwhile. Only its growth between two readings is used.
+    virtual int64_t time_asleep_ms() = 0;
     // The local time of day (milliseconds are ignored by every reader).
     virtual QTime local_time() = 0;
 
@@ -48,13 +51,14 @@ public:
     virtual void show_error(const QString &caption, const QString &text) = 0;
 };
 
-// The real thing: Qt's screens, CLOCK_MONOTONIC, QDesktopServices,
+// The real thing: Qt's screens, CLOCK_MONOTONIC and CLOCK_BOOTTIME, QDesktopServices,
 // QApplication::beep and QMessageBox (through ErrorBoxes).
 class QtEnvironment : public Environment {
 public:
     QtEnvironment();
 
     uint32_t tick_count() override;
+    int64_t time_asleep_ms() override;
     QTime local_time() override;
     QSize screen_size() override;
     QSizeF screen_size_mm() override;

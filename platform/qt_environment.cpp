@@ -32,6 +32,16 @@ uint32_t QtEnvironment::tick_count() {
                                  static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
 }
 
+int64_t QtEnvironment::time_asleep_ms() {
+    // CLOCK_BOOTTIME runs on through a suspend, CLOCK_MONOTONIC does not: their difference
+    // grows only while the computer sleeps.
+    timespec boot{}, mono{};
+    clock_gettime(CLOCK_BOOTTIME, &boot);
+    clock_gettime(CLOCK_MONOTONIC, &mono);
+    const int64_t ns = (int64_t{boot.tv_sec} - mono.tv_sec) * 1000000000 + (boot.tv_nsec - mono.tv_nsec);
+    return ns / 1000000;
+}
+
 QTime QtEnvironment::local_time() { return QTime::currentTime(); }
 
 QSize QtEnvironment::screen_size() {

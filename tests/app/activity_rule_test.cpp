@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace trovel::test {
@@ -31,6 +32,7 @@ struct Cycle {
     int elapsed = 0; // seconds of the running countdown
     int ignored = 0;
     int rests = 0;
+    int64_t slept = 0; // suspended since the last tick
     ActivityRule::Verdict last;
 
     void dec_ignored() { ignored = ignored > 0 ? ignored - 1 : 0; }
@@ -56,14 +58,16 @@ struct Cycle {
         if (resting) {
             if (elapsed >= rest_seconds_now(one, two, five, type_minutes)) {
                 dec_ignored();
+                rule.rest_counted(now);
                 resting = false;
                 elapsed = 0;
             }
             return;
         }
         idle.answer = idle_known ? std::optional<int64_t>(now - last_input) : std::nullopt;
-        last = rule.typing_tick({now, rest_seconds_now(one, two, five, type_minutes), elapsed >= type_minutes * 60},
-                                options, idle, full_screen);
+        last = rule.typing_tick(
+            {now, rest_seconds_now(one, two, five, type_minutes), elapsed >= type_minutes * 60, std::exchange(slept, 0)},
+            options, idle, full_screen);
         if (last.natural_break) dec_ignored();
         if (last.hold_full_length)
             elapsed = 0;
@@ -157,8 +161,9 @@ TEST(ActivityRule, IdleSpellCountsOnceHoldsTheCountdownAndEndsWhenTheUserIsBack)
 }
 
 TEST(ActivityRule, IdleSpellAcrossTheEndOfATypingPhase) {
-    // Left 50 s before the end: the rest starts as usual and runs its course; the spell
-    // reaches a rest's length in the next typing phase and counts there, once.
+    // Left 50 s before the end: the rest starts as usual and runs its course, and that
+    // rest was the break. The spell, a rest long in the next typing phase, holds the
+    // countdown but counts no second time, and is no natural break when the user is back.
     Cycle c;
     c.ignored = 3;
     c.busy_ticks(25);
@@ -167,15 +172,24 @@ TEST(ActivityRule, IdleSpellAcrossTheEndOfATypingPhase) {
     c.ticks(6); // the rest
     EXPECT_FALSE(c.resting);
     EXPECT_EQ(c.ignored, 2);
-    c.tick(); // idle 2 min
+    for (int i = 0; i < 40; ++i) { // idle 2 min and on, longer than the typing length
+        c.tick();
+        ASSERT_FALSE(c.last.natural_break) << i;
+        ASSERT_TRUE(c.last.hold_full_length) << i;
+    }
+    EXPECT_EQ(c.ignored, 2);
+    EXPECT_EQ(c.rests, 1);
+    c.tick(true);
+    EXPECT_FALSE(c.last.away_ms);
+    // Input began a new spell: a rest long, it counts.
+    c.ticks(6);
     EXPECT_TRUE(c.last.natural_break);
     EXPECT_EQ(c.ignored, 1);
-    c.ticks(3);
-    EXPECT_FALSE(c.last.natural_break);
-    EXPECT_TRUE(c.last.hold_full_length);
 
-    // The same spell on through a break taken from the menu: still one spell, no second
-    // count, and the hold goes on after the rest.
+    // A spell that counted goes on through a break taken from the menu: still one spell,
+    // no second count, the hold goes on after the rest, and it is recorded when the user
+    // is back.
+    c.ticks(3);
     c.take_a_break();
     EXPECT_EQ(c.ignored, 0);
     c.ticks(6);
@@ -184,6 +198,8 @@ TEST(ActivityRule, IdleSpellAcrossTheEndOfATypingPhase) {
     EXPECT_FALSE(c.last.natural_break);
     EXPECT_TRUE(c.last.hold_full_length);
     EXPECT_FALSE(c.last.away_ms);
+    c.tick(true);
+    EXPECT_TRUE(c.last.away_ms);
 
     // Back during a rest: the next typing phase runs normally.
     c.take_a_break();
@@ -193,8 +209,56 @@ TEST(ActivityRule, IdleSpellAcrossTheEndOfATypingPhase) {
     EXPECT_FALSE(c.resting);
     c.tick();
     EXPECT_FALSE(c.last.hold_full_length);
-    EXPECT_TRUE(c.last.away_ms);
+    EXPECT_FALSE(c.last.away_ms);
     EXPECT_EQ(c.elapsed, 10);
+}
+
+TEST(ActivityRule, ASleepARestLongIsANaturalBreak) {
+    struct Case {
+        const char *what;
+        bool natural_breaks;
+        int busy_before;   // ticks typed before the lid closes
+        int idle_before;   // then ticks away before it
+        int64_t slept_ms;  // how long it slept
+        bool input_after;  // a key at the first tick after waking
+        bool natural_break;
+        int ignored_after;
+        std::optional<int64_t> recorded_ms; // slept_ms of the verdict
+    };
+    const Case cases[] = {
+        {"a night in the middle of typing", true, 10, 0, 8 * 3600 * 1000LL, true, true, 1, 8 * 3600 * 1000LL},
+        {"a night, and no key after it: the stillness counts once", true, 10, 0, 8 * 3600 * 1000LL, false, true, 1,
+         8 * 3600 * 1000LL},
+        {"exactly a rest long", true, 10, 0, kMinute, true, true, 1, kMinute},
+        {"1 ms short: no break, the countdown goes on", true, 10, 0, kMinute - 1, true, false, 2, std::nullopt},
+        {"natural breaks off: as if it never slept", false, 10, 0, 8 * 3600 * 1000LL, true, false, 2, std::nullopt},
+        {"away already, counted: the sleep adds to that spell", true, 0, 7, 8 * 3600 * 1000LL, false, false, 1,
+         std::nullopt},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
+        Cycle c;
+        c.options.natural_breaks = k.natural_breaks;
+        c.ignored = 2;
+        c.busy_ticks(k.busy_before);
+        c.ticks(k.idle_before);
+        const int elapsed = c.elapsed;
+        c.slept = k.slept_ms;
+        c.tick(k.input_after);
+        EXPECT_EQ(c.last.natural_break, k.natural_break);
+        EXPECT_EQ(c.last.slept_ms, k.recorded_ms);
+        EXPECT_EQ(c.ignored, k.ignored_after);
+        EXPECT_EQ(c.elapsed, k.natural_break || k.idle_before > 0 ? 0 : elapsed + 10);
+        // Back at the keyboard, or still away after waking: the same stillness gives no
+        // second break.
+        c.ticks(k.input_after ? 5 : 12);
+        EXPECT_EQ(c.ignored, k.ignored_after);
+        EXPECT_EQ(c.rests, 0);
+        c.tick(true);
+        if (k.idle_before > 0) {
+            EXPECT_EQ(c.last.away_ms, 200000 + k.slept_ms) << "the sleep is time away";
+        }
+    }
 }
 
 TEST(ActivityRule, ANewSpellAfterAReturnCountsAgain) {

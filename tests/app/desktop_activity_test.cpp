@@ -96,6 +96,7 @@ TEST_F(DesktopActivity, IdleSpellAcrossTheEndOfATypingPhase) {
     show_on_screen();
     type_length(form->N1min1);
     form->inc_ignored();
+    form->inc_ignored();
     busy(1);
     away(5, 10000); // left 50 s before the end: the rest comes as usual
     EXPECT_EQ(form->state(), "rest");
@@ -103,16 +104,65 @@ TEST_F(DesktopActivity, IdleSpellAcrossTheEndOfATypingPhase) {
     away(6, 60000); // the rest runs its course, whatever the user does
     EXPECT_EQ(idle->queries, asked) << "not asked during a rest";
     EXPECT_EQ(form->state(), "type");
-    EXPECT_EQ(ignored(), 0);
-    away(1, 120000); // the same spell, now longer than a rest, counts in the new phase
+    EXPECT_EQ(ignored(), 1);
+    // The same spell, now longer than a rest: that rest was its break. The bar is held
+    // at the full length, and nothing more is counted.
+    away(9, 120000);
     EXPECT_EQ(title(), "01:00 Type trovel");
-    EXPECT_EQ(ignored(), 0);
-    away(8, 130000);
     EXPECT_EQ(form->state(), "type");
+    EXPECT_EQ(ignored(), 1);
+    EXPECT_EQ(form->Panel_menu->Color(), clRed);
     busy(1);
     EXPECT_EQ(title(), "00:50 Type trovel");
     EXPECT_EQ(history.count(HistoryKind::rest_completed), 1);
-    EXPECT_EQ(history.count(HistoryKind::natural_break), 1);
+    EXPECT_EQ(history.count(HistoryKind::natural_break), 0);
+}
+
+TEST_F(DesktopActivity, TimeAsleepCountsAsTimeAway) {
+    struct Case {
+        const char *what;
+        bool natural;
+        bool resting;     // the rest showed when the lid closed (after 20 s of it)
+        int64_t slept_ms; // the tick after waking comes this much later
+        const char *title_after;
+        int ignored_after;
+        int natural_breaks;      // recorded, with the sleep's length
+        int rests_completed;
+    };
+    const Case cases[] = {
+        {"a night while typing: a natural break, typing starts over", true, false, 8 * 3600 * 1000LL,
+         "03:00 Type trovel", 1, 1, 0},
+        {"a sleep shorter than a rest while typing: nothing", true, false, 59999, "02:40 Type trovel", 2, 0, 0},
+        {"natural breaks off: as today", false, false, 8 * 3600 * 1000LL, "02:40 Type trovel", 2, 0, 0},
+        // Taking the break lowered the count once already.
+        {"a rest slept through to its end: completed", true, true, 30000, "03:00 Type trovel", 0, 0, 1},
+        {"a rest woken from before its end goes on", true, true, 29999, "00:30 Rest trovel", 1, 0, 0},
+        {"natural breaks off: the rest goes on", false, true, 8 * 3600 * 1000LL, "00:30 Rest trovel", 1, 0, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        recreate();
+        show_on_screen();
+        type_length(form->N3min1);
+        form->menu_natural->setChecked(c.natural);
+        form->inc_ignored();
+        form->inc_ignored();
+        if (c.resting) {
+            form->menu_testClick();
+            busy(2);
+        } else {
+            busy(1);
+        }
+        env.asleep_ms += c.slept_ms;
+        busy(1);
+        EXPECT_EQ(title(), c.title_after);
+        EXPECT_EQ(ignored(), c.ignored_after);
+        const auto breaks = rows(HistoryKind::natural_break);
+        ASSERT_EQ(breaks.size(), size_t(c.natural_breaks));
+        for (const HistoryEvent &e : breaks)
+            EXPECT_EQ(e.seconds, c.slept_ms / 1000);
+        EXPECT_EQ(history.count(HistoryKind::rest_completed), c.rests_completed);
+    }
 }
 
 TEST_F(DesktopActivity, RestWaitsWhileAnotherProgramIsFullScreen) {

@@ -23,6 +23,7 @@ class FakeEnvironment : public Environment {
 public:
     // Readings.
     uint32_t tick = 0;
+    int64_t asleep_ms = 0; // time suspended: a test adds to it for a sleep
     QTime time{10, 0, 0};
     QSizeF screen_mm; // empty: the physical size is unknown
     int dpi = 96;
@@ -40,6 +41,7 @@ public:
     void change_screens(const QList<QRect> &now);
 
     uint32_t tick_count() override { return tick; }
+    int64_t time_asleep_ms() override { return asleep_ms; }
     QTime local_time() override { return time; }
     QSize screen_size() override { return screens.value(0).size(); }
     QSizeF screen_size_mm() override { return screen_mm; }
