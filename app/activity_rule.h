@@ -99,8 +99,8 @@ private:
     std::optional<uint32_t> spell_start_ms_; // start of the spell that holds the countdown
     bool spell_counts_ = false;              // it gave a natural break (not used up by a rest)
     int64_t spell_longest_ms_ = 0;
-    int64_t spell_slept_ms_ = 0;          // time asleep during the spell, on top of its idle time
-    std::optional<uint32_t> used_until_ms_; // stillness before this reading was a rest already
+    int64_t spell_slept_ms_ = 0;               // time asleep during the spell, on top of its idle time
+    std::optional<uint32_t> used_until_ms_;    // stillness before this reading was a rest already
     std::optional<uint32_t> waiting_since_ms_; // the tick at which a waiting rest was due
     struct Reading {
         uint32_t at_ms;

@@ -65,9 +65,9 @@ struct Cycle {
             return;
         }
         idle.answer = idle_known ? std::optional<int64_t>(now - last_input) : std::nullopt;
-        last = rule.typing_tick(
-            {now, rest_seconds_now(one, two, five, type_minutes), elapsed >= type_minutes * 60, std::exchange(slept, 0)},
-            options, idle, full_screen);
+        last = rule.typing_tick({now, rest_seconds_now(one, two, five, type_minutes), elapsed >= type_minutes * 60,
+                                 std::exchange(slept, 0)},
+                                options, idle, full_screen);
         if (last.natural_break) dec_ignored();
         if (last.hold_full_length)
             elapsed = 0;
@@ -217,10 +217,10 @@ TEST(ActivityRule, ASleepARestLongIsANaturalBreak) {
     struct Case {
         const char *what;
         bool natural_breaks;
-        int busy_before;   // ticks typed before the lid closes
-        int idle_before;   // then ticks away before it
-        int64_t slept_ms;  // how long it slept
-        bool input_after;  // a key at the first tick after waking
+        int busy_before;  // ticks typed before the lid closes
+        int idle_before;  // then ticks away before it
+        int64_t slept_ms; // how long it slept
+        bool input_after; // a key at the first tick after waking
         bool natural_break;
         int ignored_after;
         std::optional<int64_t> recorded_ms; // slept_ms of the verdict

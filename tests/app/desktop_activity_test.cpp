@@ -126,7 +126,7 @@ TEST_F(DesktopActivity, TimeAsleepCountsAsTimeAway) {
         int64_t slept_ms; // the tick after waking comes this much later
         const char *title_after;
         int ignored_after;
-        int natural_breaks;      // recorded, with the sleep's length
+        int natural_breaks; // recorded, with the sleep's length
         int rests_completed;
     };
     const Case cases[] = {
