@@ -34,6 +34,7 @@ TForm1::TypingTick TForm1::activity_tick(int64_t slept_ms) {
         // Time away counts like a rest that ran to its end; the typing before it is done,
         // and ended where the idle spell began.
         dec_ignored();
+        break_counted();
         const std::optional<int64_t> away = activity_rule_.away_so_far();
         end_typing_phase(away ? whole_seconds(*away) : 0);
     }
@@ -64,10 +65,15 @@ void TForm1::load_own_options(const IniDocument &file) {
     std::fflush(stderr);
     menu_natural->setChecked(options.natural_breaks);
     menu_fullscreen_wait->setChecked(options.full_screen_wait);
+    menu_hands_off->setChecked(options.hands_off);
 }
 
 TFormStorage::Entries TForm1::own_option_entries(const IniDocument &file) const {
-    return trovel_option_entries({menu_natural->Checked(), menu_fullscreen_wait->Checked()}, file);
+    TrovelOptions options;
+    options.natural_breaks = menu_natural->Checked();
+    options.full_screen_wait = menu_fullscreen_wait->Checked();
+    options.hands_off = menu_hands_off->Checked();
+    return trovel_option_entries(options, file);
 }
 
 } // namespace trovel

@@ -36,6 +36,17 @@ std::optional<int64_t> ActivityRule::idle_at_most(uint32_t now_ms) const {
     return last_reading_->idle_ms + static_cast<uint32_t>(now_ms - last_reading_->at_ms);
 }
 
+bool ActivityRule::rest_tick_counts(uint32_t now_ms, bool hands_off, IdleTimeSource &idle) {
+    if (!hands_off) return true;
+    std::optional<int64_t> idle_ms;
+    if (const auto ms = idle.idle_ms()) idle_ms = plausible_idle_ms(*ms);
+    if (idle_ms)
+        last_reading_ = Reading{now_ms, *idle_ms};
+    else
+        last_reading_.reset();
+    return !idle_ms || *idle_ms >= kHandsOnWithinMs;
+}
+
 ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle,
                                                 FullScreenProbe &full_screen) {
     Verdict verdict;

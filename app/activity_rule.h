@@ -76,6 +76,14 @@ public:
     // countdown has ended, the wait is on and no natural break holds the countdown.
     Verdict typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle, FullScreenProbe &full_screen);
 
+    // Input within this long before a rest's tick means the hands were on the keys.
+    static constexpr int64_t kHandsOnWithinMs = 10000;
+
+    // One countdown tick of a rest: false when it must not count, because the rest is
+    // hands-off and the idle time shows input within kHandsOnWithinMs. The source is asked
+    // only for a hands-off rest; an unknown idle time lets the tick count.
+    bool rest_tick_counts(uint32_t now_ms, bool hands_off, IdleTimeSource &idle);
+
     // A rest ran to its end at this counter reading: the stillness that went on through it
     // was that rest, and gives no natural break.
     void rest_counted(uint32_t now_ms) { used_until_ms_ = now_ms; }

@@ -14,6 +14,7 @@ void TForm1::start_countdown(int32_t minutes, int32_t kind) {
     elapsed_seconds_ = 0;
     set_progress(100);
     RxTimerEvent_TYPE.Tag = kind;
+    postponed_countdown_ = false;
     asleep_seen_ms_ = env_.time_asleep_ms();
     RxTimerList1->setActive(true);
     show_countdown(countdown_minutes_, elapsed_seconds_);
@@ -25,6 +26,7 @@ void TForm1::start_typing() {
     menu_nag_store->setEnabled(false);
     dragging_ = false;
     state_ = phase::type;
+    update_postpone();
     next_image_prefetched_ = false;
     Panel_hands->setColor(clBtnFace);
     RxTimerEvent_knipper.setEnabled(false);
@@ -51,6 +53,7 @@ void TForm1::start_rest() {
         if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
         end_typing_phase();
         state_ = phase::alarm;
+        update_postpone();
         RxTimerEvent_knipper.setEnabled(true);
         make_large();
         if (menu_play->Checked()) {
@@ -65,9 +68,12 @@ void TForm1::start_rest() {
     if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
     end_typing_phase();
     state_ = phase::rest;
-    // With no rest item checked the rest is as long as the typing was.
-    start_countdown(
-        rest_minutes_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), countdown_minutes_), 1);
+    update_postpone();
+    // With no rest item checked the rest is as long as the typing was (a postponed rest's
+    // five minutes do not change that).
+    start_countdown(rest_minutes_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(),
+                                     postponed_countdown_ ? type_minutes_ : countdown_minutes_),
+                    1);
 
     RxTrayIcon1->setAnimated(true);
     menu_pause->setChecked(false);
@@ -100,6 +106,7 @@ void TForm1::start_pause() {
     end_typing_phase();
     if (state_ != phase::pause) record_history(HistoryEvent::pause_on());
     state_ = phase::pause;
+    update_postpone();
     menu_pause->setChecked(true);
     place_form(place::type);
     Shader1->setFromColor(clWhite);
@@ -118,10 +125,24 @@ int64_t TForm1::take_time_asleep() {
     return slept;
 }
 
+void TForm1::break_counted() {
+    postpones_in_a_row_ = 0;
+    update_postpone();
+}
+
+void TForm1::update_postpone() {
+    menu_postpone->setEnabled((state_ == phase::rest || state_ == phase::alarm) &&
+                              postpones_in_a_row_ < kMostPostponesInARow);
+}
+
 void TForm1::RxTimerEvent_TYPETimer() {
+    const int64_t slept_ms = take_time_asleep();
+    // A hands-off rest stands still at a tick that finds input within its last seconds.
+    if (state_ == phase::rest && slept_ms == 0 &&
+        !activity_rule_.rest_tick_counts(env_.tick_count(), menu_hands_off->Checked(), *idle_source_))
+        return;
     elapsed_seconds_ += 10;
     if (countdown_minutes_ == 0) return;
-    const int64_t slept_ms = take_time_asleep();
     const TypingTick activity = state_ == phase::type ? activity_tick(slept_ms) : TypingTick::goes_on;
     if (activity == TypingTick::held) return;
     // A rest the computer slept through to its end ran its course.
@@ -145,6 +166,7 @@ void TForm1::RxTimerEvent_TYPETimer() {
         record_history(HistoryEvent::rest_completed(elapsed_seconds_));
         activity_rule_.rest_counted(env_.tick_count());
         dec_ignored();
+        break_counted();
         start_typing();
     }
 }

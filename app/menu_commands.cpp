@@ -16,6 +16,15 @@ void TForm1::btn_ignoreClick() {
     start_typing();
 }
 
+void TForm1::menu_postponeClick() {
+    if ((state_ != phase::rest && state_ != phase::alarm) || postpones_in_a_row_ >= kMostPostponesInARow) return;
+    record_history(HistoryEvent::rest_postponed(state_ == phase::rest ? elapsed_seconds_ : 0));
+    ++postpones_in_a_row_;
+    start_typing();
+    start_countdown(kPostponeMinutes, 0);
+    postponed_countdown_ = true;
+}
+
 void TForm1::menu_testClick(BreakSource source) {
     record_history(HistoryEvent::break_taken(source));
     dec_ignored();

@@ -59,6 +59,7 @@ void TForm1::create_menu() {
     menu_half_hour = item(Rest1, "menu_half_hour", QStringLiteral("show clock when near half/whole hour"));
     menu_natural = item(Rest1, "menu_natural", QStringLiteral("count time &AWAY as micropause"));
     menu_natural->setChecked(true);
+    menu_hands_off = item(Rest1, "menu_hands_off", QStringLiteral("micropause counts only with HANDS OFF"));
     menu_fullscreen_wait =
         item(Rest1, "menu_fullscreen_wait", QStringLiteral("wait while another program is &FULL SCREEN"));
     menu_fullscreen_wait->setChecked(true);
@@ -67,6 +68,8 @@ void TForm1::create_menu() {
 
     separator(PopupMenu1, "N2");
     menu_restart = item(PopupMenu1, "menu_restart", QStringLiteral("start &TYPING (ignore break)"));
+    menu_postpone = item(PopupMenu1, "menu_postpone", QStringLiteral("&LATER: micropause in 5 minutes"));
+    menu_postpone->setEnabled(false);
     menu_statistics = item(PopupMenu1, "menu_statistics", QStringLiteral("&STATISTICS..."));
     Typing1 = item(PopupMenu1, "Typing1", QStringLiteral("Type settings"));
     minutes1 = item(Typing1, "minutes1", QStringLiteral("&MINUTES allowed"));
@@ -103,7 +106,7 @@ void TForm1::wire_menu() {
     auto toggle = [this](TMenuItem &i) { toggle_state(i); };
     menu_test->OnClick = [this](TMenuItem &) { menu_testClick(click_source_); };
     for (TMenuItem *i : {menu_1min, menu_2min, menu_5min, menu_use_nag, menu_center, menu_full, menu_large, menu_small,
-                         menu_tiny, menu_random, menu_half_hour, menu_natural, menu_fullscreen_wait})
+                         menu_tiny, menu_random, menu_half_hour, menu_natural, menu_fullscreen_wait, menu_hands_off})
         i->OnClick = toggle;
     menu_play->OnClick = [this](TMenuItem &) { menu_payClick(); };
     menu_soundfile->OnClick = [this](TMenuItem &) { menu_selectsoundClick(); };
@@ -112,6 +115,7 @@ void TForm1::wire_menu() {
     menu_clock->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
     menu_nag_store->OnClick = [this](TMenuItem &) { menu_nag_storeClick(); };
     menu_restart->OnClick = [this](TMenuItem &) { btn_ignoreClick(); };
+    menu_postpone->OnClick = [this](TMenuItem &) { menu_postponeClick(); };
     menu_statistics->OnClick = [this](TMenuItem &) { menu_statisticsClick(); };
     for (TMenuItem *i : {N1min1, N2min1, N3min1, N4min1, N5min1, N6min1, N7min1, N8min1, N9min1})
         i->OnClick = [this](TMenuItem &m) { N1min1Click(m); };

@@ -43,6 +43,10 @@ namespace trovel {
 inline const QString kHomePageUrl = QStringLiteral("https://trovel.example.org/");
 inline const QString kHomePageText = QStringLiteral("trovel.example.org");
 
+// "Later" puts a rest off by this many minutes of typing, at most this often in a row.
+constexpr int32_t kPostponeMinutes = 5;
+constexpr int32_t kMostPostponesInARow = 2;
+
 namespace test {
 struct FormAccess;
 }
@@ -110,6 +114,8 @@ public:
     TMenuItem *menu_show_image = nullptr, *menu_pict_dir = nullptr, *menu_random = nullptr;
     TMenuItem *menu_clock = nullptr, *menu_half_hour = nullptr, *menu_nag_store = nullptr;
     TMenuItem *menu_natural = nullptr, *menu_fullscreen_wait = nullptr;
+    TMenuItem *menu_hands_off = nullptr;
+    TMenuItem *menu_postpone = nullptr;
     TMenuItem *menu_restart = nullptr, *menu_statistics = nullptr, *Typing1 = nullptr, *minutes1 = nullptr;
     TMenuItem *N1min1 = nullptr, *N2min1 = nullptr, *N3min1 = nullptr, *N4min1 = nullptr, *N5min1 = nullptr,
               *N6min1 = nullptr, *N7min1 = nullptr, *N8min1 = nullptr, *N9min1 = nullptr;
@@ -159,6 +165,9 @@ public:
 
     // ---- commands (menu_commands.cpp) ----
     void btn_ignoreClick(); // also menu_restart and double clicks on the progress bar
+    // "Later": the rest or alarm gives way to five more minutes of typing, at most twice
+    // in a row.
+    void menu_postponeClick();
     // Also btn_test; the tray icon's double click passes its own source.
     void menu_testClick(BreakSource source = BreakSource::menu);
     void menu_pauseClick();
@@ -221,6 +230,10 @@ private:
     // What the natural break and full-screen wait leave of one countdown tick while typing.
     enum class TypingTick { goes_on, held, rest_waits };
     TypingTick activity_tick(int64_t slept_ms);
+    // A rest or a natural break counted: "later" may be used again.
+    void break_counted();
+    // "Later" is offered while a rest or the alarm shows, unless used twice in a row.
+    void update_postpone();
     // How long the computer slept since the last tick (or the countdown's start).
     int64_t take_time_asleep();
     // The options of the [Trovel] section, which are no stored properties.
@@ -246,6 +259,8 @@ private:
     int32_t type_minutes_ = 1;
     bool next_image_prefetched_ = false; // once per typing phase, shortly before its end
     int64_t asleep_seen_ms_ = 0;         // time suspended as read at the last tick
+    int32_t postpones_in_a_row_ = 0;     // since a rest last ran to its end or a natural break
+    bool postponed_countdown_ = false;   // the typing countdown running is a postponed rest's
 
     // ---- placement ----
     int32_t default_left_ = 0, default_top_ = 0, nag_left_ = 0, nag_top_ = 0;

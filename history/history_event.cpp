@@ -16,7 +16,7 @@ HistoryEvent make(HistoryKind kind, int32_t seconds = 0) {
 }
 
 // Stored in the file: never rename one, only add.
-constexpr std::array<std::pair<HistoryKind, const char *>, 10> kKindNames{{
+constexpr std::array<std::pair<HistoryKind, const char *>, 12> kKindNames{{
     {HistoryKind::rest_completed, "rest_completed"},
     {HistoryKind::rest_ignored, "rest_ignored"},
     {HistoryKind::break_taken, "break_taken"},
@@ -27,6 +27,8 @@ constexpr std::array<std::pair<HistoryKind, const char *>, 10> kKindNames{{
     {HistoryKind::program_start, "program_start"},
     {HistoryKind::program_end, "program_end"},
     {HistoryKind::typing_phase, "typing_phase"},
+    {HistoryKind::rest_postponed, "rest_postponed"},
+    {HistoryKind::call_wait, "call_wait"},
 }};
 
 } // namespace
@@ -46,6 +48,10 @@ HistoryEvent HistoryEvent::natural_break(int32_t seconds_away) {
 HistoryEvent HistoryEvent::full_screen_wait(int32_t seconds_waited) {
     return make(HistoryKind::full_screen_wait, seconds_waited);
 }
+HistoryEvent HistoryEvent::rest_postponed(int32_t seconds_run) {
+    return make(HistoryKind::rest_postponed, seconds_run);
+}
+HistoryEvent HistoryEvent::call_wait(int32_t seconds_waited) { return make(HistoryKind::call_wait, seconds_waited); }
 HistoryEvent HistoryEvent::pause_on() { return make(HistoryKind::pause_on); }
 HistoryEvent HistoryEvent::pause_off() { return make(HistoryKind::pause_off); }
 HistoryEvent HistoryEvent::program_start() { return make(HistoryKind::program_start); }

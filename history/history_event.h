@@ -20,7 +20,9 @@ enum class HistoryKind {
     pause_off,
     program_start,
     program_end,
-    typing_phase, // one typing phase; started..at, seconds: the typing time counted
+    typing_phase,   // one typing phase; started..at, seconds: the typing time counted
+    rest_postponed, // "later": a rest put off by five minutes; seconds: how much of it ran
+    call_wait,      // a rest waited for a call (microphone or camera); seconds: how long
 };
 
 enum class BreakSource { none, menu, tray };
@@ -42,6 +44,8 @@ struct HistoryEvent {
     static HistoryEvent break_taken(BreakSource from);
     static HistoryEvent natural_break(int32_t seconds_away);
     static HistoryEvent full_screen_wait(int32_t seconds_waited);
+    static HistoryEvent rest_postponed(int32_t seconds_run);
+    static HistoryEvent call_wait(int32_t seconds_waited);
     static HistoryEvent pause_on();
     static HistoryEvent pause_off();
     static HistoryEvent program_start();

@@ -13,7 +13,8 @@ struct Flag {
 };
 
 const Flag kFlags[] = {{kNaturalBreaksKey, &TrovelOptions::natural_breaks},
-                       {kFullScreenWaitKey, &TrovelOptions::full_screen_wait}};
+                       {kFullScreenWaitKey, &TrovelOptions::full_screen_wait},
+                       {kHandsOffKey, &TrovelOptions::hands_off}};
 
 } // namespace
 

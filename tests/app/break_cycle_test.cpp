@@ -201,6 +201,101 @@ TEST_F(BreakCycle, AlarmWithoutItsPictureLetsTheTypingCountdownRunBelowZero) {
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "0");
 }
 
+TEST_F(BreakCycle, LaterPutsARestOffByFiveMinutesAtMostTwiceInARow) {
+    struct Case {
+        const char *what;
+        bool alarm;          // the hidden alarm shows instead of a rest
+        bool uncheck_1min;   // no rest item: the rest is as long as the typing
+        const char *between; // what happens between the second postpone and the third try
+    };
+    const Case cases[] = {
+        {"a rest, twice, then refused", false, false, ""},
+        {"with no rest item the next rest is the typing length, not five minutes", false, true, ""},
+        {"a rest that runs to its end allows it again", false, false, "complete"},
+        {"the alarm, like a rest", true, false, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        recreate();
+        show_on_screen();
+        type_length(form->N3min1);
+        if (c.uncheck_1min) form->menu_1min->Click();
+        EXPECT_FALSE(form->menu_postpone->Enabled()) << "not while typing";
+        if (c.alarm) {
+            QFile(form->image_directory() + "tmp.bmp").open(QIODevice::WriteOnly);
+            form->menu_vantor->setChecked(true);
+        }
+        for (int postpone = 1; postpone <= 2; ++postpone) {
+            form->menu_testClick();
+            ASSERT_EQ(form->state(), c.alarm ? "alarm" : "rest");
+            ASSERT_TRUE(form->menu_postpone->Enabled()) << postpone;
+            ticks(2);
+            form->menu_postpone->Click();
+            EXPECT_EQ(form->state(), "type");
+            EXPECT_EQ(title(), "05:00 Type trovel");
+            EXPECT_EQ(form->Shader1->width(), 53);
+            EXPECT_EQ(form->lbl_cancel_count->Caption(), "0") << "not counted as ignored";
+            EXPECT_FALSE(form->menu_postpone->Enabled());
+        }
+        EXPECT_EQ(history.count(HistoryKind::rest_postponed), 2);
+        EXPECT_EQ(history.count(HistoryKind::rest_ignored), 0);
+        if (c.alarm) {
+            form->menu_testClick();
+            EXPECT_FALSE(form->menu_postpone->Enabled()) << "a third time refused";
+            continue;
+        }
+        ticks(30); // the postponed five minutes run out: a normal rest
+        ASSERT_EQ(form->state(), "rest");
+        EXPECT_EQ(title(), c.uncheck_1min ? "03:00 Rest trovel" : "01:00 Rest trovel");
+        if (QString(c.between) == "complete") {
+            ticks(c.uncheck_1min ? 18 : 6);
+            ASSERT_EQ(form->state(), "type");
+            form->menu_testClick();
+            EXPECT_TRUE(form->menu_postpone->Enabled()) << "allowed again after a completed rest";
+        } else {
+            EXPECT_FALSE(form->menu_postpone->Enabled()) << "a third time refused";
+            form->menu_postpone->Click();
+            EXPECT_EQ(form->state(), "rest");
+            EXPECT_EQ(history.count(HistoryKind::rest_postponed), 2);
+        }
+    }
+}
+
+TEST_F(BreakCycle, AHandsOffRestStandsStillWhileTheUserTypes) {
+    struct Case {
+        const char *what;
+        bool hands_off;
+        std::vector<std::optional<int64_t>> idle; // the idle time at each rest tick
+        int ticks_counted;
+    };
+    const std::optional<int64_t> typing = 3000, away = 10000, unknown;
+    const Case cases[] = {
+        {"off: every tick counts", false, {typing, typing, typing}, 3},
+        {"on: ticks with input in the last 10 s stand still", true, {typing, away, typing, away, away}, 3},
+        {"on: just under 10 s is input", true, {9999, away}, 1},
+        {"on: an unknown idle time counts", true, {unknown, unknown}, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        recreate();
+        show_on_screen();
+        form->menu_hands_off->setChecked(c.hands_off);
+        form->menu_testClick();
+        const int asked = idle->queries;
+        for (const auto &i : c.idle) {
+            idle->answer = i;
+            ticks(1);
+        }
+        EXPECT_EQ(form->elapsed_seconds(), 10 * c.ticks_counted);
+        EXPECT_EQ(title(), countdown_text(1, 10 * c.ticks_counted) + " Rest trovel");
+        EXPECT_EQ(idle->queries - asked, c.hands_off ? int(c.idle.size()) : 0) << "asked only for a hands-off rest";
+    }
+    // The rest can always be ended: "type" counts it as ignored.
+    form->btn_ignoreClick();
+    EXPECT_EQ(form->state(), "type");
+    EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
+}
+
 TEST(CountdownRules, PercentLeftRoundsHalvesToEvenInExtendedPrecision) {
     struct Case {
         int32_t minutes, elapsed, percent;

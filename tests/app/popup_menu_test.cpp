@@ -55,6 +55,7 @@ TEST_F(PopupMenu, MenuShowsTheWholeTreeInDisplayOrder) {
                                  "Rest (micropause/nag) settings >",
                                  "-",
                                  "start &TYPING (ignore break)",
+                                 "&LATER: micropause in 5 minutes <disabled>",
                                  "&STATISTICS...",
                                  "Type settings >",
                                  "-",
@@ -82,6 +83,7 @@ TEST_F(PopupMenu, MenuShowsTheWholeTreeInDisplayOrder) {
                                                     "show CLOCK (instead of images)",
                                                     "show clock when near half/whole hour",
                                                     "count time &AWAY as micropause [x]",
+                                                    "micropause counts only with HANDS OFF",
                                                     "wait while another program is &FULL SCREEN [x]",
                                                     "-",
                                                     "store current position for &Nag-window",
@@ -232,10 +234,11 @@ TEST_F(PopupMenu, KeyboardChoosesThroughSubmenusAndAccelerators) {
         EXPECT_EQ(form->state(), "rest");
     }
     {
-        // Type settings > MINUTES allowed > "&2 min" by its accelerator.
+        // Type settings > MINUTES allowed > "&2 min" by its accelerator (during the rest
+        // "later" is one more entry on the way).
         MenuWatch watch([](QMenu &) {
-            keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
-                  Qt::Key_2});
+            keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right,
+                  Qt::Key_Right, Qt::Key_2});
         });
         click(form->Image_hands, Qt::LeftButton);
         ASSERT_EQ(watch.opened, 1);

@@ -54,6 +54,8 @@ TEST(TrovelOptions, ReadFromTheTrovelSection) {
          "[Trovel]\nNaturalBreaks=0\n[Trovel]\nFullScreenWait=0\n",
          {false, true}},
         {"keys of [TForm1] are not ours", "[TForm1]\nNaturalBreaks=0\nFullScreenWait=0\n", {true, true}},
+        {"hands-off rests on", "[Trovel]\nHandsOff=1\n", {true, true, true}},
+        {"hands-off not understood is off", "[Trovel]\nHandsOff=sometimes\n", {true, true, false}, 1},
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("trovel.ini");
@@ -65,6 +67,7 @@ TEST(TrovelOptions, ReadFromTheTrovelSection) {
             const TrovelOptions got = options_of(path, &complaints);
             EXPECT_EQ(got.natural_breaks, c.expected.natural_breaks);
             EXPECT_EQ(got.full_screen_wait, c.expected.full_screen_wait);
+            EXPECT_EQ(got.hands_off, c.expected.hands_off);
             EXPECT_EQ(complaints.size(), c.complaints) << complaints.join('\n').toStdString();
         }
     }
@@ -80,23 +83,26 @@ TEST(TrovelOptions, WhatASaveWritesReadsBackAndLeavesTForm1Alone) {
     QTemporaryDir dir;
     const QString path = dir.filePath("trovel.ini");
     const QByteArray form = "[TForm1]\r\nFormVersion=1\r\n; by hand\r\nmenu_1min_Checked=True\r\n";
-    for (const TrovelOptions &options : {TrovelOptions{false, true}, TrovelOptions{true, false},
-                                         TrovelOptions{false, false}, TrovelOptions{true, true}}) {
+    for (const TrovelOptions &options : {TrovelOptions{false, true, true}, TrovelOptions{true, false, false},
+                                         TrovelOptions{false, false, true}, TrovelOptions{true, true, false}}) {
         write_file(path, form);
         IniDocument file(path);
         ASSERT_TRUE(file.load());
         const auto entries = trovel_option_entries(options, file);
-        ASSERT_EQ(entries.size(), 2);
-        EXPECT_EQ(entries[0].first, "NaturalBreaks");
-        EXPECT_EQ(entries[1].first, "FullScreenWait");
-        for (const auto &[key, value] : entries)
+        QStringList keys;
+        for (const auto &[key, value] : entries) {
+            keys << key;
             ASSERT_TRUE(file.set(kTrovelSection, key, value));
+        }
+        EXPECT_EQ(keys.mid(0, 3), (QStringList{"NaturalBreaks", "FullScreenWait", "HandsOff"})) << "in this order";
         ASSERT_TRUE(file.commit());
         EXPECT_EQ(options_of(path), options);
         EXPECT_TRUE(read_file(path).startsWith(form));
-        EXPECT_EQ(read_file(path).mid(form.size()),
-                  "[Trovel]\r\nNaturalBreaks=" + format_trovel_flag(options.natural_breaks).toUtf8() +
-                      "\r\nFullScreenWait=" + format_trovel_flag(options.full_screen_wait).toUtf8() + "\r\n");
+        EXPECT_TRUE(read_file(path)
+                        .mid(form.size())
+                        .startsWith("[Trovel]\r\nNaturalBreaks=" + format_trovel_flag(options.natural_breaks).toUtf8() +
+                                    "\r\nFullScreenWait=" + format_trovel_flag(options.full_screen_wait).toUtf8() +
+                                    "\r\nHandsOff=" + format_trovel_flag(options.hands_off).toUtf8() + "\r\n"));
     }
 }
 
@@ -125,7 +131,7 @@ TEST(TrovelOptions, UnchangedLinesAreKeptByteForByte) {
         ASSERT_TRUE(file.load());
         QStringList written;
         for (const auto &entry : trovel_option_entries({c.natural_breaks, true}, file))
-            written << entry.first;
+            if (entry.first == kNaturalBreaksKey || entry.first == kFullScreenWaitKey) written << entry.first;
         EXPECT_EQ(written, c.written);
     }
 }
