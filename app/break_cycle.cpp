@@ -198,6 +198,7 @@ void TForm1::show_countdown(int32_t minutes, int32_t elapsed) {
 }
 
 void TForm1::set_progress(int32_t percent) {
+    Panel_progress->setPercent(percent);
     const int32_t w = progress_width(Panel_progress->width() - 6, percent);
     // A width of 0 or less shows no bar.
     Shader1->setVisible(w > 0);

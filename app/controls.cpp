@@ -1,9 +1,56 @@
 #include "app/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 
 namespace trovel {
+
+namespace {
+
+class ProgressAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ProgressAccessible(TProgressPanel *panel) : QAccessibleWidget(panel, QAccessible::ProgressBar) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return QStringLiteral("%1 %").arg(panel()->percent());
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return panel()->percent(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    TProgressPanel *panel() const { return static_cast<TProgressPanel *>(widget()); }
+};
+
+QAccessibleInterface *accessible_control(const QString &, QObject *object) {
+    if (auto *panel = qobject_cast<TProgressPanel *>(object)) return new ProgressAccessible(panel);
+    return nullptr;
+}
+
+} // namespace
+
+void install_accessible_controls() {
+    static const bool installed = (QAccessible::installFactory(accessible_control), true);
+    (void)installed;
+}
+
+void TProgressPanel::setPercent(int percent) {
+    if (percent == percent_) return;
+    percent_ = percent;
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, percent);
+        QAccessible::updateAccessibility(&event);
+    }
+}
 
 void draw_3d_frame(QPainter &p, const QRect &r, TColor light, TColor dark) {
     const int l = r.left(), t = r.top(), w = r.width(), h = r.height();

@@ -43,6 +43,24 @@ private:
     TBevel bevel_outer_ = TBevel::bvRaised;
 };
 
+// The panel around the progress bar, which tells screen readers the percentage of the
+// countdown left (a progress bar with a value from 0 to 100).
+class TProgressPanel : public TPanel {
+    Q_OBJECT
+public:
+    using TPanel::TPanel;
+    int percent() const { return percent_; }
+    // Tells an active screen reader when the value changes.
+    void setPercent(int percent);
+
+private:
+    int percent_ = 100;
+};
+
+// Screen readers see a TProgressPanel as a progress bar; call once before the form is
+// made.
+void install_accessible_controls();
+
 class TLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)

@@ -135,6 +135,7 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
         return false;
     };
 
+    install_accessible_controls();
     Panel_menu = make<TPanel>(this, "Panel_menu", 0, 0, 133, kMenuRowHeight);
     Panel_menu->setToolTip(QStringLiteral("if you want to move this form drag here."));
 
@@ -152,9 +153,15 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
     Image_hands = make<TImage>(Panel_hands, "Image_hands", 5, 3, 23, 13);
     Image_hands->setPicture(QImage(hands_xpm));
     Image_hands->setToolTip(QStringLiteral("if hands are shown, you are allowed to type/mouse (green phase)"));
+    // What a screen reader says of the bar: the window's title holds the time left and the
+    // phase; the controls say what they are.
+    Panel_hands->setAccessibleName(QStringLiteral("Trovel menu"));
+    Panel_hands->setAccessibleDescription(QStringLiteral("opens the menu with every setting and command"));
+    Image_hands->setAccessibleName(QStringLiteral("hands: green while you may type"));
 
     // The progress panel lies over the two flat buttons and covers them.
-    Panel_progress = make<TPanel>(Panel_menu, "Panel_progress", 36, 2, 59, 18);
+    Panel_progress = make<TProgressPanel>(Panel_menu, "Panel_progress", 36, 2, 59, 18);
+    Panel_progress->setAccessibleName(QStringLiteral("countdown left"));
     Panel_progress->setBevelOuter(TBevel::bvLowered);
     Shader1 = make<TShader>(Panel_progress, "Shader1", 2, 2, 39, 14);
     Shader1->setFromColor(clTeal);
@@ -167,6 +174,7 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
 
     label_minutes = make_label(Panel_menu, "label_minutes", QStringLiteral("00:00"), 99, 4, 31, 13);
     label_minutes->setToolTip(QStringLiteral("countdown"));
+    label_minutes->setAccessibleDescription(QStringLiteral("time left"));
 
     Panel_www = make<TPanel>(this, "Panel_www", 0, kMenuRowHeight, 133, kWwwRowHeight);
     btn_ignore = make<TButton>(Panel_www, "btn_ignore", 2, 2, 32, 19);
@@ -176,6 +184,7 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
     QFont bold = font();
     bold.setBold(true);
     lbl_cancel_count->setFont(bold);
+    lbl_cancel_count->setAccessibleDescription(QStringLiteral("breaks ignored"));
     Label2 = make_label(Panel_www, "Label2", QStringLiteral("breaks ignored"), 56, 5, 70, 13);
     Label2->setAutoSize(true);
 
@@ -204,6 +213,7 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
     Memo1->hide();
     image_picture = make<TAdvPicture>(Panel_image, "image_picture", 0, 0, 100, 100);
     image_picture->set_up(env_);
+    image_picture->setAccessibleName(QStringLiteral("rest picture"));
     label_image_nr = make_label(Panel_image, "label_image_nr", QStringLiteral("nr"), 5, 5, 9, 13);
     label_image_nr->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label_image_nr->setAutoSize(true);
@@ -220,6 +230,7 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
 
     RxClock1 = new TRxClock(env_, Panel_image);
     RxClock1->setObjectName(QStringLiteral("RxClock1"));
+    RxClock1->setAccessibleName(QStringLiteral("clock"));
     HTMLabel1 = new THTMLabel(env_, RxClock1);
     HTMLabel1->setObjectName(QStringLiteral("HTMLabel1"));
     HTMLabel1->setGeometry(32, 3, 95, 15);

@@ -77,7 +77,7 @@ public:
     TPanel *Panel_menu = nullptr;
     TPanel *Panel_hands = nullptr;
     TImage *Image_hands = nullptr;
-    TPanel *Panel_progress = nullptr;
+    TProgressPanel *Panel_progress = nullptr;
     TShader *Shader1 = nullptr;
     TButton *SpeedButton1 = nullptr;
     TButton *btn_test = nullptr;

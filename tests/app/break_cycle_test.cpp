@@ -4,6 +4,7 @@
 #include "app/countdown.h"
 #include "form_fixture.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -294,6 +295,41 @@ TEST_F(BreakCycle, AHandsOffRestStandsStillWhileTheUserTypes) {
     form->btn_ignoreClick();
     EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(form->lbl_cancel_count->Caption(), "1");
+}
+
+TEST_F(BreakCycle, ScreenReadersHearThePhaseAndTheTimeLeft) {
+    show();
+    type_length(form->N1min1);
+    auto *window = QAccessible::queryAccessibleInterface(form.get());
+    auto *progress = QAccessible::queryAccessibleInterface(form->Panel_progress);
+    auto *minutes = QAccessible::queryAccessibleInterface(form->label_minutes);
+    auto *ignored = QAccessible::queryAccessibleInterface(form->lbl_cancel_count);
+    auto *hands = QAccessible::queryAccessibleInterface(form->Panel_hands);
+    ASSERT_TRUE(window && progress && minutes && ignored && hands);
+    ASSERT_NE(progress->valueInterface(), nullptr);
+    EXPECT_EQ(progress->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(hands->text(QAccessible::Name), "Trovel menu");
+    EXPECT_EQ(ignored->text(QAccessible::Description), "breaks ignored");
+    struct Step {
+        int ticks;
+        const char *window_name, *time;
+        int percent;
+    };
+    const Step steps[] = {
+        {0, "01:00 Type trovel", "01:00", 100},
+        {3, "00:30 Type trovel", "00:30", 50},
+        {3, "01:00 Rest trovel", "01:00", 100},
+        {1, "00:50 Rest trovel", "00:50", 83},
+    };
+    for (const Step &step : steps) {
+        ticks(step.ticks);
+        SCOPED_TRACE(step.window_name);
+        EXPECT_EQ(window->text(QAccessible::Name), step.window_name);
+        EXPECT_EQ(minutes->text(QAccessible::Name), step.time);
+        EXPECT_EQ(minutes->text(QAccessible::Description), "time left");
+        EXPECT_EQ(progress->valueInterface()->currentValue().toInt(), step.percent);
+        EXPECT_EQ(progress->text(QAccessible::Value), QString::number(step.percent) + " %");
+    }
 }
 
 TEST(CountdownRules, PercentLeftRoundsHalvesToEvenInExtendedPrecision) {
