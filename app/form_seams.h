@@ -11,6 +11,7 @@
 #include "platform/idle_time.h"
 #include "platform/platform_timer.h"
 #include "platform/tray_host.h"
+#include "platform/window_placer.h"
 
 #include <memory>
 
@@ -28,6 +29,7 @@ struct FormSeams {
     std::unique_ptr<FullScreenProbe> full_screen; // asked at the tick that would start a rest
     std::unique_ptr<PlatformTimer> tick_timer;    // wakes the tick list
     std::unique_ptr<TrayHost> tray_host;          // the notification area
+    std::unique_ptr<WindowPlacer> placer;         // nullptr: the window system keeps X positions
 };
 
 // The desktop's own: its idle time and full-screen state, Qt's timer and notification

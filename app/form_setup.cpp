@@ -50,7 +50,7 @@ TLabel *make_label(QWidget *parent, const char *name, const QString &caption, in
 TForm1::TForm1(FormSeams seams, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(seams.env),
       report_(seams.report), dialogs_(seams.dialogs), idle_source_(std::move(seams.idle)),
-      full_screen_(std::move(seams.full_screen)), history_recorder_(seams.history) {
+      full_screen_(std::move(seams.full_screen)), placer_(std::move(seams.placer)), history_recorder_(seams.history) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("trovel"));
     QFont f;
@@ -325,6 +325,11 @@ void TForm1::set_form_size(int w, int h) {
     if (w == width() && h == height() && minimumSize() == QSize(w, h)) return;
     // Fixed minimum and maximum: the window system offers neither resizing nor maximizing.
     setFixedSize(w, h);
+    tell_placer();
+}
+
+void TForm1::tell_placer() {
+    if (placer_ && isVisible()) placer_->place(winId(), geometry());
 }
 
 void TForm1::set_panel_www_visible(bool v) {
@@ -390,7 +395,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
         if (type == QEvent::Expose && windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
             QMetaObject::invokeMethod(
-                this, [this] { record_program_start(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    record_program_start();
+                    // Only a window on the screen can be placed by a compositor that
+                    // places windows itself.
+                    tell_placer();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }

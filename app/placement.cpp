@@ -64,6 +64,7 @@ void TForm1::place_form(const QString &where) {
     if (!on_a_screen(env_.screen_rects(), QRect(target, size()))) target = centre;
     move(target);
     set_panel_www_visible(y() > 1);
+    tell_placer();
 }
 
 void TForm1::screens_changed() {
@@ -94,6 +95,7 @@ void TForm1::FormMouseUp(QWidget *sender, Qt::MouseButton, QPoint p) {
                      Panel_menu->height(), Panel_hands->width());
         set_panel_www_visible(end.second_row);
         move(end.pos);
+        tell_placer();
     }
     dragging_ = false;
     set_drag_cursor(false);

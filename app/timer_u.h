@@ -210,6 +210,8 @@ public:
     bool auto_size() const { return auto_size_; }
     // Sets the form's size; the user cannot resize the borderless window.
     void set_form_size(int w, int h);
+    // Tells a compositor that places windows itself where the form now stands.
+    void tell_placer();
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -284,6 +286,7 @@ private:
     ActivityRule activity_rule_;
     std::unique_ptr<IdleTimeSource> idle_source_;
     std::unique_ptr<FullScreenProbe> full_screen_;
+    std::unique_ptr<WindowPlacer> placer_; // nullptr: the window system keeps X positions
 
     // ---- history ----
     std::unique_ptr<HistoryStore> history_store_;

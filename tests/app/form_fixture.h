@@ -43,6 +43,7 @@ protected:
         bool keep_settings = false;
         bool history_file = false;  // the history file in XDG_DATA_HOME instead of the list
         bool qt_tick_timer = false; // the tick list on Qt's timer instead of the fake one
+        bool placer = false;        // a compositor that places windows itself (placer)
     };
     void make_form(Making how) {
         form.reset();
@@ -54,6 +55,8 @@ protected:
         auto idle_source = std::make_unique<FakeIdleSource>();
         auto probe = std::make_unique<FakeFullScreenProbe>();
         auto tray_host = std::make_unique<FakeTrayHost>();
+        auto window_placer = how.placer ? std::make_unique<FakeWindowPlacer>() : nullptr;
+        placer = window_placer.get();
         idle = idle_source.get();
         full_screen = probe.get();
         tray = tray_host.get();
@@ -66,6 +69,7 @@ protected:
             .full_screen = std::move(probe),
             .tick_timer = how.qt_tick_timer ? make_qt_platform_timer() : std::make_unique<FakePlatformTimer>(),
             .tray_host = std::move(tray_host),
+            .placer = std::move(window_placer),
         });
         timer = how.qt_tick_timer ? nullptr : &fake_timer(*form->RxTimerList1);
     }
@@ -103,6 +107,7 @@ protected:
     FakeIdleSource *idle = nullptr;
     FakeFullScreenProbe *full_screen = nullptr;
     FakeTrayHost *tray = nullptr;
+    FakeWindowPlacer *placer = nullptr; // only when made with one
 };
 
 } // namespace trovel::test

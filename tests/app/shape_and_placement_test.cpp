@@ -386,5 +386,30 @@ TEST_F(Placement, DoubleClickOnTheProgressBarIgnoresTheBreak) {
     }
 }
 
+// On a compositor that places windows itself (sway) every place and size the form takes
+// is told to it, once the window is on the screen.
+TEST_F(Placement, EveryPlaceAndSizeIsToldToACompositorThatPlacesWindowsItself) {
+    make_form({.placer = true});
+    form->setGeometry(QRect(100, 600, 130, 44));
+    EXPECT_TRUE(placer->placed.isEmpty()) << "nothing before the window is shown";
+    show_on_screen();
+    ASSERT_FALSE(placer->placed.isEmpty());
+    EXPECT_EQ(placer->placed.last(), geometry()) << "told after the first expose";
+    type_length(form->N1min1);
+    placer->placed.clear();
+    ticks(6); // the rest
+    ASSERT_FALSE(placer->placed.isEmpty());
+    EXPECT_EQ(placer->placed.last(), QRect(30, 37, 964, 694));
+    ticks(6); // back to the bar
+    EXPECT_EQ(placer->placed.last(), geometry());
+    EXPECT_EQ(geometry().size(), QSize(130, 44));
+    // A drag tells the place it ends at.
+    placer->placed.clear();
+    QTest::mousePress(form->label_minutes, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(form->label_minutes, Qt::LeftButton, Qt::NoModifier, QPoint(105, 55));
+    ASSERT_FALSE(placer->placed.isEmpty());
+    EXPECT_EQ(placer->placed.last().topLeft(), geometry().topLeft());
+}
+
 } // namespace
 } // namespace trovel::test

@@ -4,6 +4,10 @@
 
 #include "platform/full_screen.h"
 #include "platform/idle_time.h"
+#include "platform/window_placer.h"
+
+#include <QList>
+#include <QRect>
 
 #include <cstdint>
 #include <optional>
@@ -38,6 +42,13 @@ public:
         ++queries;
         return answer;
     }
+};
+
+// A compositor that places windows itself: the places it was told, in order.
+class FakeWindowPlacer : public WindowPlacer {
+public:
+    QList<QRect> placed;
+    void place(uint64_t, const QRect &geometry) override { placed.append(geometry); }
 };
 
 } // namespace trovel::test
