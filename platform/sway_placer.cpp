@@ -1,11 +1,14 @@
 // Placing windows through sway's IPC socket. The socket is connected at the first
 // placement and kept; the commands go out as they come (a phase change makes a few), and
-// the replies are read and dropped. A sway that does not answer, or goes away, changes
-// nothing: the windows stay where sway puts them.
+// the replies are read. sway may learn of a new X window a moment after the window is
+// exposed; a command it answers with "No matching node" is sent again a little later, a
+// few times. A sway that does not answer, or goes away, changes nothing: the windows stay
+// where sway puts them.
 #include "platform/window_placer.h"
 
 #include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 #include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
@@ -17,6 +20,8 @@ namespace trovel {
 namespace {
 
 constexpr uint32_t kRunCommand = 0;
+constexpr int kRetries = 10;
+constexpr int kRetryMs = 100;
 
 class SwayPlacer : public WindowPlacer {
 public:
@@ -24,15 +29,20 @@ public:
     ~SwayPlacer() override { disconnect(); }
 
     void place(uint64_t window, const QRect &geometry) override {
+        last_ = i3_ipc_message(kRunCommand, sway_place_command(window, geometry));
+        retries_left_ = kRetries;
+        send(last_);
+    }
+
+private:
+    void send(const QByteArray &message) {
         if (fd_ < 0 && !connect_socket()) return;
-        const QByteArray message = i3_ipc_message(kRunCommand, sway_place_command(window, geometry));
         // A few hundred bytes on a local socket: written whole or the socket is given up.
         if (::send(fd_, message.constData(), static_cast<size_t>(message.size()), MSG_NOSIGNAL | MSG_DONTWAIT) !=
             message.size())
             disconnect();
     }
 
-private:
     bool connect_socket() {
         sockaddr_un address{};
         if (path_.isEmpty() || static_cast<size_t>(path_.size()) >= sizeof address.sun_path) return false;
@@ -52,7 +62,15 @@ private:
     void drain() {
         char buffer[4096];
         const ssize_t n = ::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
-        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) disconnect();
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
+            disconnect();
+            return;
+        }
+        if (n > 0 && QByteArray::fromRawData(buffer, static_cast<int>(n)).contains("No matching node") &&
+            retries_left_ > 0) {
+            --retries_left_;
+            QTimer::singleShot(kRetryMs, &context_, [this] { send(last_); });
+        }
     }
 
     void disconnect() {
@@ -64,6 +82,9 @@ private:
     QByteArray path_;
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> reader_;
+    QByteArray last_; // the latest placement: a retry sends the place wanted now
+    int retries_left_ = 0;
+    QObject context_; // ends the retries that are still due with the placer
 };
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -68,7 +70,15 @@ TEST(SwayPlacer, TellsSwayAndReconnectsAfterItWentAway) {
     ASSERT_NE(placer, nullptr);
     placer->place(7, QRect(1, 2, 130, 44));
     int client = -1;
-    EXPECT_EQ(sway.accept_and_read(&client), i3_ipc_message(0, sway_place_command(7, QRect(1, 2, 130, 44))));
+    const QByteArray first = i3_ipc_message(0, sway_place_command(7, QRect(1, 2, 130, 44)));
+    EXPECT_EQ(sway.accept_and_read(&client), first);
+    // A window sway does not know yet: the placement is sent again a moment later.
+    const QByteArray refused = i3_ipc_message(0, R"([ { "success": false, "error": "No matching node." } ])");
+    ASSERT_EQ(::send(client, refused.constData(), static_cast<size_t>(refused.size()), 0), refused.size());
+    QTest::qWait(300);
+    char buffer[4096];
+    const ssize_t n = ::recv(client, buffer, sizeof buffer, MSG_DONTWAIT);
+    EXPECT_EQ(QByteArray(buffer, static_cast<int>(std::max<ssize_t>(n, 0))), first);
     // sway goes away: the reader notices, and the next placement connects again.
     ::close(client);
     for (int i = 0; i < 5; ++i)
