@@ -195,6 +195,9 @@ void TForm1::show_countdown(int32_t minutes, int32_t elapsed) {
     label_minutes->setCaption(countdown_text(minutes, elapsed));
     setWindowTitle(label_minutes->Caption() +
                    (RxTimerEvent_TYPE.Tag != 0 ? QStringLiteral(" Rest trovel") : QStringLiteral(" Type trovel")));
+    // The tray's tool tip is the title too. While typing it changes at whole minutes only:
+    // each change is a message on the session bus to a status-notifier panel.
+    if (RxTimerEvent_TYPE.Tag != 0 || elapsed % 60 == 0) RxTrayIcon1->setHint(windowTitle());
 }
 
 void TForm1::set_progress(int32_t percent) {

@@ -332,6 +332,30 @@ TEST_F(BreakCycle, ScreenReadersHearThePhaseAndTheTimeLeft) {
     }
 }
 
+TEST_F(BreakCycle, TheTrayToolTipIsTheTitleChangedAtWholeMinutesWhileTyping) {
+    show();
+    auto tip = [&] { return tray->log->empty() ? QString() : tray->log->back().tip; };
+    auto tips_sent = [&] {
+        int n = 0;
+        for (const TrayCall &call : *tray->log)
+            n += call.kind == TrayCall::Modify && (&call == &tray->log->front() || call.tip != (&call - 1)->tip);
+        return n;
+    };
+    EXPECT_EQ(tip(), "05:00 Type trovel");
+    const int before = tips_sent();
+    ticks(5);
+    EXPECT_EQ(tip(), "05:00 Type trovel") << "not at every tick";
+    ticks(1);
+    EXPECT_EQ(tip(), "04:00 Type trovel");
+    ticks(24);
+    // 04:00, 03:00, 02:00, 01:00, then 00:00 and the rest's 01:00 at the same tick.
+    EXPECT_EQ(tips_sent() - before, 6) << "one new tip a minute while typing";
+    EXPECT_EQ(form->state(), "rest");
+    EXPECT_EQ(tip(), "01:00 Rest trovel");
+    ticks(1);
+    EXPECT_EQ(tip(), "00:50 Rest trovel") << "every tick during a rest";
+}
+
 TEST(CountdownRules, PercentLeftRoundsHalvesToEvenInExtendedPrecision) {
     struct Case {
         int32_t minutes, elapsed, percent;
