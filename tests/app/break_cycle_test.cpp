@@ -222,8 +222,10 @@ TEST_F(BreakCycle, LaterPutsARestOffByFiveMinutesAtMostTwiceInARow) {
         type_length(form->N3min1);
         if (c.uncheck_1min) form->menu_1min->Click();
         EXPECT_FALSE(form->menu_postpone->Enabled()) << "not while typing";
+        QTemporaryDir pictures;
         if (c.alarm) {
-            QFile(form->image_directory() + "tmp.bmp").open(QIODevice::WriteOnly);
+            form->menu_pict_dir->setCaption(pictures.path() + "/*.jpg");
+            QFile(pictures.filePath("tmp.bmp")).open(QIODevice::WriteOnly);
             form->menu_vantor->setChecked(true);
         }
         for (int postpone = 1; postpone <= 2; ++postpone) {
