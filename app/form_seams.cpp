@@ -12,7 +12,8 @@ FormSeams desktop_seams(Environment &env, const ErrorReport &report, Dialogs &di
                      .idle = make_desktop_idle_source(),
                      .full_screen = std::make_unique<X11FullScreenProbe>(),
                      .tick_timer = make_qt_platform_timer(),
-                     .tray_host = make_qt_tray_host()};
+                     .tray_host = make_qt_tray_host(),
+                     .pause_alarm = std::make_unique<TimerFdAlarm>()};
 }
 
 } // namespace trovel
