@@ -1,5 +1,6 @@
-// The break cycle: typing and rest countdowns in 10-second ticks, the pause, the hidden
-// alarm, the breaks-ignored count, and what the bar shows of the running countdown.
+// The break cycle: typing and rest countdowns in 10-second ticks, the pause and its timed
+// end, the hidden alarm, the breaks-ignored count, and what the bar shows of the running
+// countdown.
 #include "app/timer_u.h"
 
 #include "app/countdown.h"
@@ -22,6 +23,7 @@ void TForm1::start_countdown(int32_t minutes, int32_t kind) {
 
 void TForm1::start_typing() {
     if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
+    end_timed_pause();
     begin_typing_phase();
     menu_nag_store->setEnabled(false);
     dragging_ = false;
@@ -51,6 +53,7 @@ void TForm1::start_rest() {
         if (!QFileInfo(image_directory() + QStringLiteral("tmp.bmp")).isFile()) return;
         show_image(QStringLiteral("tmp.bmp"));
         if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
+        end_timed_pause();
         end_typing_phase();
         state_ = phase::alarm;
         update_postpone();
@@ -66,6 +69,7 @@ void TForm1::start_rest() {
     RxTimerEvent_knipper.setEnabled(true);
     RxTimerEvent_TYPE.setEnabled(true);
     if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
+    end_timed_pause();
     end_typing_phase();
     state_ = phase::rest;
     update_postpone();
@@ -114,6 +118,20 @@ void TForm1::start_pause() {
     set_progress(0);
     RxTimerEvent_TYPE.setEnabled(false);
     env_.beep();
+}
+
+void TForm1::timed_pause_ended() {
+    if (!timed_pause_end_.isValid()) return;
+    menu_pause->setChecked(false);
+    start_typing();
+}
+
+void TForm1::end_timed_pause() {
+    if (!timed_pause_end_.isValid()) return;
+    pause_alarm_->cancel();
+    timed_pause_end_ = QDateTime();
+    RxTrayIcon1->setHint(tray_hint_before_pause_);
+    menu_pause->Hint = pause_hint_before_pause_;
 }
 
 int32_t TForm1::percent_left(int32_t elapsed) const { return countdown_percent_left(countdown_minutes_, elapsed); }

@@ -13,7 +13,8 @@ FormSeams desktop_seams(Environment &env, const ErrorReport &report, Dialogs &di
                      .full_screen = std::make_unique<X11FullScreenProbe>(),
                      .tick_timer = make_qt_platform_timer(),
                      .tray_host = make_qt_tray_host(),
-                     .placer = make_desktop_window_placer()};
+                     .placer = make_desktop_window_placer(),
+                     .pause_alarm = std::make_unique<TimerFdAlarm>()};
 }
 
 } // namespace trovel

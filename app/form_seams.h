@@ -11,6 +11,7 @@
 #include "platform/idle_time.h"
 #include "platform/platform_timer.h"
 #include "platform/tray_host.h"
+#include "platform/wall_clock_alarm.h"
 #include "platform/window_placer.h"
 
 #include <memory>
@@ -30,10 +31,11 @@ struct FormSeams {
     std::unique_ptr<PlatformTimer> tick_timer;    // wakes the tick list
     std::unique_ptr<TrayHost> tray_host;          // the notification area
     std::unique_ptr<WindowPlacer> placer;         // nullptr: the window system keeps X positions
+    std::unique_ptr<WallClockAlarm> pause_alarm;  // the end of a timed pause; set only while one runs
 };
 
 // The desktop's own: its idle time and full-screen state, Qt's timer and notification
-// area. Nothing is connected or asked before the first use.
+// area, the wall clock. Nothing is connected or asked before the first use.
 FormSeams desktop_seams(Environment &env, const ErrorReport &report, Dialogs &dialogs);
 
 } // namespace trovel

@@ -50,7 +50,8 @@ TLabel *make_label(QWidget *parent, const char *name, const QString &caption, in
 TForm1::TForm1(FormSeams seams, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(seams.env),
       report_(seams.report), dialogs_(seams.dialogs), idle_source_(std::move(seams.idle)),
-      full_screen_(std::move(seams.full_screen)), placer_(std::move(seams.placer)), history_recorder_(seams.history) {
+      full_screen_(std::move(seams.full_screen)), placer_(std::move(seams.placer)),
+      pause_alarm_(std::move(seams.pause_alarm)), history_recorder_(seams.history) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("trovel"));
     QFont f;
@@ -68,6 +69,7 @@ TForm1::TForm1(FormSeams seams, QWidget *parent)
     create_controls(std::move(seams.tray_host), std::move(seams.tick_timer));
     create_menu();
     wire_menu();
+    pause_alarm_->on_alarm = [this] { report_errors(report_, [this] { timed_pause_ended(); }); };
     realign();
     // The end of loading: the storage binds its stored properties and the tray icon
     // enters the notification area; then the creation handler sees the design values.
@@ -94,6 +96,8 @@ TForm1::~TForm1() {
     FormStorage1->on_destroy();
     RxTimerList1->setActive(false);
     RxTrayIcon1->setAnimated(false);
+    pause_alarm_->cancel();
+    pause_alarm_->on_alarm = nullptr;
     // Every end of the program comes here (the exit command, a close request, a signal).
     record_program_end();
     delete statistics_window_; // it reads the store

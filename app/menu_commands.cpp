@@ -39,6 +39,26 @@ void TForm1::menu_pauseClick() {
         start_typing();
 }
 
+void TForm1::menu_pause_forClick(PauseLength length) {
+    const QDateTime end = pause_end(pause_alarm_->now(), length);
+    if (state_ != phase::pause) start_pause();
+    QString error;
+    if (!pause_alarm_->set(end, &error)) {
+        // Paused still, as asked, but the user must know it will not end by itself.
+        end_timed_pause();
+        report_.report(QStringLiteral("The pause will not end by itself: ") + error);
+        return;
+    }
+    if (!timed_pause_end_.isValid()) {
+        tray_hint_before_pause_ = RxTrayIcon1->Hint();
+        pause_hint_before_pause_ = menu_pause->Hint;
+    }
+    timed_pause_end_ = end;
+    const QString until = paused_until_text(end);
+    RxTrayIcon1->setHint(until);
+    menu_pause->Hint = until;
+}
+
 void TForm1::toggle_state(TMenuItem &item) {
     item.setChecked(!item.Checked());
     // A new size or option applies at once to a rest window that is shown.

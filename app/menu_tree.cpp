@@ -88,6 +88,11 @@ void TForm1::create_menu() {
     menu_autostart = item(Typing1, "menu_autostart", QStringLiteral("start trovel at &LOGIN"));
     separator(Typing1, "N5");
     menu_pause = item(Typing1, "menu_pause", QStringLiteral("&PAUSE trovel"));
+    menu_pause_for = item(Typing1, "menu_pause_for", QStringLiteral("PAUSE for"));
+    menu_pause_30 = item(menu_pause_for, "menu_pause_30", QStringLiteral("30 minutes"));
+    menu_pause_60 = item(menu_pause_for, "menu_pause_60", QStringLiteral("1 hour"));
+    menu_pause_120 = item(menu_pause_for, "menu_pause_120", QStringLiteral("2 hours"));
+    menu_pause_tomorrow = item(menu_pause_for, "menu_pause_tomorrow", QStringLiteral("until tomorrow"));
 
     separator(PopupMenu1, "N3");
     menu_disclaimer = item(PopupMenu1, "menu_disclaimer", QStringLiteral("Version 2.0; Show disclaimer...."));
@@ -124,6 +129,12 @@ void TForm1::wire_menu() {
     menu_default_store->OnClick = [this](TMenuItem &) { menu_default_storeClick(); };
     menu_autostart->OnClick = [this](TMenuItem &) { menu_autostartClick(); };
     menu_pause->OnClick = [this](TMenuItem &) { menu_pauseClick(); };
+    const std::pair<TMenuItem *, PauseLength> pause_lengths[] = {{menu_pause_30, PauseLength::minutes_30},
+                                                                 {menu_pause_60, PauseLength::hour_1},
+                                                                 {menu_pause_120, PauseLength::hours_2},
+                                                                 {menu_pause_tomorrow, PauseLength::until_tomorrow}};
+    for (const auto &[i, length] : pause_lengths)
+        i->OnClick = [this, length](TMenuItem &) { menu_pause_forClick(length); };
     menu_disclaimer->OnClick = [this](TMenuItem &) { menu_disclaimerClick(); };
     menu_wwwhomepage->OnClick = [this](TMenuItem &) { menu_wwwhomepageClick(); };
     exitclose1->OnClick = [this](TMenuItem &) { exitclose1Click(); };

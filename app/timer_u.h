@@ -15,6 +15,7 @@
 #include "app/dialogs.h"
 #include "app/form_seams.h"
 #include "app/menu_item.h"
+#include "app/timed_pause.h"
 #include "history/history_recorder.h"
 #include "platform/environment.h"
 #include "platform/error_report.h"
@@ -121,6 +122,8 @@ public:
               *N6min1 = nullptr, *N7min1 = nullptr, *N8min1 = nullptr, *N9min1 = nullptr;
     TMenuItem *N10min1 = nullptr, *N15min1 = nullptr, *N20min1 = nullptr, *N30min1 = nullptr;
     TMenuItem *menu_default_store = nullptr, *menu_autostart = nullptr, *menu_pause = nullptr;
+    TMenuItem *menu_pause_for = nullptr, *menu_pause_30 = nullptr, *menu_pause_60 = nullptr, *menu_pause_120 = nullptr,
+              *menu_pause_tomorrow = nullptr;
     TMenuItem *menu_disclaimer = nullptr, *menu_wwwhomepage = nullptr, *menu_vantor = nullptr, *exitclose1 = nullptr;
 
     // Read-only views of the cycle's variables, for the benchmarks and tests.
@@ -130,6 +133,8 @@ public:
     bool dragging() const { return dragging_; }
     int32_t image_counter() const { return image_counter_; }
     uint32_t rand_seed() const { return rand_seed_; }
+    // When the timed pause under way ends; invalid while none runs.
+    const QDateTime &timed_pause_end() const { return timed_pause_end_; }
 
     // ---- start and end ----
     void FormCreate();
@@ -143,6 +148,10 @@ public:
     void start_typing();
     void start_rest();
     void start_pause();
+    // Leaves the pause, as unchecking menu_pause does, when the timed pause's end comes.
+    void timed_pause_ended();
+    // The timed pause is over however the pause ended: no end to wait for, hints as before.
+    void end_timed_pause();
     void RxTimerEvent_TYPETimer();
     void RxTimerEvent_knipperTimer();
     void inc_ignored();
@@ -171,6 +180,8 @@ public:
     // Also btn_test; the tray icon's double click passes its own source.
     void menu_testClick(BreakSource source = BreakSource::menu);
     void menu_pauseClick();
+    // "PAUSE for": pauses, or stays paused, until the chosen end.
+    void menu_pause_forClick(PauseLength length);
     void toggle_state(TMenuItem &item);
     void N1min1Click(TMenuItem &item);
     void N10min1Click(TMenuItem &item);
@@ -287,6 +298,11 @@ private:
     std::unique_ptr<IdleTimeSource> idle_source_;
     std::unique_ptr<FullScreenProbe> full_screen_;
     std::unique_ptr<WindowPlacer> placer_; // nullptr: the window system keeps X positions
+
+    // ---- the timed pause ----
+    std::unique_ptr<WallClockAlarm> pause_alarm_;
+    QDateTime timed_pause_end_;                                // invalid while no timed pause runs
+    QString tray_hint_before_pause_, pause_hint_before_pause_; // given back when it ends
 
     // ---- history ----
     std::unique_ptr<HistoryStore> history_store_;

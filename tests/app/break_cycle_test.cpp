@@ -1,12 +1,15 @@
 // The break cycle driven through the fake counter: when phases end, what the bar and the
-// title show, the ignored-breaks count, the pause and the hidden alarm; and the countdown
-// arithmetic on its own, with worked numbers at its boundaries.
+// title show, the ignored-breaks count, the pause, the timed pause and the hidden alarm; and
+// the countdown arithmetic and the timed pause's end on their own, with worked numbers at
+// their boundaries.
 #include "app/countdown.h"
+#include "app/timed_pause.h"
 #include "form_fixture.h"
 
 #include <QAccessible>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 namespace trovel::test {
 namespace {
@@ -431,6 +434,80 @@ TEST_F(BreakCycle, ZeroMinutesOnlyCountsSeconds) {
     EXPECT_EQ(form->elapsed_seconds(), 100);
     EXPECT_EQ(form->state(), "type");
     EXPECT_EQ(title(), "00:00 Type trovel");
+}
+
+TEST_F(BreakCycle, PauseForEndsByItselfAtItsEndOrAtWakingAfterIt) {
+    const QDateTime now = alarm->clock; // 14:00
+    const std::tuple<TMenuItem * TForm1::*, QDateTime, const char *, int> cases[] = {
+        {&TForm1::menu_pause_30, now.addSecs(1800), "paused until 14:30", 0},
+        {&TForm1::menu_pause_60, now.addSecs(3600), "paused until 15:00", 0},
+        {&TForm1::menu_pause_120, now.addSecs(7200), "paused until 16:00", 0},
+        {&TForm1::menu_pause_tomorrow, now.addSecs(16 * 3600), "paused until 06:00", 180}, // slept past it
+    };
+    show();
+    for (const auto &[item, end, hint, late_minutes] : cases) {
+        SCOPED_TRACE(hint);
+        alarm->clock = now;
+        (form.get()->*item)->Click();
+        EXPECT_TRUE(form->menu_pause->Checked());
+        EXPECT_EQ(alarm->at, end);
+        EXPECT_EQ(form->menu_pause->Hint, hint);
+        EXPECT_EQ(tray->log->back().tip, hint);
+        ticks(30);
+        EXPECT_EQ(form->state(), "pause");
+        env.asleep_ms += late_minutes * 60000;
+        alarm->fire_at(end.addSecs(late_minutes * 60));
+        EXPECT_EQ(title(), "05:00 Type trovel");
+        EXPECT_FALSE(form->menu_pause->Checked());
+        EXPECT_EQ(form->menu_pause->Hint, "");
+        EXPECT_EQ(tray->log->back().tip, "05:00 Type trovel") << "the title again";
+    }
+}
+
+TEST_F(BreakCycle, EveryOtherEndOfATimedPauseCancelsItsEnd) {
+    const std::pair<TMenuItem * TForm1::*, const char *> ends[] = {
+        {&TForm1::menu_pause, "type"}, {&TForm1::menu_test, "rest"}, {&TForm1::N10min1, "type"}};
+    show();
+    for (const auto &[item, state] : ends) {
+        form->menu_pause_120->Click();
+        form->menu_pause_30->Click(); // a new end; the pause goes on
+        (form.get()->*item)->Click();
+        EXPECT_EQ(form->state(), state);
+        EXPECT_FALSE(alarm->at.isValid());
+        EXPECT_EQ(form->RxTrayIcon1->Tip(), title());
+    }
+    EXPECT_EQ(env.beeps, 3) << "one pause each time";
+
+    ReportedErrors errors;
+    form->menu_pause_60->Click();
+    alarm->refuse = true;
+    form->menu_pause_30->Click();
+    EXPECT_EQ(form->state(), "pause");
+    EXPECT_EQ(errors.messages,
+              QStringList{"The pause will not end by itself: Cannot make a timer: Too many open files"});
+    EXPECT_FALSE(form->RxTrayIcon1->Tip().contains("until")) << "no end is promised that will not come";
+}
+
+TEST(CountdownRules, PauseEndsAfterItsLengthOrAtSixOnTheNextDay) {
+    const QTimeZone utc = QTimeZone::utc(), berlin("Europe/Berlin"); // summer time: 29 Mar to 25 Oct 2026
+    auto at = [](const QTimeZone &zone, int mo, int d, int h, int mi) {
+        return QDateTime(QDate(2026, mo, d), QTime(h, mi), zone);
+    };
+    const std::tuple<QDateTime, PauseLength, QDateTime, const char *> cases[] = {
+        {at(utc, 12, 9, 14, 0), PauseLength::minutes_30, at(utc, 12, 9, 14, 30), "paused until 14:30"},
+        {at(utc, 12, 9, 23, 59), PauseLength::until_tomorrow, at(utc, 12, 10, 6, 0), "paused until 06:00"},
+        {at(utc, 12, 10, 0, 30), PauseLength::until_tomorrow, at(utc, 12, 11, 6, 0), "paused until 06:00"},
+        {at(utc, 12, 10, 5, 0), PauseLength::until_tomorrow, at(utc, 12, 11, 6, 0), "paused until 06:00"},
+        {at(berlin, 3, 29, 1, 45), PauseLength::minutes_30, at(utc, 3, 29, 1, 15), "paused until 03:15"},
+        {at(berlin, 3, 28, 23, 0), PauseLength::until_tomorrow, at(utc, 3, 29, 4, 0), "paused until 06:00"},
+        {at(berlin, 10, 24, 23, 0), PauseLength::until_tomorrow, at(utc, 10, 25, 5, 0), "paused until 06:00"},
+    };
+    ASSERT_TRUE(berlin.isValid()) << "time zone data (tzdata)";
+    for (const auto &[now, length, end, text] : cases) {
+        SCOPED_TRACE(now.toString(Qt::ISODate).toStdString());
+        EXPECT_EQ(pause_end(now, length), end);
+        EXPECT_EQ(paused_until_text(pause_end(now, length)), text);
+    }
 }
 
 TEST(CountdownRules, HalfHourRuleBoundaries) {

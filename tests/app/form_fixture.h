@@ -1,8 +1,8 @@
 // A form on a fake environment (1024 x 768 screen, a fake millisecond counter) whose tick
 // list runs on a fake timer, so tests move time forward without waiting. The desktop's
 // idle time and full-screen state are stand-ins (unknown and no, until a test says), the
-// notification area is a fake one, and the history goes to a list, unless a test makes
-// the form with its history file.
+// notification area and the wall-clock alarm are fakes, and the history goes to a list,
+// unless a test makes the form with its history file.
 #pragma once
 
 #include "app/timer_u.h"
@@ -11,6 +11,7 @@
 #include "support/fake_history_recorder.h"
 #include "support/fake_platform_timer.h"
 #include "support/fake_tray_host.h"
+#include "support/fake_wall_clock_alarm.h"
 #include "support/test_report.h"
 
 #include <QCoreApplication>
@@ -57,9 +58,11 @@ protected:
         auto tray_host = std::make_unique<FakeTrayHost>();
         auto window_placer = how.placer ? std::make_unique<FakeWindowPlacer>() : nullptr;
         placer = window_placer.get();
+        auto wall_alarm = std::make_unique<FakeWallClockAlarm>();
         idle = idle_source.get();
         full_screen = probe.get();
         tray = tray_host.get();
+        alarm = wall_alarm.get();
         form = std::make_unique<TForm1>(FormSeams{
             .env = env,
             .report = test_error_report(),
@@ -70,6 +73,7 @@ protected:
             .tick_timer = how.qt_tick_timer ? make_qt_platform_timer() : std::make_unique<FakePlatformTimer>(),
             .tray_host = std::move(tray_host),
             .placer = std::move(window_placer),
+            .pause_alarm = std::move(wall_alarm),
         });
         timer = how.qt_tick_timer ? nullptr : &fake_timer(*form->RxTimerList1);
     }
@@ -108,6 +112,7 @@ protected:
     FakeFullScreenProbe *full_screen = nullptr;
     FakeTrayHost *tray = nullptr;
     FakeWindowPlacer *placer = nullptr; // only when made with one
+    FakeWallClockAlarm *alarm = nullptr;
 };
 
 } // namespace trovel::test

@@ -97,7 +97,10 @@ TEST_F(PopupMenu, MenuShowsTheWholeTreeInDisplayOrder) {
     ASSERT_NE(submenu(top, "Typing1"), nullptr);
     EXPECT_EQ(describe(*submenu(top, "Typing1")),
               (std::vector<std::string>{"&MINUTES allowed >", "-", "store POSITION as default",
-                                        "start trovel at &LOGIN", "-", "&PAUSE trovel"}));
+                                        "start trovel at &LOGIN", "-", "&PAUSE trovel", "PAUSE for >"}));
+    ASSERT_NE(submenu(top, "menu_pause_for"), nullptr);
+    EXPECT_EQ(describe(*submenu(top, "menu_pause_for")),
+              (std::vector<std::string>{"30 minutes", "1 hour", "2 hours", "until tomorrow"}));
     ASSERT_NE(submenu(top, "minutes1"), nullptr);
     EXPECT_EQ(describe(*submenu(top, "minutes1")),
               (std::vector<std::string>{"&1 min ( )", "&2 min ( )", "&3 min ( )", "&4 min ( )", "&5 min (x)",
