@@ -1,7 +1,8 @@
-// Stand-ins for the desktop's idle time and full-screen state: the test sets the answer
+// Stand-ins for the desktop's idle time, full-screen state and calls: the test sets the answer
 // and counts how often it was asked.
 #pragma once
 
+#include "platform/call_probe.h"
 #include "platform/full_screen.h"
 #include "platform/idle_time.h"
 
@@ -35,6 +36,19 @@ public:
     int queries = 0;
 
     bool other_program_full_screen() override {
+        ++queries;
+        return answer;
+    }
+};
+
+class FakeCallProbe : public CallProbe {
+public:
+    bool answer = false;
+    int queries = 0;
+    bool started = false;
+
+    void start() override { started = true; }
+    bool call_going_on() override {
         ++queries;
         return answer;
     }
