@@ -31,8 +31,9 @@ struct CameraSeam {
 };
 
 // True when a process of the user other than this one holds a video capture device
-// (dev_dir/videoN) open, as its proc_dir/PID/fd links show.
-bool camera_in_use(const CameraSeam &seam);
+// (dev_dir/videoN) open, as its proc_dir/PID/fd links show. `where`, when given, is the
+// descriptor ("PID/fd/N") to try before the others, and is set to the one found, or "".
+bool camera_in_use(const CameraSeam &seam, QByteArray *where = nullptr);
 
 // The real thing: the sound server's recording streams, watched, and the camera, looked
 // for when asked.
@@ -46,6 +47,7 @@ public:
 private:
     PulseMicrophone microphone_;
     CameraSeam camera_;
+    QByteArray camera_holder_; // where the camera was found last
 };
 
 } // namespace trovel

@@ -75,6 +75,28 @@ TEST(CallCamera, OnlyAnotherProcessOfTheUserWithAVideoDeviceOpenCounts) {
     EXPECT_FALSE(camera_in_use({"/nonexistent/proc", "/dev", -1, -1}));
 }
 
+TEST(CallCamera, TheLastHolderIsTriedFirstAndForgottenWhenItLetsGo) {
+    QTemporaryDir root;
+    const QString proc = root.path() + "/proc";
+    const QByteArray video = (root.path() + "/dev/video0").toLocal8Bit();
+    const auto hold = [&](const QString &pid, const QByteArray &target) {
+        QDir().mkpath(proc + "/" + pid + "/fd");
+        QFile::remove(proc + "/" + pid + "/fd/5");
+        return symlink(target.constData(), (proc + "/" + pid + "/fd/5").toLocal8Bit().constData()) == 0;
+    };
+    const CameraSeam seam{proc.toLocal8Bit(), (root.path() + "/dev").toLocal8Bit(), 42, qint64(getuid())};
+    QByteArray where;
+    ASSERT_TRUE(hold("100", video));
+    EXPECT_TRUE(camera_in_use(seam, &where));
+    EXPECT_EQ(where, "100/fd/5");
+    ASSERT_TRUE(hold("100", "/dev/null") && hold("200", video));
+    EXPECT_TRUE(camera_in_use(seam, &where));
+    EXPECT_EQ(where, "200/fd/5");
+    ASSERT_TRUE(hold("200", "/dev/null"));
+    EXPECT_FALSE(camera_in_use(seam, &where));
+    EXPECT_EQ(where, "");
+}
+
 TEST(CallMicrophone, LevelMetersPausedStreamsAndThisProcessAreNoRecording) {
     struct Case {
         RecordingStream stream;
