@@ -23,11 +23,16 @@ TForm1::TypingTick TForm1::activity_tick(int64_t slept_ms) {
         {env_.tick_count(),
          rest_seconds_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), type_minutes_),
          percent_left(elapsed_seconds_) <= 1, slept_ms},
-        {menu_natural->Checked(), menu_fullscreen_wait->Checked()}, *idle_source_, *full_screen_);
+        {menu_natural->Checked(), menu_fullscreen_wait->Checked(), menu_call_wait->Checked()}, *idle_source_,
+        *full_screen_, call_probe_.get());
     // A natural break is recorded when the user is back, with the whole time away.
     if (verdict.away_ms) record_history(HistoryEvent::natural_break(whole_seconds(*verdict.away_ms)));
     if (verdict.slept_ms) record_history(HistoryEvent::natural_break(whole_seconds(*verdict.slept_ms)));
-    if (verdict.waited_ms) record_history(HistoryEvent::full_screen_wait(whole_seconds(*verdict.waited_ms)));
+    if (verdict.waited_ms) {
+        const int32_t waited = whole_seconds(*verdict.waited_ms);
+        record_history(verdict.waited_for == ActivityRule::WaitedFor::call ? HistoryEvent::call_wait(waited)
+                                                                           : HistoryEvent::full_screen_wait(waited));
+    }
     if (!verdict.hold_full_length) return verdict.rest_waits ? TypingTick::rest_waits : TypingTick::goes_on;
 
     if (verdict.natural_break) {
@@ -66,6 +71,7 @@ void TForm1::load_own_options(const IniDocument &file) {
     menu_natural->setChecked(options.natural_breaks);
     menu_fullscreen_wait->setChecked(options.full_screen_wait);
     menu_hands_off->setChecked(options.hands_off);
+    menu_call_wait->setChecked(options.call_wait);
 }
 
 TFormStorage::Entries TForm1::own_option_entries(const IniDocument &file) const {
@@ -73,6 +79,7 @@ TFormStorage::Entries TForm1::own_option_entries(const IniDocument &file) const 
     options.natural_breaks = menu_natural->Checked();
     options.full_screen_wait = menu_fullscreen_wait->Checked();
     options.hands_off = menu_hands_off->Checked();
+    options.call_wait = menu_call_wait->Checked();
     return trovel_option_entries(options, file);
 }
 

@@ -48,7 +48,7 @@ bool ActivityRule::rest_tick_counts(uint32_t now_ms, bool hands_off, IdleTimeSou
 }
 
 ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle,
-                                                FullScreenProbe &full_screen) {
+                                                FullScreenProbe &full_screen, CallProbe *call) {
     Verdict verdict;
 
     std::optional<int64_t> idle_ms;
@@ -118,12 +118,21 @@ ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options 
         waiting_since_ms_.reset();
         return verdict;
     }
-    if (options.full_screen_wait && full_screen.other_program_full_screen()) {
-        if (!waiting_since_ms_) waiting_since_ms_ = tick.now_ms;
+    std::optional<WaitedFor> holds;
+    if (options.full_screen_wait && full_screen.other_program_full_screen())
+        holds = WaitedFor::full_screen;
+    else if (options.call_wait && call && call->call_going_on())
+        holds = WaitedFor::call;
+    if (holds) {
+        if (!waiting_since_ms_) {
+            waiting_since_ms_ = tick.now_ms;
+            waiting_for_ = *holds;
+        }
         verdict.rest_waits = true;
         return verdict;
     }
     if (waiting_since_ms_) {
+        verdict.waited_for = waiting_for_;
         verdict.waited_ms = static_cast<int64_t>(static_cast<uint32_t>(tick.now_ms - *waiting_since_ms_));
         waiting_since_ms_.reset();
     }

@@ -10,10 +10,12 @@
 // countdown, and a new spell begins only after input.
 // Sleep: time the computer was suspended counts as time away; a sleep at least a rest
 // long is a natural break by itself.
-// Full-screen wait: at the tick that would start a rest, a rest does not start while
-// another program's window is active and full screen; each later tick looks again.
+// Full-screen and call wait: at the tick that would start a rest, a rest does not start
+// while another program's window is active and full screen, or while a call uses the
+// microphone or a camera; each later tick looks again.
 #pragma once
 
+#include "platform/call_probe.h"
 #include "platform/full_screen.h"
 #include "platform/idle_time.h"
 
@@ -33,7 +35,11 @@ public:
     struct Options {
         bool natural_breaks = true;   // "count time away as micropause"
         bool full_screen_wait = true; // "wait while another program is full screen"
+        bool call_wait = true;        // "wait while a call uses the microphone or camera"
     };
+
+    // What a rest waited for.
+    enum class WaitedFor { full_screen, call };
 
     struct Tick {
         uint32_t now_ms = 0;          // the millisecond counter at this tick
@@ -52,8 +58,10 @@ public:
         // Set on the first tick that finds the user back after a natural break: how long
         // the spell lasted, as far as the ticks saw it (the longest idle time read in it).
         std::optional<int64_t> away_ms;
-        // Set on the tick at which a rest that waited starts: how long it waited.
+        // Set on the tick at which a rest that waited starts: how long it waited, and for
+        // what (what held it at the first tick it waited).
         std::optional<int64_t> waited_ms;
+        WaitedFor waited_for = WaitedFor::full_screen;
         // Set with natural_break when a sleep gave it: how long the computer slept. Such a
         // break is recorded at once, the user being back or not.
         std::optional<int64_t> slept_ms;
@@ -73,8 +81,10 @@ public:
     // breaks are on and the idle time could have reached a rest's length since it was last
     // read, and while a natural break holds the countdown only when the source does not
     // watch for the user's return or has seen input; the full-screen probe only when the
-    // countdown has ended, the wait is on and no natural break holds the countdown.
-    Verdict typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle, FullScreenProbe &full_screen);
+    // countdown has ended, the wait is on and no natural break holds the countdown; the
+    // call probe likewise, and only when no full-screen window holds the rest already.
+    Verdict typing_tick(const Tick &tick, const Options &options, IdleTimeSource &idle, FullScreenProbe &full_screen,
+                        CallProbe *call = nullptr);
 
     // Input within this long before a rest's tick means the hands were on the keys.
     static constexpr int64_t kHandsOnWithinMs = 10000;
@@ -110,6 +120,7 @@ private:
     int64_t spell_slept_ms_ = 0;               // time asleep during the spell, on top of its idle time
     std::optional<uint32_t> used_until_ms_;    // stillness before this reading was a rest already
     std::optional<uint32_t> waiting_since_ms_; // the tick at which a waiting rest was due
+    WaitedFor waiting_for_ = WaitedFor::full_screen;
     struct Reading {
         uint32_t at_ms;
         int64_t idle_ms;

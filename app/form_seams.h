@@ -5,6 +5,7 @@
 
 #include "app/dialogs.h"
 #include "history/history_recorder.h"
+#include "platform/call_probe.h"
 #include "platform/environment.h"
 #include "platform/error_report.h"
 #include "platform/full_screen.h"
@@ -28,6 +29,7 @@ struct FormSeams {
     HistoryRecorder *history = nullptr;
     std::unique_ptr<IdleTimeSource> idle;         // asked at countdown ticks only
     std::unique_ptr<FullScreenProbe> full_screen; // asked at the tick that would start a rest
+    std::unique_ptr<CallProbe> call;              // likewise; started after the bar first shows
     std::unique_ptr<PlatformTimer> tick_timer;    // wakes the tick list
     std::unique_ptr<TrayHost> tray_host;          // the notification area
     std::unique_ptr<WindowPlacer> placer;         // nullptr: the window system keeps X positions

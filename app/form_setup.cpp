@@ -50,7 +50,7 @@ TLabel *make_label(QWidget *parent, const char *name, const QString &caption, in
 TForm1::TForm1(FormSeams seams, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(seams.env),
       report_(seams.report), dialogs_(seams.dialogs), idle_source_(std::move(seams.idle)),
-      full_screen_(std::move(seams.full_screen)), placer_(std::move(seams.placer)),
+      full_screen_(std::move(seams.full_screen)), placer_(std::move(seams.placer)), call_probe_(std::move(seams.call)),
       pause_alarm_(std::move(seams.pause_alarm)), history_recorder_(seams.history) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("trovel"));
@@ -402,6 +402,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
                 this,
                 [this] {
                     record_program_start();
+                    // The sound server's connection is made now, off the bar's way to
+                    // the screen.
+                    if (call_probe_) call_probe_->start();
                     // Only a window on the screen can be placed by a compositor that
                     // places windows itself.
                     tell_placer();

@@ -63,6 +63,8 @@ void TForm1::create_menu() {
     menu_fullscreen_wait =
         item(Rest1, "menu_fullscreen_wait", QStringLiteral("wait while another program is &FULL SCREEN"));
     menu_fullscreen_wait->setChecked(true);
+    menu_call_wait = item(Rest1, "menu_call_wait", QStringLiteral("wait while a CALL uses the MICROPHONE or camera"));
+    menu_call_wait->setChecked(true);
     separator(Rest1, "N1");
     menu_nag_store = item(Rest1, "menu_nag_store", QStringLiteral("store current position for &Nag-window"));
 
@@ -110,8 +112,9 @@ void TForm1::create_menu() {
 void TForm1::wire_menu() {
     auto toggle = [this](TMenuItem &i) { toggle_state(i); };
     menu_test->OnClick = [this](TMenuItem &) { menu_testClick(click_source_); };
-    for (TMenuItem *i : {menu_1min, menu_2min, menu_5min, menu_use_nag, menu_center, menu_full, menu_large, menu_small,
-                         menu_tiny, menu_random, menu_half_hour, menu_natural, menu_fullscreen_wait, menu_hands_off})
+    for (TMenuItem *i :
+         {menu_1min, menu_2min, menu_5min, menu_use_nag, menu_center, menu_full, menu_large, menu_small, menu_tiny,
+          menu_random, menu_half_hour, menu_natural, menu_fullscreen_wait, menu_hands_off, menu_call_wait})
         i->OnClick = toggle;
     menu_play->OnClick = [this](TMenuItem &) { menu_payClick(); };
     menu_soundfile->OnClick = [this](TMenuItem &) { menu_selectsoundClick(); };

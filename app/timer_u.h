@@ -115,7 +115,7 @@ public:
     TMenuItem *menu_show_image = nullptr, *menu_pict_dir = nullptr, *menu_random = nullptr;
     TMenuItem *menu_clock = nullptr, *menu_half_hour = nullptr, *menu_nag_store = nullptr;
     TMenuItem *menu_natural = nullptr, *menu_fullscreen_wait = nullptr;
-    TMenuItem *menu_hands_off = nullptr;
+    TMenuItem *menu_hands_off = nullptr, *menu_call_wait = nullptr;
     TMenuItem *menu_postpone = nullptr;
     TMenuItem *menu_restart = nullptr, *menu_statistics = nullptr, *Typing1 = nullptr, *minutes1 = nullptr;
     TMenuItem *N1min1 = nullptr, *N2min1 = nullptr, *N3min1 = nullptr, *N4min1 = nullptr, *N5min1 = nullptr,
@@ -297,7 +297,8 @@ private:
     ActivityRule activity_rule_;
     std::unique_ptr<IdleTimeSource> idle_source_;
     std::unique_ptr<FullScreenProbe> full_screen_;
-    std::unique_ptr<WindowPlacer> placer_; // nullptr: the window system keeps X positions
+    std::unique_ptr<WindowPlacer> placer_;  // nullptr: the window system keeps X positions
+    std::unique_ptr<CallProbe> call_probe_; // asked at the tick that would start a rest
 
     // ---- the timed pause ----
     std::unique_ptr<WallClockAlarm> pause_alarm_;

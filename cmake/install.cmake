@@ -79,9 +79,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION non-free/utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://trovel.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The sound libraries are opened by name at the first sound, so the linker's list shows
-# neither; they are named here and joined to the computed ones (SQLite among them).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libsdl2-mixer-2.0-0")
+# The sound libraries are opened by name at the first sound, and libpulse when the
+# microphone watch starts, so the linker's list shows none of them; they are named here
+# and joined to the computed ones (SQLite among them).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libsdl2-mixer-2.0-0, libpulse0")
 # The long description; CPack puts the summary above it and indents it for Debian.
 set(CPACK_PACKAGE_DESCRIPTION
   "Trovel keeps one tiny bar on top of all other windows that counts down the

@@ -18,11 +18,13 @@ inline const QString kTrovelSection = QStringLiteral("Trovel");
 inline const QString kNaturalBreaksKey = QStringLiteral("NaturalBreaks");
 inline const QString kFullScreenWaitKey = QStringLiteral("FullScreenWait");
 inline const QString kHandsOffKey = QStringLiteral("HandsOff");
+inline const QString kCallWaitKey = QStringLiteral("CallWait");
 
 struct TrovelOptions {
     bool natural_breaks = true;   // count time away as a micropause
     bool full_screen_wait = true; // a rest waits while another program is full screen
     bool hands_off = false;       // a rest's countdown stands still while the user types
+    bool call_wait = true;        // a rest waits while a call uses the microphone or camera
     bool operator==(const TrovelOptions &) const = default;
 };
 

@@ -25,6 +25,7 @@ struct Cycle {
     ActivityRule rule;
     FakeIdleSource idle;
     FakeFullScreenProbe full_screen;
+    FakeCallProbe call;
     uint32_t now = 1000000;
     uint32_t last_input = now;
     bool idle_known = true;
@@ -67,7 +68,7 @@ struct Cycle {
         idle.answer = idle_known ? std::optional<int64_t>(now - last_input) : std::nullopt;
         last = rule.typing_tick({now, rest_seconds_now(one, two, five, type_minutes), elapsed >= type_minutes * 60,
                                  std::exchange(slept, 0)},
-                                options, idle, full_screen);
+                                options, idle, full_screen, &call);
         if (last.natural_break) dec_ignored();
         if (last.hold_full_length)
             elapsed = 0;
@@ -400,28 +401,51 @@ TEST(ActivityRule, ASourceThatWatchesForTheReturnDecidesAtTheSameTicks) {
     }
 }
 
-TEST(ActivityRule, RestWaitsWhileAnotherProgramIsFullScreen) {
-    for (const int full_screen_ticks : {0, 1, 30}) {
-        SCOPED_TRACE(full_screen_ticks);
+TEST(ActivityRule, RestWaitsWhileAnotherProgramIsFullScreenOrACallGoesOn) {
+    using For = ActivityRule::WaitedFor;
+    struct Case {
+        const char *what;
+        bool full_screen, call, call_wait;
+        int ticks; // how long it holds
+        For waited_for;
+        int call_queries; // at the tick the countdown ends and each later one
+    };
+    const Case cases[] = {
+        {"nothing", false, false, true, 0, For::full_screen, 1},
+        {"full screen for one tick", true, false, true, 1, For::full_screen, 1},
+        {"full screen for 30 ticks", true, false, true, 30, For::full_screen, 1},
+        {"a call for one tick", false, true, true, 1, For::call, 2},
+        {"a call for 30 ticks", false, true, true, 30, For::call, 31},
+        {"both: the call is not asked while full screen holds", true, true, true, 3, For::full_screen, 1},
+        {"a call with the option off", false, true, false, 0, For::full_screen, 0},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
         Cycle c;
+        c.options.call_wait = k.call_wait;
         c.busy_ticks(29);
         EXPECT_EQ(c.full_screen.queries, 0); // asked only when the countdown has ended
-        c.full_screen.answer = full_screen_ticks > 0;
-        for (int i = 0; i < full_screen_ticks; ++i) {
+        EXPECT_EQ(c.call.queries, 0);
+        c.full_screen.answer = k.full_screen;
+        c.call.answer = k.call;
+        for (int i = 0; i < k.ticks; ++i) {
             c.busy_ticks(1);
             ASSERT_TRUE(c.last.rest_waits) << "tick " << i;
             ASSERT_EQ(c.elapsed, 300 + 10 * i); // the countdown runs on below zero
-            if (i == full_screen_ticks - 1) c.full_screen.answer = false;
+            if (i == k.ticks - 1) c.full_screen.answer = c.call.answer = false;
         }
         EXPECT_EQ(c.rests, 0);
         c.busy_ticks(1);
         EXPECT_FALSE(c.last.rest_waits);
         EXPECT_EQ(c.rests, 1);
-        EXPECT_EQ(c.full_screen.queries, full_screen_ticks + 1);
-        if (full_screen_ticks == 0)
+        EXPECT_EQ(c.full_screen.queries, k.ticks + 1);
+        EXPECT_EQ(c.call.queries, k.call_queries);
+        if (k.ticks == 0) {
             EXPECT_FALSE(c.last.waited_ms);
-        else
-            EXPECT_EQ(c.last.waited_ms, full_screen_ticks * 10000);
+        } else {
+            EXPECT_EQ(c.last.waited_ms, k.ticks * 10000);
+            EXPECT_EQ(c.last.waited_for, k.waited_for);
+        }
     }
 }
 

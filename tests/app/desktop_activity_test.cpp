@@ -165,31 +165,34 @@ TEST_F(DesktopActivity, TimeAsleepCountsAsTimeAway) {
     }
 }
 
-TEST_F(DesktopActivity, RestWaitsWhileAnotherProgramIsFullScreen) {
-    for (const int waiting_ticks : {0, 1, 30}) {
-        SCOPED_TRACE(waiting_ticks);
-        recreate();
-        show_on_screen();
-        type_length(form->N1min1);
-        idle->answer = 0;
-        full_screen->answer = waiting_ticks > 0;
-        ticks(5);
-        EXPECT_EQ(full_screen->queries, 0) << "asked only when the countdown ends";
-        for (int i = 0; i < waiting_ticks; ++i) {
+TEST_F(DesktopActivity, RestWaitsWhileAnotherProgramIsFullScreenOrACallGoesOn) {
+    for (const bool by_call : {false, true}) {
+        for (const int waiting_ticks : {0, 1, 30}) {
+            SCOPED_TRACE(std::to_string(waiting_ticks) + (by_call ? " ticks of a call" : " ticks of full screen"));
+            recreate();
+            show_on_screen();
+            EXPECT_TRUE(call->started) << "the call probe starts after the first expose";
+            type_length(form->N1min1);
+            idle->answer = 0;
+            (by_call ? call->answer : full_screen->answer) = waiting_ticks > 0;
+            ticks(5);
+            EXPECT_EQ(full_screen->queries + call->queries, 0) << "asked only when the countdown ends";
+            for (int i = 0; i < waiting_ticks; ++i) {
+                ticks(1);
+                ASSERT_EQ(form->state(), "type") << "tick " << i;
+                ASSERT_EQ(title(), countdown_text(1, 60 + 10 * i) + " Type trovel") << "tick " << i;
+                ASSERT_FALSE(form->Shader1->isVisibleTo(form.get()));
+            }
+            full_screen->answer = call->answer = false;
             ticks(1);
-            ASSERT_EQ(form->state(), "type") << "tick " << i;
-            ASSERT_EQ(title(), countdown_text(1, 60 + 10 * i) + " Type trovel") << "tick " << i;
-            ASSERT_FALSE(form->Shader1->isVisibleTo(form.get()));
-        }
-        full_screen->answer = false;
-        ticks(1);
-        EXPECT_EQ(form->state(), "rest") << "within one tick of the end of the full screen";
-        EXPECT_EQ(title(), "01:00 Rest trovel");
-        EXPECT_EQ(full_screen->queries, waiting_ticks + 1);
-        const auto waits = rows(HistoryKind::full_screen_wait);
-        ASSERT_EQ(waits.size(), waiting_ticks > 0 ? 1u : 0u);
-        if (!waits.empty()) {
-            EXPECT_EQ(waits[0].seconds, 10 * waiting_ticks);
+            EXPECT_EQ(form->state(), "rest") << "within one tick of the end of the wait";
+            EXPECT_EQ(title(), "01:00 Rest trovel");
+            EXPECT_EQ(full_screen->queries, waiting_ticks + 1);
+            const auto waits = rows(by_call ? HistoryKind::call_wait : HistoryKind::full_screen_wait);
+            ASSERT_EQ(waits.size(), waiting_ticks > 0 ? 1u : 0u);
+            if (!waits.empty()) {
+                EXPECT_EQ(waits[0].seconds, 10 * waiting_ticks);
+            }
         }
     }
 }

@@ -55,6 +55,8 @@ protected:
         }
         auto idle_source = std::make_unique<FakeIdleSource>();
         auto probe = std::make_unique<FakeFullScreenProbe>();
+        auto call_probe = std::make_unique<FakeCallProbe>();
+        call = call_probe.get();
         auto tray_host = std::make_unique<FakeTrayHost>();
         auto window_placer = how.placer ? std::make_unique<FakeWindowPlacer>() : nullptr;
         placer = window_placer.get();
@@ -70,6 +72,7 @@ protected:
             .history = how.history_file ? nullptr : &history,
             .idle = std::move(idle_source),
             .full_screen = std::move(probe),
+            .call = std::move(call_probe),
             .tick_timer = how.qt_tick_timer ? make_qt_platform_timer() : std::make_unique<FakePlatformTimer>(),
             .tray_host = std::move(tray_host),
             .placer = std::move(window_placer),
@@ -110,6 +113,7 @@ protected:
     FakePlatformTimer *timer = nullptr; // nullptr on Qt's timer
     FakeIdleSource *idle = nullptr;
     FakeFullScreenProbe *full_screen = nullptr;
+    FakeCallProbe *call = nullptr;
     FakeTrayHost *tray = nullptr;
     FakeWindowPlacer *placer = nullptr; // only when made with one
     FakeWallClockAlarm *alarm = nullptr;

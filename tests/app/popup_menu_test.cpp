@@ -85,6 +85,7 @@ TEST_F(PopupMenu, MenuShowsTheWholeTreeInDisplayOrder) {
                                                     "count time &AWAY as micropause [x]",
                                                     "micropause counts only with HANDS OFF",
                                                     "wait while another program is &FULL SCREEN [x]",
+                                                    "wait while a CALL uses the MICROPHONE or camera [x]",
                                                     "-",
                                                     "store current position for &Nag-window",
                                                 }));

@@ -1,7 +1,8 @@
-// Stand-ins for the desktop's idle time and full-screen state: the test sets the answer
+// Stand-ins for the desktop's idle time, full-screen state and calls: the test sets the answer
 // and counts how often it was asked.
 #pragma once
 
+#include "platform/call_probe.h"
 #include "platform/full_screen.h"
 #include "platform/idle_time.h"
 #include "platform/window_placer.h"
@@ -49,6 +50,19 @@ class FakeWindowPlacer : public WindowPlacer {
 public:
     QList<QRect> placed;
     void place(uint64_t, const QRect &geometry) override { placed.append(geometry); }
+};
+
+class FakeCallProbe : public CallProbe {
+public:
+    bool answer = false;
+    int queries = 0;
+    bool started = false;
+
+    void start() override { started = true; }
+    bool call_going_on() override {
+        ++queries;
+        return answer;
+    }
 };
 
 } // namespace trovel::test

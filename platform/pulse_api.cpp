@@ -1,0 +1,58 @@
+#include "platform/pulse_api.h"
+
+#include <cstring>
+#include <dlfcn.h>
+
+namespace trovel {
+
+namespace {
+
+std::string last_dl_error() {
+    const char *text = dlerror();
+    return text ? std::string(text) : std::string("Unknown error loading the sound server's library");
+}
+
+template <typename Function> bool resolve(void *library, const char *name, Function &entry, std::string &error) {
+    dlerror();
+    void *symbol = dlsym(library, name);
+    if (!symbol) {
+        error = last_dl_error();
+        return false;
+    }
+    entry = reinterpret_cast<Function>(symbol);
+    return true;
+}
+
+} // namespace
+
+const PulseApi *pulse_api(std::string &error, const char *soname) {
+    static PulseApi api;
+    static bool loaded = false;
+    const bool usual = std::strcmp(soname, kPulseSoname) == 0; // tests name others
+    if (loaded && usual) return &api;
+    void *library = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        error = last_dl_error();
+        return nullptr;
+    }
+    PulseApi found;
+    bool ok = true;
+#define TROVEL_RESOLVE(name) ok = ok && resolve(library, #name, found.name, error);
+    TROVEL_PULSE_FUNCTIONS(TROVEL_RESOLVE)
+#undef TROVEL_RESOLVE
+    if (!ok) {
+        dlclose(library); // nothing of it has run yet
+        return nullptr;
+    }
+    // Never closed: libpulse keeps D-Bus connections and exit handlers of its own.
+    if (!usual) {
+        static PulseApi other;
+        other = found;
+        return &other;
+    }
+    api = found;
+    loaded = true;
+    return &api;
+}
+
+} // namespace trovel
