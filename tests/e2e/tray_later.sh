@@ -3,7 +3,8 @@
 # starts before the panel. On a display with no tray and a private session bus with no
 # watcher, the icon is made with no host. Then:
 # - a stand-in status-notifier watcher started 3 s later gets the program's item: two
-#   Activate calls 80 ms apart take a break, and the item's picture cycles during the rest;
+#   Activate calls 80 ms apart take a break, and the item's picture cycles during the rest,
+#   its tool tip the window title;
 # - that watcher gone, icewm's XEmbed tray started mid-rest docks the icon, whose picture
 #   goes on cycling;
 # - for a second run of the program, with no tray again, icewm started 3 s later docks the
@@ -44,6 +45,9 @@ seen=$(for _ in $(seq 16); do
     sleep 0.05
 done | sort -u | wc -l)
 [ "$seen" -ge 3 ] || fail "the item showed $seen pictures during the rest, not the three frames"
+tip=$(dbus-send --session --print-reply --dest="$item" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
+    string:org.kde.StatusNotifierItem string:ToolTip)
+[[ "$tip" == *' Rest trovel"'* ]] || fail "the item's tool tip is not the rest's title: $tip"
 
 # The top-left pixel of the 16x16 art, centred in the tray slot, is the frame's background.
 frames_cycle() {
