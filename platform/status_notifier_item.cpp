@@ -173,7 +173,9 @@ StatusNotifierWatch::StatusNotifierWatch()
                 if (!old_owner.isEmpty() && on_watcher_gone) on_watcher_gone();
                 if (!new_owner.isEmpty() && on_arrival) on_arrival();
             });
-    bus.connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"), this,
+    // From any sender: naming the watcher would make Qt look up its owner, a round trip
+    // while the program waits; only a watcher sends this signal on this path.
+    bus.connect(QString(), kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"), this,
                 SLOT(host_registered()));
     // The same question Qt asks before its first icon; with no watcher it gets an error.
     QDBusMessage get = QDBusMessage::createMethodCall(

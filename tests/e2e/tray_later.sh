@@ -8,7 +8,10 @@
 # - that watcher gone, icewm's XEmbed tray started mid-rest docks the icon, whose picture
 #   goes on cycling;
 # - for a second run of the program, with no tray again, icewm started 3 s later docks the
-#   icon, and a double click on it takes a break.
+#   icon, and a double click on it takes a break;
+# - for a third run, a watcher is there before the program but its panel registers as host
+#   only 3 s later, as when a desktop starts its watcher before its panel: the item
+#   registers then, and two Activate calls take a break.
 
 # A session bus of our own, gone when the test ends.
 if [ -z "${TROVEL_E2E_OWN_BUS:-}" ]; then
@@ -84,4 +87,19 @@ read -r tw th < <(xdotool getwindowgeometry "$tray" | awk '/Geometry/ {split($2,
 xdotool mousemove $((tx + tw / 2)) $((ty + th / 2)) click --repeat 2 --delay 60 1
 wait_for 5 title_matches '^01:00 Rest trovel$' || fail "the double click on the docked icon took no break: '$(window_title)'"
 frames_cycle
+
+# Third run: a watcher with no host, whose host comes later.
+kill "$TROVEL_PID" "$WM_PID"
+wait_exit 10 "$TROVEL_PID" || fail "the program did not end on SIGTERM"
+wait_for 10 process_gone "$WM_PID" || fail "icewm did not end"
+rm -f "$E2E_TMP/items"
+/usr/bin/python3 "$(dirname "$0")/sni_watcher.py" "$E2E_TMP/items" --host-later 3 >"$E2E_TMP/watcher.log" 2>&1 &
+E2E_PIDS+=($!)
+start_trovel 1
+wait_for 10 test -s "$E2E_TMP/items" || fail "no item registered when the watcher's host came later"
+item=$(head -n 1 "$E2E_TMP/items")
+activate
+sleep 0.08
+activate
+wait_for 5 title_matches '^01:00 Rest trovel$' || fail "two Activate calls after the host came took no break"
 echo "PASS tray_later"
