@@ -39,7 +39,8 @@ QtTrayHost::QtTrayHost() : expose_watch_([this] { create_timer_.start(); }) {
     });
 }
 
-// The watchers go first (they are declared last), so none reports into a half-gone host.
+// The watchers go before the icons (they are declared after them), so none reports into a
+// half-gone host.
 QtTrayHost::~QtTrayHost() = default;
 
 bool QtTrayHost::ExposeWatch::eventFilter(QObject *watched, QEvent *event) {
