@@ -2,8 +2,11 @@
 // the QSystemTrayIcon comes into being; the program reaches it through make_qt_tray_host().
 #pragma once
 
+#include "platform/status_notifier_item.h"
 #include "platform/tray_activation.h"
+#include "platform/tray_arrival.h"
 #include "platform/tray_host.h"
+#include "platform/x11_tray_manager.h"
 
 #include <QIcon>
 #include <QString>
@@ -17,6 +20,7 @@ namespace trovel {
 class QtTrayHost : public TrayHost {
 public:
     QtTrayHost();
+    ~QtTrayHost() override;
 
     bool add(const QIcon &icon, const QString &tip) override;
     void modify(const QIcon &icon, const QString &tip) override;
@@ -25,8 +29,15 @@ public:
     Qt::KeyboardModifiers modifiers() const override;
 
     // The icon Qt shows; null until the first add has reached the event loop and the
-    // program's windows shown by then have been drawn.
+    // program's windows shown by then have been drawn. From then on, notification areas
+    // that come up are watched for (see tray_arrival.h).
     const QSystemTrayIcon *icon() const { return icon_.get(); }
+    // The program's own status-notifier item, made when a status-notifier panel came up
+    // after the Qt icon was made without a host; the Qt icon is gone then.
+    StatusNotifierItem *item() const { return item_.get(); }
+
+    // A notification area came up (the watchers' report; tests call it directly).
+    void host_arrived(TrayArrival arrival);
 
 private:
     // Forwards the windows' Expose events.
@@ -41,14 +52,23 @@ private:
 
     void create_when_drawn();
     void create_icon();
+    void make_qt_icon();
+    void make_own_item();
+    void watch_for_hosts();
+    TrayIconKind kind() const;
+    bool has_host() const;
+    void activate(TrayActivation a);
     void activated(QSystemTrayIcon::ActivationReason reason);
 
     TrayActivationMap clicks_;
     std::unique_ptr<QSystemTrayIcon> icon_;
-    // What an add before the QSystemTrayIcon exists asks for.
-    QIcon pending_icon_;
-    QString pending_tip_;
-    bool pending_show_ = false;
+    std::unique_ptr<StatusNotifierItem> item_;
+    // What was last asked for, applied to each icon that is made.
+    QIcon picture_;
+    QString tip_;
+    bool shown_ = false;
+    std::unique_ptr<StatusNotifierWatch> sni_watch_;
+    std::unique_ptr<X11TrayManagerWatch> xembed_watch_;
     QTimer create_timer_;
     QTimer wait_limit_;
     ExposeWatch expose_watch_;

@@ -15,13 +15,18 @@ xcb_connection_t *qt_connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-uint32_t root_window(xcb_connection_t *connection) {
+int screen_number() {
     int screen = 0;
     char *host = nullptr;
     int display = 0;
     // The same rule xcb_connect used for Qt: the screen number after the dot, or 0.
     if (xcb_parse_display(nullptr, &host, &display, &screen) == 0) screen = 0;
     std::free(host);
+    return screen;
+}
+
+uint32_t root_window(xcb_connection_t *connection) {
+    const int screen = screen_number();
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
     for (int i = 0; i < screen && it.rem > 1; ++i)
         xcb_screen_next(&it);

@@ -12,7 +12,10 @@ namespace trovel::x11 {
 // run on the xcb platform (offscreen tests, a native Wayland platform).
 xcb_connection_t *qt_connection();
 
-// The root window of the screen that $DISPLAY names (screen 0 unless it says ".N").
+// The screen that $DISPLAY names: 0 unless it says ".N".
+int screen_number();
+
+// The root window of that screen.
 uint32_t root_window(xcb_connection_t *connection);
 
 } // namespace trovel::x11

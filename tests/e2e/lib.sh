@@ -44,12 +44,32 @@ wait_for() {
 # window manager and its tray are ready. Arguments are a wrapper command for the server
 # (see x_display_start).
 e2e_start() {
+    e2e_display "$@"
+    e2e_tray
+    e2e_environment
+}
+
+# The same display with no window manager and no tray, for a tray that comes up later
+# (e2e_tray).
+e2e_start_without_tray() {
+    e2e_display "$@"
+    e2e_environment
+}
+
+e2e_display() {
     x_display_start "$E2E_TMP/xvfb.log" "$@" || fail "Xvfb did not start"
     E2E_PIDS+=("$XVFB_PID")
     export HOME="$E2E_TMP/home"
     mkdir -p "$HOME"
+}
+
+# Starts icewm and waits until its tray is ready.
+e2e_tray() {
     x_wm_start "$E2E_TMP/icewm.log" || fail "icewm did not get ready"
     E2E_PIDS+=("$WM_PID")
+}
+
+e2e_environment() {
     export XDG_CONFIG_HOME="$E2E_TMP/config"
     export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"

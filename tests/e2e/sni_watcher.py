@@ -2,7 +2,9 @@
 # A stand-in org.kde.StatusNotifierWatcher for the end-to-end tests: it plays a panel that
 # hosts status-notifier items (KDE Plasma, GNOME with AppIndicator, XFCE, ...), so Qt puts
 # the tray icon on the session bus instead of an XEmbed tray. Each registered item's
-# service name is appended to the file named by the first argument.
+# service name is appended to the file named by the first argument. With --host-later
+# SECONDS it plays a watcher that starts before its panel: no host at first, and the host
+# registers (StatusNotifierHostRegistered) that many seconds later.
 #
 # Qt reads IsStatusNotifierHostRegistered through an interface built from the watcher's
 # introspection data, and python-dbus lists no properties there, so Introspect adds them.
@@ -44,6 +46,15 @@ class Watcher(dbus.service.Object):
     def StatusNotifierItemRegistered(self, service):
         pass
 
+    def host_registers(self):
+        PROPERTIES["IsStatusNotifierHostRegistered"] = ("b", True)
+        self.StatusNotifierHostRegistered()
+        return False
+
+    @dbus.service.signal(WATCHER, signature="")
+    def StatusNotifierHostRegistered(self):
+        pass
+
     def _value(self, name):
         if name == "RegisteredStatusNotifierItems":
             return dbus.Array(self.items, signature="s")
@@ -74,6 +85,9 @@ def main():
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
     watcher = Watcher(bus, sys.argv[1])
+    if len(sys.argv) > 3 and sys.argv[2] == "--host-later":
+        PROPERTIES["IsStatusNotifierHostRegistered"] = ("b", False)
+        GLib.timeout_add(int(float(sys.argv[3]) * 1000), watcher.host_registers)
     name = dbus.service.BusName(WATCHER, bus, do_not_queue=True)
     GLib.MainLoop().run()
     del watcher, name

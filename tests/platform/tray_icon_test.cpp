@@ -1,8 +1,10 @@
 // The tray icon: switching the animation, the frames it shows and when, what reaches the
 // notification area, and what the mouse does, also as Qt reports it from either kind of tray. Also the frame list and
-// the frame pictures.
+// the frame pictures, and what happens when a notification area comes up later.
 #include "platform/qt_tray_host.h"
+#include "platform/status_notifier_item.h"
 #include "platform/tray_activation.h"
+#include "platform/tray_arrival.h"
 #include "platform/tray_icon.h"
 #include "support/fake_platform_timer.h"
 #include "support/fake_tray_host.h"
@@ -561,6 +563,102 @@ TEST(TrayHostQt, AHostGoneBeforeTheEventLoopTurnsLeavesNothingToRun) {
     host.reset();
     QCoreApplication::processEvents(); // under ASan, a use after free here would fail
     SUCCEED();
+}
+
+// What the icon does when a notification area comes up while the program runs.
+TEST(TrayArrivalRule, APanelOrTrayThatComesLater) {
+    using K = TrayIconKind;
+    using A = TrayArrival;
+    using S = TrayStep;
+    struct Row {
+        K kind;
+        bool has_host;
+        A arrival;
+        S step;
+    };
+    const Row rows[] = {
+        // not made yet: it chooses when it is made
+        {K::none, false, A::status_notifier_watcher, S::keep},
+        {K::none, false, A::xembed_tray, S::keep},
+        // a Qt icon with a host stays; Qt keeps it there itself
+        {K::qt_icon, true, A::status_notifier_watcher, S::keep},
+        {K::qt_icon, true, A::xembed_tray, S::keep},
+        // made without one: Qt never asks for a watcher again, but a new Qt icon docks
+        {K::qt_icon, false, A::status_notifier_watcher, S::own_item},
+        {K::qt_icon, false, A::xembed_tray, S::remake_qt_icon},
+        // the own item registers with each new watcher; a tray alone takes a Qt icon again
+        {K::own_item, false, A::status_notifier_watcher, S::register_again},
+        {K::own_item, true, A::status_notifier_watcher, S::keep},
+        {K::own_item, true, A::xembed_tray, S::keep},
+        {K::own_item, false, A::xembed_tray, S::remake_qt_icon},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(testing::Message() << "kind " << int(r.kind) << ", host " << r.has_host << ", arrival "
+                                        << int(r.arrival));
+        EXPECT_EQ(after_arrival(r.kind, r.has_host, r.arrival), r.step);
+    }
+}
+
+// A panel reads the item's pictures as ARGB in network byte order, row by row, one per size.
+TEST(StatusNotifierPixmaps, ArgbBigEndianRowByRowForEachSize) {
+    QImage image(2, 2, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(0x11, 0x22, 0x33, 0xff));
+    image.setPixel(1, 0, qRgba(0, 0, 0, 0));
+    image.setPixel(0, 1, qRgba(0xff, 0, 0, 0xff));
+    image.setPixel(1, 1, qRgba(0, 0, 0xff, 0xff));
+    const SniPixmaps one = sni_pixmaps(QIcon(QPixmap::fromImage(image)));
+    ASSERT_EQ(one.size(), 1);
+    EXPECT_EQ(one[0].width, 2);
+    EXPECT_EQ(one[0].height, 2);
+    EXPECT_EQ(one[0].argb, QByteArray::fromHex("ff112233"
+                                               "00000000"
+                                               "ffff0000"
+                                               "ff0000ff"));
+
+    QIcon two;
+    two.addPixmap(load_frame(0).pixmap(16, 16));
+    two.addPixmap(QPixmap::fromImage(load_frame(1).pixmap(16, 16).toImage().scaled(32, 32)));
+    const SniPixmaps sizes = sni_pixmaps(two);
+    ASSERT_EQ(sizes.size(), 2);
+    for (const SniPixmap &p : sizes)
+        EXPECT_EQ(p.argb.size(), p.width * p.height * 4) << p.width;
+    EXPECT_EQ(sizes[0].width + sizes[1].width, 48);
+    EXPECT_TRUE(sni_pixmaps(QIcon()).isEmpty());
+}
+
+// A status-notifier panel that comes up after the Qt icon was made without a host gets the
+// program's own item, with the picture and tip of that moment, and its clicks come through
+// as from Qt's icon; a tray that comes up while the item has no watcher gets a Qt icon again.
+TEST(TrayHostQt, APanelThatComesLaterGetsTheIconAsItIsThen) {
+    if (QSystemTrayIcon::isSystemTrayAvailable()) GTEST_SKIP() << "a notification area is there already";
+    const QIcon a = load_frame(0), b = load_frame(1), c = load_frame(2);
+    QtTrayHost host;
+    std::vector<TrayNotification> notes;
+    host.on_notification = [&](TrayNotification n) { notes.push_back(n); };
+    host.host_arrived(TrayArrival::status_notifier_watcher);
+    EXPECT_EQ(host.item(), nullptr) << "before the icon is made, nothing changes";
+    host.add(a, "one");
+    QCoreApplication::processEvents();
+    ASSERT_NE(host.icon(), nullptr);
+    host.modify(b, "two");
+
+    host.host_arrived(TrayArrival::status_notifier_watcher);
+    EXPECT_EQ(host.icon(), nullptr);
+    ASSERT_NE(host.item(), nullptr);
+    EXPECT_EQ(host.item()->icon_pixmap()[0].argb, sni_pixmaps(b)[0].argb);
+    EXPECT_EQ(host.item()->tool_tip().title, "two");
+    host.modify(c, "three");
+    EXPECT_EQ(host.item()->icon_pixmap()[0].argb, sni_pixmaps(c)[0].argb) << "the animation goes on";
+    host.item()->Activate(10, 10);
+    host.item()->Activate(10, 10);
+    EXPECT_NE(std::find(notes.begin(), notes.end(), TrayNotification::LeftDouble), notes.end());
+
+    host.host_arrived(TrayArrival::xembed_tray);
+    EXPECT_EQ(host.item(), nullptr);
+    ASSERT_NE(host.icon(), nullptr);
+    EXPECT_TRUE(host.icon()->isVisible());
+    EXPECT_EQ(host.icon()->icon().cacheKey(), c.cacheKey());
+    EXPECT_EQ(host.icon()->toolTip(), "three");
 }
 
 } // namespace
