@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/remote_command.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -127,6 +128,22 @@ TEST(CommandLine, TextsSayWhatAUserNeeds) {
     // A terminal of 80 columns shows every line whole.
     for (const QString &line : usage.split(QLatin1Char('\n')))
         EXPECT_LE(line.size(), 79) << line.toStdString();
+}
+
+TEST(CommandLine, EveryCommandIsInTheManualPageAndTheReadme) {
+    for (const char *name : {"README.md", "dist/trovel.1.in"}) {
+        QFile file(QStringLiteral(TROVEL_SOURCE_DIR "/") + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        // The manual page writes each dash as \-.
+        const QString text = QString::fromUtf8(file.readAll()).replace(QLatin1String("\\-"), QLatin1String("-"));
+        for (const char *command : {"--break", "--skip", "--later", "--pause", "--resume", "--status", "--json"})
+            EXPECT_TRUE(text.contains(QLatin1String(command))) << name << " lacks " << command;
+        for (const char *status : {"3", "4", "5"})
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("status(es)? [^.]*\\b%1\\b").arg(QLatin1String(status)))
+                            .match(text)
+                            .hasMatch())
+                << name << " lacks the status " << status;
+    }
 }
 
 TEST(CommandLine, StatusIsOneLineOrOneJsonObject) {
