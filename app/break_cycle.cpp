@@ -27,7 +27,7 @@ void TForm1::start_typing() {
     begin_typing_phase();
     menu_nag_store->setEnabled(false);
     dragging_ = false;
-    state_ = phase::type;
+    set_phase(phase::type);
     update_postpone();
     next_image_prefetched_ = false;
     Panel_hands->setColor(clBtnFace);
@@ -55,7 +55,7 @@ void TForm1::start_rest() {
         if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
         end_timed_pause();
         end_typing_phase();
-        state_ = phase::alarm;
+        set_phase(phase::alarm);
         update_postpone();
         RxTimerEvent_knipper.setEnabled(true);
         make_large();
@@ -71,7 +71,7 @@ void TForm1::start_rest() {
     if (state_ == phase::pause) record_history(HistoryEvent::pause_off());
     end_timed_pause();
     end_typing_phase();
-    state_ = phase::rest;
+    set_phase(phase::rest);
     update_postpone();
     // With no rest item checked the rest is as long as the typing was (a postponed rest's
     // five minutes do not change that).
@@ -109,7 +109,7 @@ bool TForm1::half_hour_rule() { return menu_half_hour->Checked() && near_half_ho
 void TForm1::start_pause() {
     end_typing_phase();
     if (state_ != phase::pause) record_history(HistoryEvent::pause_on());
-    state_ = phase::pause;
+    set_phase(phase::pause);
     update_postpone();
     menu_pause->setChecked(true);
     place_form(place::type);
@@ -132,7 +132,23 @@ void TForm1::end_timed_pause() {
     timed_pause_end_ = QDateTime();
     RxTrayIcon1->setHint(tray_hint_before_pause_);
     menu_pause->Hint = pause_hint_before_pause_;
+    emit cycle_changed();
 }
+
+void TForm1::set_phase(const QString &word) {
+    if (state_ == word) return;
+    state_ = word;
+    emit cycle_changed();
+}
+
+int32_t TForm1::seconds_left() const {
+    if (state_ != phase::type && state_ != phase::rest) return 0;
+    // Wraps in 32 bits as the countdown's text does.
+    return static_cast<int32_t>(static_cast<uint32_t>(countdown_minutes_) * 60u -
+                                static_cast<uint32_t>(elapsed_seconds_));
+}
+
+int32_t TForm1::breaks_ignored() const { return lbl_cancel_count->Caption().toInt(); }
 
 int32_t TForm1::percent_left(int32_t elapsed) const { return countdown_percent_left(countdown_minutes_, elapsed); }
 
@@ -198,15 +214,18 @@ void TForm1::inc_ignored() {
         Panel_menu->setColor(clRed);
         Panel_progress->setColor(clRed);
     }
+    emit cycle_changed();
 }
 
 void TForm1::dec_ignored() {
     const int count = lbl_cancel_count->Caption().toInt() - 1;
     lbl_cancel_count->setCaption(QString::number(count));
-    if (lbl_cancel_count->Caption().toInt() > 0) return;
-    lbl_cancel_count->setCaption(QStringLiteral("0"));
-    Panel_menu->setColor(clBtnFace);
-    Panel_progress->setColor(clBtnFace);
+    if (lbl_cancel_count->Caption().toInt() <= 0) {
+        lbl_cancel_count->setCaption(QStringLiteral("0"));
+        Panel_menu->setColor(clBtnFace);
+        Panel_progress->setColor(clBtnFace);
+    }
+    emit cycle_changed();
 }
 
 void TForm1::show_countdown(int32_t minutes, int32_t elapsed) {

@@ -394,8 +394,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
     if (watched == windowHandle()) {
         // The window itself is watched for its first expose only; its mouse events reach
         // the controls as usual. Only now does the history begin (its thread and file
-        // follow a minute later), so that work never competes with the bar's way to the
-        // screen. Posted, so the bar is painted first.
+        // follow a minute later) and the program take its name on the session bus, so
+        // that work never competes with the bar's way to the screen. Posted, so the bar
+        // is painted first.
         if (type == QEvent::Expose && windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
             QMetaObject::invokeMethod(
@@ -408,6 +409,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
                     // Only a window on the screen can be placed by a compositor that
                     // places windows itself.
                     tell_placer();
+                    emit on_screen();
                 },
                 Qt::QueuedConnection);
         }

@@ -2,8 +2,10 @@
 // one form, runs the event loop, and destroys the form (which saves the settings) when the
 // loop ends.
 #include "app/application.h"
+#include "app/bus_service.h"
 #include "app/command_line.h"
 #include "app/display_check.h"
+#include "app/remote_command.h"
 #include "app/signal_close.h"
 #include "app/single_instance.h"
 #include "app/timer_u.h"
@@ -21,7 +23,11 @@ int main(int argc, char **argv) {
     // --help, --version and a mistyped option are answered before anything else: they
     // need no display, and must neither touch the settings nor meet the lock of a copy
     // that is already running.
+    // A command for the running copy (--break, --status, ...) needs neither: it goes over
+    // the session bus from a QCoreApplication, and ends.
     if (const trovel::CommandLine command_line = trovel::parse_command_line(argc, argv); !command_line.run) {
+        if (command_line.remote.command != trovel::RemoteCommand::none)
+            trovel::run_remote_command(command_line.remote, argc, argv);
         std::fputs(qUtf8Printable(command_line.out), stdout);
         std::fputs(qUtf8Printable(command_line.err), stderr);
         return command_line.exit_code;
@@ -95,9 +101,14 @@ int main(int argc, char **argv) {
         });
     });
     form = std::make_unique<trovel::TForm1>(trovel::desktop_seams(env, report, dialogs));
+    // The name on the session bus, for the commands, once the bar is on the screen.
+    std::unique_ptr<trovel::BusService> bus;
+    QObject::connect(form.get(), &trovel::TForm1::on_screen, form.get(),
+                     [&bus, &form, &report] { bus = trovel::BusService::start(*form, report); });
     form->show();
     trovel::stop_property_notifications(form->windowHandle());
     const int rc = app.exec();
+    bus.reset();
     form.reset();
     // An end on a signal that could not save says so in its status; the reason is on
     // stderr.

@@ -39,8 +39,11 @@ void TForm1::menu_pauseClick() {
         start_typing();
 }
 
-void TForm1::menu_pause_forClick(PauseLength length) {
-    const QDateTime end = pause_end(pause_alarm_->now(), length);
+void TForm1::menu_pause_forClick(PauseLength length) { pause_until(pause_end(pause_alarm_->now(), length)); }
+
+void TForm1::pause_for_minutes(int minutes) { pause_until(pause_alarm_->now().addSecs(int64_t{minutes} * 60)); }
+
+void TForm1::pause_until(const QDateTime &end) {
     if (state_ != phase::pause) start_pause();
     QString error;
     if (!pause_alarm_->set(end, &error)) {
@@ -57,6 +60,7 @@ void TForm1::menu_pause_forClick(PauseLength length) {
     const QString until = paused_until_text(end);
     RxTrayIcon1->setHint(until);
     menu_pause->Hint = until;
+    emit cycle_changed();
 }
 
 void TForm1::toggle_state(TMenuItem &item) {

@@ -135,6 +135,10 @@ public:
     uint32_t rand_seed() const { return rand_seed_; }
     // When the timed pause under way ends; invalid while none runs.
     const QDateTime &timed_pause_end() const { return timed_pause_end_; }
+    // The seconds left of the typing or rest countdown (below zero while a rest waits for
+    // a full-screen program); 0 while paused or while the alarm shows.
+    int32_t seconds_left() const;
+    int32_t breaks_ignored() const;
 
     // ---- start and end ----
     void FormCreate();
@@ -152,6 +156,8 @@ public:
     void timed_pause_ended();
     // The timed pause is over however the pause ended: no end to wait for, hints as before.
     void end_timed_pause();
+    // A timed pause of `minutes` (more than 0) from now, asked for from outside.
+    void pause_for_minutes(int minutes);
     void RxTimerEvent_TYPETimer();
     void RxTimerEvent_knipperTimer();
     void inc_ignored();
@@ -224,6 +230,13 @@ public:
     // Tells a compositor that places windows itself where the form now stands.
     void tell_placer();
 
+signals:
+    // The phase, the breaks-ignored count or the end of the pause changed (never sent by a
+    // mere tick).
+    void cycle_changed();
+    // The bar is on the screen for the first time: late start-up work may follow.
+    void on_screen();
+
 protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -232,6 +245,10 @@ protected:
 
 private:
     bool filter_mouse(QWidget *watched, QMouseEvent *e);
+    // Every change of phase goes through here.
+    void set_phase(const QString &word);
+    // Pauses, or stays paused, until `end`, which the wall-clock alarm then brings.
+    void pause_until(const QDateTime &end);
     void create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_ptr<PlatformTimer> tick_timer);
     void create_menu();
     void wire_menu();
