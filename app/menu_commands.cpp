@@ -47,16 +47,16 @@ void TForm1::toggle_state(TMenuItem &item) {
 
 void TForm1::N1min1Click(TMenuItem &item) {
     toggle_state(item);
-    // "&1 min" ... "&9 min": the digit after the ampersand.
-    spin_timeout->setValue(item.Caption().mid(1, 1).toInt());
+    // "N1min1" ... "N9min1": the number after the N (the caption is translated).
+    spin_timeout->setValue(item.objectName().mid(1).section(QLatin1String("min"), 0, 0).toInt());
     type_minutes_ = spin_timeout->Value();
     start_typing();
 }
 
 void TForm1::N10min1Click(TMenuItem &item) {
     toggle_state(item);
-    // "10 min" ... "30 min": the first two characters.
-    spin_timeout->setValue(item.Caption().left(2).toInt());
+    // "N10min1" ... "N30min1": the number after the N.
+    spin_timeout->setValue(item.objectName().mid(1).section(QLatin1String("min"), 0, 0).toInt());
     type_minutes_ = spin_timeout->Value();
     start_typing();
 }
