@@ -116,9 +116,11 @@ bool Autostart::enable(QString *error) const {
     for (const QChar c : program_) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QChar::ReplacementCharacter) {
             if (error)
-                *error = QStringLiteral("Unable to start trovel at login from %1: the path holds a character a "
-                                        "desktop entry cannot store")
-                             .arg(program_);
+                *error =
+                    QCoreApplication::translate("trovel::Messages",
+                                                "Unable to start trovel at login from %1: the path holds a character a "
+                                                "desktop entry cannot store")
+                        .arg(program_);
             return false;
         }
     }
@@ -126,17 +128,20 @@ bool Autostart::enable(QString *error) const {
     const QString folder = config_folder_ + QStringLiteral("/autostart");
     QDir().mkpath(config_folder_);
     if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST)
-        return fail(QStringLiteral("Unable to create the folder"), folder, errno, error);
-    if (!QFileInfo(folder).isDir()) return fail(QStringLiteral("Unable to create the folder"), folder, ENOTDIR, error);
+        return fail(QCoreApplication::translate("trovel::Messages", "Unable to create the folder"), folder, errno,
+                    error);
+    if (!QFileInfo(folder).isDir())
+        return fail(QCoreApplication::translate("trovel::Messages", "Unable to create the folder"), folder, ENOTDIR,
+                    error);
     QString reason;
     if (!save_file(file_path(), entry, &reason, mode_t(0644)))
-        return fail(QStringLiteral("Unable to write to"), file_path(), reason, error);
+        return fail(QCoreApplication::translate("trovel::Messages", "Unable to write to"), file_path(), reason, error);
     return true;
 }
 
 bool Autostart::disable(QString *error) const {
     if (::unlink(QFile::encodeName(file_path()).constData()) != 0 && errno != ENOENT && errno != ENOTDIR)
-        return fail(QStringLiteral("Unable to remove"), file_path(), errno, error);
+        return fail(QCoreApplication::translate("trovel::Messages", "Unable to remove"), file_path(), errno, error);
     return true;
 }
 

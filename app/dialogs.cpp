@@ -4,6 +4,7 @@
 #include "app/picture_preview.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -32,7 +33,8 @@ void set_up_picture_dialog(QFileDialog &dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("JPEG Image File (*.jpg)"), QStringLiteral("BMP Image File (*.bmp)")});
+    dialog.setNameFilters({QCoreApplication::translate("trovel::Dialogs", "JPEG Image File (*.jpg)"),
+                           QCoreApplication::translate("trovel::Dialogs", "BMP Image File (*.bmp)")});
     dialog.setDirectory(QDir(QStringLiteral(".")).absolutePath());
     dialog.setSizeGripEnabled(true);
 
@@ -55,7 +57,7 @@ void set_up_picture_dialog(QFileDialog &dialog) {
 void set_up_csv_dialog(QFileDialog &dialog) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("CSV file (*.csv)")});
+    dialog.setNameFilters({QCoreApplication::translate("trovel::Dialogs", "CSV file (*.csv)")});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.setDirectory(QDir::homePath());
     dialog.selectFile(QStringLiteral("trovel-history.csv"));

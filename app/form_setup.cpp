@@ -141,83 +141,83 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
 
     install_accessible_controls();
     Panel_menu = make<TPanel>(this, "Panel_menu", 0, 0, 133, kMenuRowHeight);
-    Panel_menu->setToolTip(QStringLiteral("if you want to move this form drag here."));
+    Panel_menu->setToolTip(tr("if you want to move this form drag here."));
 
     SpeedButton1 = make<TButton>(Panel_menu, "SpeedButton1", 61, 3, 34, 15);
     SpeedButton1->setText(QStringLiteral("t&Rv"));
     SpeedButton1->setFlat(true);
-    SpeedButton1->setToolTip(QStringLiteral("change settings\r\nstored in c:/win.../trv-timer.ini"));
+    SpeedButton1->setToolTip(tr("change settings\r\nstored in c:/win.../trv-timer.ini"));
     btn_test = make<TButton>(Panel_menu, "btn_test", 45, 5, 27, 14);
-    btn_test->setText(QStringLiteral("&Next"));
+    btn_test->setText(tr("&Next"));
     btn_test->setFlat(true);
 
     Panel_hands = make<TPanel>(Panel_menu, "Panel_hands", 2, 2, 31, 17);
     Panel_hands->setBevelOuter(TBevel::bvSpace);
-    Panel_hands->setToolTip(QStringLiteral("press here for popup menu\r\nsettings stored in\r\nc:\\win..\\trovel.ini"));
+    Panel_hands->setToolTip(tr("press here for popup menu\r\nsettings stored in\r\nc:\\win..\\trovel.ini"));
     Image_hands = make<TImage>(Panel_hands, "Image_hands", 5, 3, 23, 13);
     Image_hands->setPicture(QImage(hands_xpm));
-    Image_hands->setToolTip(QStringLiteral("if hands are shown, you are allowed to type/mouse (green phase)"));
+    Image_hands->setToolTip(tr("if hands are shown, you are allowed to type/mouse (green phase)"));
     // What a screen reader says of the bar: the window's title holds the time left and the
     // phase; the controls say what they are.
-    Panel_hands->setAccessibleName(QStringLiteral("Trovel menu"));
-    Panel_hands->setAccessibleDescription(QStringLiteral("opens the menu with every setting and command"));
-    Image_hands->setAccessibleName(QStringLiteral("hands: green while you may type"));
+    Panel_hands->setAccessibleName(tr("Trovel menu"));
+    Panel_hands->setAccessibleDescription(tr("opens the menu with every setting and command"));
+    Image_hands->setAccessibleName(tr("hands: green while you may type"));
 
     // The progress panel lies over the two flat buttons and covers them.
     Panel_progress = make<TProgressPanel>(Panel_menu, "Panel_progress", 36, 2, 59, 18);
-    Panel_progress->setAccessibleName(QStringLiteral("countdown left"));
+    Panel_progress->setAccessibleName(tr("countdown left"));
     Panel_progress->setBevelOuter(TBevel::bvLowered);
     Shader1 = make<TShader>(Panel_progress, "Shader1", 2, 2, 39, 14);
     Shader1->setFromColor(clTeal);
     Shader1->setToColor(clLime);
     Shader1->setDirection(true);
-    Shader1->setToolTip(QStringLiteral(
-        "percentage of the countdown\r\ngreen : you can type/type\r\nred     : you should pause (10 seconds before "
-        "end, extra pause)\r\n[yellow: program is paused, you are on your own]\r\nif fingers hurt during green "
-        "phase, decrease number of minutes!"));
+    Shader1->setToolTip(
+        tr("percentage of the countdown\r\ngreen : you can type/type\r\nred     : you should pause (10 seconds before "
+           "end, extra pause)\r\n[yellow: program is paused, you are on your own]\r\nif fingers hurt during green "
+           "phase, decrease number of minutes!"));
 
     label_minutes = make_label(Panel_menu, "label_minutes", QStringLiteral("00:00"), 99, 4, 31, 13);
-    label_minutes->setToolTip(QStringLiteral("countdown"));
-    label_minutes->setAccessibleDescription(QStringLiteral("time left"));
+    label_minutes->setToolTip(tr("countdown"));
+    label_minutes->setAccessibleDescription(tr("time left"));
 
     Panel_www = make<TPanel>(this, "Panel_www", 0, kMenuRowHeight, 133, kWwwRowHeight);
     btn_ignore = make<TButton>(Panel_www, "btn_ignore", 2, 2, 32, 19);
-    btn_ignore->setText(QStringLiteral("&type"));
+    btn_ignore->setText(tr("&type"));
     lbl_cancel_count = make_label(Panel_www, "lbl_cancel_count", QStringLiteral("0"), 38, 5, 15, 13);
     lbl_cancel_count->setAlignment(Qt::AlignRight | Qt::AlignTop);
     QFont bold = font();
     bold.setBold(true);
     lbl_cancel_count->setFont(bold);
-    lbl_cancel_count->setAccessibleDescription(QStringLiteral("breaks ignored"));
-    Label2 = make_label(Panel_www, "Label2", QStringLiteral("breaks ignored"), 56, 5, 70, 13);
+    lbl_cancel_count->setAccessibleDescription(tr("breaks ignored"));
+    Label2 = make_label(Panel_www, "Label2", tr("breaks ignored"), 56, 5, 70, 13);
     Label2->setAutoSize(true);
 
     Panel_image = make<TPanel>(this, "Panel_image", 0, 44, 133, 233);
     Memo1 = make<TMemo>(Panel_image, "Memo1", 0, 0, 120, 233);
-    Memo1->setPlainText(QString::fromUtf8("Trovel is a small free\n"
-                                          "tool that reminds you\n"
-                                          "to take micropauses,\n"
-                                          "made against pain in\n"
-                                          "fingers and wrists.\n"
-                                          "\n"
-                                          "It comes without any\n"
-                                          "guarantee: it does not\n"
-                                          "promise to prevent or\n"
-                                          "cure the complaint.\n"
-                                          "If it does not help\n"
-                                          "you, do not use it.\n"
-                                          "\n"
-                                          "You may give it away,\n"
-                                          "but not sell it.\n"
-                                          "\n"
-                                          "Please send us what\n"
-                                          "you find, and visit\n"
-                                          "our site:\n") +
+    Memo1->setPlainText(tr("Trovel is a small free\n"
+                           "tool that reminds you\n"
+                           "to take micropauses,\n"
+                           "made against pain in\n"
+                           "fingers and wrists.\n"
+                           "\n"
+                           "It comes without any\n"
+                           "guarantee: it does not\n"
+                           "promise to prevent or\n"
+                           "cure the complaint.\n"
+                           "If it does not help\n"
+                           "you, do not use it.\n"
+                           "\n"
+                           "You may give it away,\n"
+                           "but not sell it.\n"
+                           "\n"
+                           "Please send us what\n"
+                           "you find, and visit\n"
+                           "our site:\n") +
                         kHomePageText + QLatin1Char('\n'));
     Memo1->hide();
     image_picture = make<TAdvPicture>(Panel_image, "image_picture", 0, 0, 100, 100);
     image_picture->set_up(env_);
-    image_picture->setAccessibleName(QStringLiteral("rest picture"));
+    image_picture->setAccessibleName(tr("rest picture"));
     label_image_nr = make_label(Panel_image, "label_image_nr", QStringLiteral("nr"), 5, 5, 9, 13);
     label_image_nr->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label_image_nr->setAutoSize(true);
@@ -234,13 +234,13 @@ void TForm1::create_controls(std::unique_ptr<TrayHost> tray_host, std::unique_pt
 
     RxClock1 = new TRxClock(env_, Panel_image);
     RxClock1->setObjectName(QStringLiteral("RxClock1"));
-    RxClock1->setAccessibleName(QStringLiteral("clock"));
+    RxClock1->setAccessibleName(tr("clock"));
     HTMLabel1 = new THTMLabel(env_, RxClock1);
     HTMLabel1->setObjectName(QStringLiteral("HTMLabel1"));
     HTMLabel1->setGeometry(32, 3, 95, 15);
     HTMLabel1->setHTMLText(QStringLiteral("<a href=\"%1\">%2</a>").arg(kHomePageUrl, kHomePageText));
     HTMLabel1->setURLColor(clBlue);
-    HTMLabel1->setToolTip(QStringLiteral("please visit our site ") + kHomePageText);
+    HTMLabel1->setToolTip(tr("please visit our site %1").arg(kHomePageText));
     HTMLabel1->hide();
     spin_timeout = new TAdvSpinEdit(RxClock1);
     spin_timeout->setObjectName(QStringLiteral("spin_timeout"));

@@ -9,6 +9,7 @@
 #include "app/signal_close.h"
 #include "app/single_instance.h"
 #include "app/timer_u.h"
+#include "app/translations.h"
 #include "platform/error_report.h"
 #include "platform/error_text.h"
 #include "platform/save_file.h"
@@ -75,6 +76,8 @@ int main(int argc, char **argv) {
     trovel::ErrorReport report;
     trovel::TApplication app(argc, argv, report);
     trovel::release_display_check();
+    trovel::install_translations(app, QLocale::system(),
+                                 trovel::translation_folders(QCoreApplication::applicationDirPath()));
     trovel::QtEnvironment env;
     trovel::QtDialogs dialogs;
     std::unique_ptr<trovel::TForm1> form;

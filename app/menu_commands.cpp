@@ -49,7 +49,7 @@ void TForm1::pause_until(const QDateTime &end) {
     if (!pause_alarm_->set(end, &error)) {
         // Paused still, as asked, but the user must know it will not end by itself.
         end_timed_pause();
-        report_.report(QStringLiteral("The pause will not end by itself: ") + error);
+        report_.report(tr("The pause will not end by itself: %1").arg(error));
         return;
     }
     if (!timed_pause_end_.isValid()) {
@@ -71,16 +71,16 @@ void TForm1::toggle_state(TMenuItem &item) {
 
 void TForm1::N1min1Click(TMenuItem &item) {
     toggle_state(item);
-    // "&1 min" ... "&9 min": the digit after the ampersand.
-    spin_timeout->setValue(item.Caption().mid(1, 1).toInt());
+    // "N1min1" ... "N9min1": the number after the N (the caption is translated).
+    spin_timeout->setValue(item.objectName().mid(1).section(QLatin1String("min"), 0, 0).toInt());
     type_minutes_ = spin_timeout->Value();
     start_typing();
 }
 
 void TForm1::N10min1Click(TMenuItem &item) {
     toggle_state(item);
-    // "10 min" ... "30 min": the first two characters.
-    spin_timeout->setValue(item.Caption().left(2).toInt());
+    // "N10min1" ... "N30min1": the number after the N.
+    spin_timeout->setValue(item.objectName().mid(1).section(QLatin1String("min"), 0, 0).toInt());
     type_minutes_ = spin_timeout->Value();
     start_typing();
 }

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace trovel {
 
@@ -27,6 +29,11 @@ public:
 
     QString Caption() const { return caption_; }
     void setCaption(const QString &c);
+    // What the menu shows: the caption, or `shown` while the caption is still the text it
+    // had when show_while_default(shown) was called (a caption that is a setting keeps the
+    // English default the settings file knows, and shows its translation).
+    QString ShownCaption() const { return shown_ && caption_ == shown_->first ? shown_->second : caption_; }
+    void show_while_default(const QString &shown) { shown_.emplace(caption_, shown); }
     bool Checked() const { return checked_; }
     void setChecked(bool v);
     bool Enabled() const { return enabled_; }
@@ -55,6 +62,7 @@ signals:
 private:
     const ErrorReport &report_;
     QString caption_;
+    std::optional<std::pair<QString, QString>> shown_; // the default caption and what it shows
     bool checked_ = false;
     bool enabled_ = true;
     bool visible_ = true;

@@ -21,12 +21,12 @@ void PopupMenuView::add_items(QMenu &menu, TMenuItem &parent) {
         if (item->IsSeparator()) {
             action = menu.addSeparator();
         } else if (!item->Items().isEmpty()) {
-            auto *sub = new QMenu(item->Caption(), &menu);
+            auto *sub = new QMenu(item->ShownCaption(), &menu);
             sub->setObjectName(item->objectName());
             add_items(*sub, *item);
             action = menu.addMenu(sub);
         } else {
-            action = menu.addAction(item->Caption());
+            action = menu.addAction(item->ShownCaption());
             // A check item shows its mark only while checked; radio items always show
             // theirs. The toolkit may flip the action's own state; nobody reads it.
             action->setCheckable(item->RadioItem || item->Checked());

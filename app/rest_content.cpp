@@ -39,7 +39,7 @@ void TForm1::next_image() {
     const NextImage next = choose_next_image(static_cast<int32_t>(entries.size()), image_counter_, step);
     image_counter_ = next.new_counter;
     if (next.message) {
-        Panel_image->setCaption(QStringLiteral("take a micropause"));
+        Panel_image->setCaption(tr("take a micropause"));
     } else {
         label_image_nr->setCaption(QString::number(next.label));
         show_image(entries[next.shown_index]);
@@ -81,7 +81,7 @@ void TForm1::play_sound() {
         // every rest.
         if (path == unplayable_sound_) return;
         unplayable_sound_ = path;
-        report_.report(QStringLiteral("Cannot play %1: %2").arg(path, QString::fromUtf8(e.what())));
+        report_.report(tr("Cannot play %1: %2").arg(path, QString::fromUtf8(e.what())));
     }
 }
 

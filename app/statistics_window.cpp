@@ -5,6 +5,7 @@
 #include "history/day_totals.h"
 #include "widgets/history_chart.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,13 +17,13 @@ namespace trovel {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Trovel statistics");
+QString title() { return QCoreApplication::translate("trovel::StatisticsWindow", "Trovel statistics"); }
 
 } // namespace
 
 StatisticsWindow::StatisticsWindow(HistoryStore &store, Dialogs &dialogs, Environment &env, QWidget *parent)
     : QWidget(parent, Qt::Window), store_(store), dialogs_(dialogs), env_(env), zone_(QTimeZone::systemTimeZone()) {
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     today_label = new QLabel(this);
     today_label->setObjectName(QStringLiteral("today"));
     QFont bold = today_label->font();
@@ -30,11 +31,11 @@ StatisticsWindow::StatisticsWindow(HistoryStore &store, Dialogs &dialogs, Enviro
     today_label->setFont(bold);
     chart = new HistoryChart(this);
     chart->setObjectName(QStringLiteral("chart"));
-    older_button = new QPushButton(QStringLiteral("< &Older"), this);
-    newer_button = new QPushButton(QStringLiteral("&Newer >"), this);
+    older_button = new QPushButton(QCoreApplication::translate("trovel::StatisticsWindow", "< &Older"), this);
+    newer_button = new QPushButton(QCoreApplication::translate("trovel::StatisticsWindow", "&Newer >"), this);
     range_label = new QLabel(this);
     range_label->setAlignment(Qt::AlignCenter);
-    export_button = new QPushButton(QStringLiteral("&Export CSV..."), this);
+    export_button = new QPushButton(QCoreApplication::translate("trovel::StatisticsWindow", "&Export CSV..."), this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(older_button);
@@ -85,7 +86,7 @@ void StatisticsWindow::show_days() {
                                 QString::number(d.date.day())});
     chart->set_days(std::move(days));
     range_label->setText(
-        QStringLiteral("%1 to %2")
+        QCoreApplication::translate("trovel::StatisticsWindow", "%1 to %2")
             .arg(locale.toString(first, QLocale::ShortFormat), locale.toString(last_, QLocale::ShortFormat)));
     older_button->setEnabled(first > first_recorded_);
     newer_button->setEnabled(last_ < today_);
@@ -96,7 +97,7 @@ void StatisticsWindow::export_csv() {
     if (path.isEmpty()) return;
     const auto [first, last] = history_date_range(events_, today_, zone_);
     QString error;
-    if (!save_csv(path, day_totals(events_, first, last, zone_), &error)) env_.show_error(kTitle, error);
+    if (!save_csv(path, day_totals(events_, first, last, zone_), &error)) env_.show_error(title(), error);
 }
 
 void StatisticsWindow::keyPressEvent(QKeyEvent *event) {

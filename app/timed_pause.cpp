@@ -1,5 +1,6 @@
 #include "app/timed_pause.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 namespace trovel {
@@ -24,7 +25,8 @@ QDateTime pause_end(const QDateTime &now, PauseLength length) {
 }
 
 QString paused_until_text(const QDateTime &end) {
-    return QStringLiteral("paused until ") + end.toString(QStringLiteral("HH:mm"));
+    return QCoreApplication::translate("trovel::Messages", "paused until %1")
+        .arg(end.toString(QStringLiteral("HH:mm")));
 }
 
 } // namespace trovel

@@ -27,6 +27,10 @@ appstreamcli validate-tree --no-net "$root" || fail "installed tree"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/trovel" --version) || fail "trovel --version"
 version=${version#trovel }
 
+for language in de fr es it nl pl pt_BR ru ja zh_CN; do
+    [ -s "$share/trovel/translations/trovel_$language.qm" ] || fail "no trovel_$language.qm in share/trovel/translations"
+done
+
 man_page=$share/man/man1/trovel.1.gz
 [ -f "$man_page" ] || fail "no compressed manual page in share/man/man1"
 zcat "$man_page" >"$root/trovel.1"

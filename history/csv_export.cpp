@@ -3,6 +3,8 @@
 
 #include "platform/save_file.h"
 
+#include <QCoreApplication>
+
 namespace trovel {
 
 QByteArray csv_text(const std::vector<DayTotals> &days) {
@@ -22,7 +24,7 @@ QByteArray csv_text(const std::vector<DayTotals> &days) {
 bool save_csv(const QString &path, const std::vector<DayTotals> &days, QString *error) {
     QString reason;
     if (save_file(path, csv_text(days), &reason)) return true;
-    if (error) *error = QStringLiteral("Cannot write %1: %2").arg(path, reason);
+    if (error) *error = QCoreApplication::translate("trovel::Messages", "Cannot write %1: %2").arg(path, reason);
     return false;
 }
 

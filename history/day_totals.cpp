@@ -1,6 +1,8 @@
 // Adding the events up per day.
 #include "history/day_totals.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace trovel {
@@ -74,19 +76,26 @@ std::pair<QDate, QDate> history_date_range(const std::vector<HistoryEvent> &even
 }
 
 QString typing_time_words(int minutes) {
-    if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
-    if (minutes % 60 == 0) return QStringLiteral("%1 h").arg(minutes / 60);
-    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    if (minutes < 60) return QCoreApplication::translate("trovel::DayTotals", "%1 min").arg(minutes);
+    if (minutes % 60 == 0) return QCoreApplication::translate("trovel::DayTotals", "%1 h").arg(minutes / 60);
+    return QCoreApplication::translate("trovel::DayTotals", "%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
 QString today_in_words(const DayTotals &today) {
-    auto counted = [](int n, const char *one, const char *many) {
+    // A translation has its language's plural forms of "%n ..."; English, which is not
+    // translated, has two.
+    auto counted = [](int n, const char *one, const char *many, const char *plural) {
+        const QString translated = QCoreApplication::translate("trovel::DayTotals", plural, nullptr, n);
+        if (translated != QString::fromLatin1(plural).replace(QLatin1String("%n"), QString::number(n)))
+            return translated;
         return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
     };
-    return QStringLiteral("Today: %1, %2 ignored, %3; %4 typing")
-        .arg(counted(today.rests_taken, "rest taken", "rests taken"))
+    return QCoreApplication::translate("trovel::DayTotals", "Today: %1, %2 ignored, %3; %4 typing")
+        .arg(counted(today.rests_taken, "rest taken", "rests taken",
+                     QT_TRANSLATE_N_NOOP("trovel::DayTotals", "%n rests taken")))
         .arg(today.ignored)
-        .arg(counted(today.natural_breaks, "natural break", "natural breaks"))
+        .arg(counted(today.natural_breaks, "natural break", "natural breaks",
+                     QT_TRANSLATE_N_NOOP("trovel::DayTotals", "%n natural breaks")))
         .arg(typing_time_words(today.typing_minutes()));
 }
 

@@ -6,6 +6,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings_path.h"
 
+#include <QCoreApplication>
 #include <QMargins>
 #include <QMetaProperty>
 #include <QRect>
@@ -138,8 +139,9 @@ void TFormPlacement::report_save_failure(const QString &error) {
     // reach a user who ended the program by a signal and sees no box.
     std::fprintf(stderr, "trovel: %s\n", qUtf8Printable(error));
     std::fflush(stderr);
-    env_.show_error(owner_ ? owner_->windowTitle() : QString(),
-                    error_box_text(QStringLiteral("Unable to write to %1").arg(ini_file_name_)));
+    env_.show_error(
+        owner_ ? owner_->windowTitle() : QString(),
+        error_box_text(QCoreApplication::translate("trovel::Messages", "Unable to write to %1").arg(ini_file_name_)));
 }
 
 void TFormPlacement::on_show() {

@@ -1,6 +1,7 @@
 // Painting the statistics chart.
 #include "widgets/history_chart.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -17,15 +18,17 @@ void HistoryChart::set_days(std::vector<ChartDay> days) {
 }
 
 QStringList HistoryChart::legend_texts() {
-    return {QStringLiteral("rests taken"), QStringLiteral("natural breaks"), QStringLiteral("rests ignored"),
-            QStringLiteral("typing (right axis)")};
+    return {QCoreApplication::translate("trovel::HistoryChart", "rests taken"),
+            QCoreApplication::translate("trovel::HistoryChart", "natural breaks"),
+            QCoreApplication::translate("trovel::HistoryChart", "rests ignored"),
+            QCoreApplication::translate("trovel::HistoryChart", "typing (right axis)")};
 }
 
 QString HistoryChart::minutes_label(int minutes) {
     if (minutes == 0) return QStringLiteral("0");
-    if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
-    if (minutes % 60 == 0) return QStringLiteral("%1 h").arg(minutes / 60);
-    return QStringLiteral("%1 h %2").arg(minutes / 60).arg(minutes % 60);
+    if (minutes < 60) return QCoreApplication::translate("trovel::HistoryChart", "%1 min").arg(minutes);
+    if (minutes % 60 == 0) return QCoreApplication::translate("trovel::HistoryChart", "%1 h").arg(minutes / 60);
+    return QCoreApplication::translate("trovel::HistoryChart", "%1 h %2").arg(minutes / 60).arg(minutes % 60);
 }
 
 ChartGeometry HistoryChart::current_geometry() const {
@@ -34,7 +37,7 @@ ChartGeometry HistoryChart::current_geometry() const {
     m.size = size();
     m.text_height = fm.height();
     m.count_label_width = fm.horizontalAdvance(QStringLiteral("0000"));
-    m.minutes_label_width = fm.horizontalAdvance(QStringLiteral("00 h 00"));
+    m.minutes_label_width = fm.horizontalAdvance(minutes_label(10 * 60 + 10)); // the widest, in this language
     for (const QString &text : legend_texts())
         m.legend_text_widths.push_back(fm.horizontalAdvance(text));
     return history_chart_geometry(m, days_);
