@@ -42,6 +42,8 @@ void TForm1::create_menu() {
     menu_use_nag->setChecked(true);
     menu_center = item(Rest1, "menu_center", QStringLiteral("use screen &Center for nagwindow"));
     menu_center->setChecked(true);
+    menu_cover_screens = item(Rest1, "menu_cover_screens", QStringLiteral("cover OTHER SCREENS during micropause"));
+    menu_cover_screens->setChecked(true);
     menusize1 = item(Rest1, "menusize1", QStringLiteral("size of nagwindow (full/quarter/...)"));
     menu_full = radio(menusize1, "menu_full", QStringLiteral("&Full screen"), 8, true);
     menu_large = radio(menusize1, "menu_large", QStringLiteral("screen/4"), 8);
@@ -121,6 +123,10 @@ void TForm1::wire_menu() {
     menu_pict_dir->OnClick = [this](TMenuItem &) { menu_pict_dirClick(); };
     menu_show_image->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
     menu_clock->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
+    menu_cover_screens->OnClick = [this](TMenuItem &i) {
+        i.setChecked(!i.Checked());
+        update_covers(); // at once, also during a rest
+    };
     menu_nag_store->OnClick = [this](TMenuItem &) { menu_nag_storeClick(); };
     menu_restart->OnClick = [this](TMenuItem &) { btn_ignoreClick(); };
     menu_postpone->OnClick = [this](TMenuItem &) { menu_postponeClick(); };
