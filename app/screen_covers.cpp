@@ -1,5 +1,6 @@
 #include "app/screen_covers.h"
 
+#include "platform/x11_window.h"
 #include "widgets/colors.h"
 #include "widgets/rx_clock.h"
 
@@ -26,6 +27,8 @@ ScreenCover::ScreenCover(Environment &env, QWidget *owner)
     setFocusPolicy(Qt::NoFocus);
     clock_ = new TRxClock(env, this);
     clock_->hide();
+    create();
+    skip_taskbar(windowHandle());
 }
 
 void ScreenCover::set_text(const QString &text) {
