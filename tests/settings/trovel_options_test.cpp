@@ -57,7 +57,6 @@ TEST(TrovelOptions, ReadFromTheTrovelSection) {
         {"hands-off rests on", "[Trovel]\nHandsOff=1\n", {true, true, true}},
         {"hands-off not understood is off", "[Trovel]\nHandsOff=sometimes\n", {true, true, false}, 1},
         {"covers off", "[Trovel]\nCoverScreens=0\n", {true, true, false, true, false}},
-        {"covers not understood are on", "[Trovel]\nCoverScreens=maybe\n", {true, true, false, true, true}, 1},
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("trovel.ini");
