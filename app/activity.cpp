@@ -1,6 +1,6 @@
 // The form's part in following what the user really does: time away from keyboard and
 // mouse counts as a micropause, a rest waits while another program is full screen, start
-// at login, and the two options kept in the [Trovel] section of the settings file.
+// at login, and the options kept in the [Trovel] section of the settings file.
 #include "app/timer_u.h"
 
 #include "app/autostart.h"
@@ -72,6 +72,7 @@ void TForm1::load_own_options(const IniDocument &file) {
     menu_fullscreen_wait->setChecked(options.full_screen_wait);
     menu_hands_off->setChecked(options.hands_off);
     menu_call_wait->setChecked(options.call_wait);
+    menu_cover_screens->setChecked(options.cover_screens);
 }
 
 TFormStorage::Entries TForm1::own_option_entries(const IniDocument &file) const {
@@ -80,6 +81,7 @@ TFormStorage::Entries TForm1::own_option_entries(const IniDocument &file) const 
     options.full_screen_wait = menu_fullscreen_wait->Checked();
     options.hands_off = menu_hands_off->Checked();
     options.call_wait = menu_call_wait->Checked();
+    options.cover_screens = menu_cover_screens->Checked();
     return trovel_option_entries(options, file);
 }
 

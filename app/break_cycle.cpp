@@ -59,6 +59,7 @@ void TForm1::start_rest() {
         update_postpone();
         RxTimerEvent_knipper.setEnabled(true);
         make_large();
+        update_covers();
         if (menu_play->Checked()) {
             play_sound();
             env_.beep();
@@ -230,6 +231,7 @@ void TForm1::dec_ignored() {
 
 void TForm1::show_countdown(int32_t minutes, int32_t elapsed) {
     label_minutes->setCaption(countdown_text(minutes, elapsed));
+    covers_.set_text(label_minutes->Caption());
     setWindowTitle(label_minutes->Caption() +
                    (RxTimerEvent_TYPE.Tag != 0 ? QStringLiteral(" Rest trovel") : QStringLiteral(" Type trovel")));
     // The tray's tool tip is the title too. While typing it changes at whole minutes only:

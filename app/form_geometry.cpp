@@ -17,6 +17,14 @@ QRect screen_at(const QList<QRect> &screens, QPoint point) {
     return screens.value(0);
 }
 
+QList<QRect> screens_to_cover(const QList<QRect> &screens, QRect rest) {
+    const QRect own = screen_at(screens, rest.center());
+    QList<QRect> covered;
+    for (const QRect &r : screens)
+        if (!r.isEmpty() && r != own && !r.contains(rest.center()) && !covered.contains(r)) covered.append(r);
+    return covered;
+}
+
 QSize rest_window_size(QSize screen, SizeItems checked, int width, int bar_height) {
     const int W = screen.width(), H = screen.height();
     int w = width;

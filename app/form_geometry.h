@@ -18,6 +18,12 @@ QPoint centred(QRect screen, QSize window);
 // The screen of `screens` that holds `point`; the first one (the primary) when none does.
 QRect screen_at(const QList<QRect> &screens, QPoint point);
 
+// The screens a rest window standing at `rest` leaves to be covered: every screen but the
+// one it stands on, the one holding its centre (the primary when none does). A screen that
+// holds the centre as well (a mirrored monitor), an empty one and a repeat of one already
+// listed get no cover. In the order of `screens`.
+QList<QRect> screens_to_cover(const QList<QRect> &screens, QRect rest);
+
 // The size items of the popup menu that are checked; with several, the last one of
 // tiny, small, large, full wins.
 struct SizeItems {

@@ -51,7 +51,7 @@ TForm1::TForm1(FormSeams seams, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(seams.env),
       report_(seams.report), dialogs_(seams.dialogs), idle_source_(std::move(seams.idle)),
       full_screen_(std::move(seams.full_screen)), placer_(std::move(seams.placer)), call_probe_(std::move(seams.call)),
-      pause_alarm_(std::move(seams.pause_alarm)), history_recorder_(seams.history) {
+      pause_alarm_(std::move(seams.pause_alarm)), history_recorder_(seams.history), covers_(seams.env, this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("trovel"));
     QFont f;
@@ -381,6 +381,8 @@ void TForm1::showEvent(QShowEvent *e) {
 void TForm1::closeEvent(QCloseEvent *e) {
     FormStorage1->on_close_query();
     report_errors(report_, [this] { FormClose(); });
+    // The program ends: its covers go with the rest window, not after it.
+    covers_.cover({}, {}, false);
     e->accept();
 }
 

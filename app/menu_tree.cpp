@@ -46,6 +46,8 @@ void TForm1::create_menu() {
     menu_use_nag->setChecked(true);
     menu_center = item(Rest1, "menu_center", tr("use screen &Center for nagwindow"));
     menu_center->setChecked(true);
+    menu_cover_screens = item(Rest1, "menu_cover_screens", tr("cover OTHER SCREENS during micropause"));
+    menu_cover_screens->setChecked(true);
     menusize1 = item(Rest1, "menusize1", tr("size of nagwindow (full/quarter/...)"));
     menu_full = radio(menusize1, "menu_full", tr("&Full screen"), 8, true);
     menu_large = radio(menusize1, "menu_large", tr("screen/4"), 8);
@@ -125,6 +127,10 @@ void TForm1::wire_menu() {
     menu_pict_dir->OnClick = [this](TMenuItem &) { menu_pict_dirClick(); };
     menu_show_image->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
     menu_clock->OnClick = [this](TMenuItem &) { menu_show_imageClick(); };
+    menu_cover_screens->OnClick = [this](TMenuItem &i) {
+        i.setChecked(!i.Checked());
+        update_covers(); // at once, also during a rest
+    };
     menu_nag_store->OnClick = [this](TMenuItem &) { menu_nag_storeClick(); };
     menu_restart->OnClick = [this](TMenuItem &) { btn_ignoreClick(); };
     menu_postpone->OnClick = [this](TMenuItem &) { menu_postponeClick(); };

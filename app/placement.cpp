@@ -65,16 +65,25 @@ void TForm1::place_form(const QString &where) {
     move(target);
     set_panel_www_visible(y() > 1);
     tell_placer();
+    update_covers();
 }
 
 void TForm1::screens_changed() {
     // A form left on no screen (its monitor was removed) goes where this phase puts it; the
     // stored places are only read.
-    if (!isVisible() || on_a_screen(env_.screen_rects(), geometry())) return;
-    if (state_ == phase::rest)
-        place_form(menu_center->Checked() ? place::center : place::nag);
-    else
-        place_form(place::type);
+    if (isVisible() && !on_a_screen(env_.screen_rects(), geometry())) {
+        if (state_ == phase::rest)
+            place_form(menu_center->Checked() ? place::center : place::nag);
+        else
+            place_form(place::type);
+    }
+    update_covers();
+}
+
+void TForm1::update_covers() {
+    const bool shown = (state_ == phase::rest || state_ == phase::alarm) && menu_cover_screens->Checked();
+    covers_.cover(shown ? screens_to_cover(env_.screen_rects(), geometry()) : QList<QRect>(), label_minutes->Caption(),
+                  RxClock1->isVisibleTo(this));
 }
 
 void TForm1::FormMouseDown(QWidget *, Qt::MouseButton, QPoint p) {
@@ -96,6 +105,7 @@ void TForm1::FormMouseUp(QWidget *sender, Qt::MouseButton, QPoint p) {
         set_panel_www_visible(end.second_row);
         move(end.pos);
         tell_placer();
+        update_covers(); // a rest window dragged onto another screen uncovers it
     }
     dragging_ = false;
     set_drag_cursor(false);

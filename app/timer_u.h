@@ -15,6 +15,7 @@
 #include "app/dialogs.h"
 #include "app/form_seams.h"
 #include "app/menu_item.h"
+#include "app/screen_covers.h"
 #include "app/timed_pause.h"
 #include "history/history_recorder.h"
 #include "platform/environment.h"
@@ -109,7 +110,8 @@ public:
     TMenuItem *PopupMenu1 = nullptr;
     TMenuItem *menu_test = nullptr, *Rest1 = nullptr, *restbetweencountdowns1 = nullptr;
     TMenuItem *menu_1min = nullptr, *menu_2min = nullptr, *menu_5min = nullptr;
-    TMenuItem *menu_play = nullptr, *menu_soundfile = nullptr, *menu_use_nag = nullptr, *menu_center = nullptr;
+    TMenuItem *menu_play = nullptr, *menu_soundfile = nullptr, *menu_use_nag = nullptr, *menu_center = nullptr,
+              *menu_cover_screens = nullptr;
     TMenuItem *menusize1 = nullptr, *menu_full = nullptr, *menu_large = nullptr, *menu_small = nullptr,
               *menu_tiny = nullptr;
     TMenuItem *menu_show_image = nullptr, *menu_pict_dir = nullptr, *menu_random = nullptr;
@@ -173,6 +175,9 @@ public:
     void write_positions();
     void place_form(const QString &where); // a place word (app/cycle_words.h)
     void screens_changed();
+    // The other screens are covered while a rest or the alarm shows, if the option is on;
+    // otherwise no cover exists.
+    void update_covers();
     void FormMouseDown(QWidget *sender, Qt::MouseButton button, QPoint pos);
     void FormMouseUp(QWidget *sender, Qt::MouseButton button, QPoint pos);
     void menu_default_storeClick();
@@ -330,6 +335,8 @@ private:
     bool typing_open_ = false;                     // a typing phase is being counted for the history
     bool history_started_ = false;                 // the start was recorded, so the end will be
     BreakSource click_source_ = BreakSource::menu; // who runs the default item's command
+
+    ScreenCovers covers_;
 };
 
 } // namespace trovel

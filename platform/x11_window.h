@@ -14,4 +14,9 @@ namespace trovel {
 // other event of the window, stay as they were. The window must exist (shown once).
 void stop_property_notifications(QWindow *window);
 
+// Asks the window manager to leave the window out of the taskbar and the pager; window
+// types alone do not (icewm lists a tool window). For a window that exists and was never
+// shown: Qt adds its own states to these when it maps the window.
+void skip_taskbar(QWindow *window);
+
 } // namespace trovel

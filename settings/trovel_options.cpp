@@ -15,7 +15,8 @@ struct Flag {
 const Flag kFlags[] = {{kNaturalBreaksKey, &TrovelOptions::natural_breaks},
                        {kFullScreenWaitKey, &TrovelOptions::full_screen_wait},
                        {kHandsOffKey, &TrovelOptions::hands_off},
-                       {kCallWaitKey, &TrovelOptions::call_wait}};
+                       {kCallWaitKey, &TrovelOptions::call_wait},
+                       {kCoverScreensKey, &TrovelOptions::cover_screens}};
 
 } // namespace
 

@@ -19,12 +19,14 @@ inline const QString kNaturalBreaksKey = QStringLiteral("NaturalBreaks");
 inline const QString kFullScreenWaitKey = QStringLiteral("FullScreenWait");
 inline const QString kHandsOffKey = QStringLiteral("HandsOff");
 inline const QString kCallWaitKey = QStringLiteral("CallWait");
+inline const QString kCoverScreensKey = QStringLiteral("CoverScreens");
 
 struct TrovelOptions {
     bool natural_breaks = true;   // count time away as a micropause
     bool full_screen_wait = true; // a rest waits while another program is full screen
     bool hands_off = false;       // a rest's countdown stands still while the user types
     bool call_wait = true;        // a rest waits while a call uses the microphone or camera
+    bool cover_screens = true;    // a rest covers the screens it does not stand on
     bool operator==(const TrovelOptions &) const = default;
 };
 

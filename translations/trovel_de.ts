@@ -110,6 +110,10 @@
         <source>paused until %1</source>
         <translation>pausiert bis %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>Mikropause: verbleibende Zeit</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -491,6 +495,10 @@ unsere Website:
     <message>
         <source>until tomorrow</source>
         <translation>bis morgen</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>ANDERE BILDSCHIRME während der Mikropause abdecken</translation>
     </message>
 </context>
 </TS>

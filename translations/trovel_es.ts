@@ -110,6 +110,10 @@
         <source>paused until %1</source>
         <translation>en pausa hasta las %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>micropausa: tiempo restante</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -486,6 +490,10 @@ nuestro sitio:
     <message>
         <source>until tomorrow</source>
         <translation>hasta mañana</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>cubrir las OTRAS PANTALLAS durante la micropausa</translation>
     </message>
 </context>
 </TS>

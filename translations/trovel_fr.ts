@@ -110,6 +110,10 @@
         <source>paused until %1</source>
         <translation>en pause jusqu’à %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>micropause : temps restant</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -487,6 +491,10 @@ notre site :
     <message>
         <source>until tomorrow</source>
         <translation>jusqu’à demain</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>couvrir les AUTRES ÉCRANS pendant la micropause</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,10 @@
         <source>paused until %1</source>
         <translation>in pausa fino alle %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>micropausa: tempo rimanente</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -486,6 +490,10 @@ sito:
     <message>
         <source>until tomorrow</source>
         <translation>fino a domani</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>coprire gli ALTRI SCHERMI durante la micropausa</translation>
     </message>
 </context>
 </TS>

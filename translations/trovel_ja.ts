@@ -108,6 +108,10 @@
         <source>paused until %1</source>
         <translation>%1 まで一時停止</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>マイクロポーズ: 残り時間</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -485,6 +489,10 @@ our site:
     <message>
         <source>until tomorrow</source>
         <translation>明日まで</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>マイクロポーズ中はほかの画面も覆う</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,10 @@
         <source>paused until %1</source>
         <translation>gepauzeerd tot %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>micropauze: resterende tijd</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -487,6 +491,10 @@ onze site:
     <message>
         <source>until tomorrow</source>
         <translation>tot morgen</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>ANDERE SCHERMEN bedekken tijdens de micropauze</translation>
     </message>
 </context>
 </TS>

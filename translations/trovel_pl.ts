@@ -112,6 +112,10 @@
         <source>paused until %1</source>
         <translation>wstrzymano do %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>mikroprzerwa: pozostały czas</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -489,6 +493,10 @@ naszą stronę:
     <message>
         <source>until tomorrow</source>
         <translation>do jutra</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>zasłaniaj INNE EKRANY podczas mikroprzerwy</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,10 @@
         <source>paused until %1</source>
         <translation>pausado até %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>micropausa: tempo restante</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -486,6 +490,10 @@ nosso site:
     <message>
         <source>until tomorrow</source>
         <translation>até amanhã</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>cobrir as OUTRAS TELAS durante a micropausa</translation>
     </message>
 </context>
 </TS>

@@ -112,6 +112,10 @@
         <source>paused until %1</source>
         <translation>пауза до %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>микропауза: осталось времени</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -489,6 +493,10 @@ our site:
     <message>
         <source>until tomorrow</source>
         <translation>до завтра</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>закрывать ДРУГИЕ ЭКРАНЫ во время микропаузы</translation>
     </message>
 </context>
 </TS>

@@ -108,6 +108,10 @@
         <source>paused until %1</source>
         <translation>暂停至 %1</translation>
     </message>
+    <message>
+        <source>micropause: time left</source>
+        <translation>微休息：剩余时间</translation>
+    </message>
 </context>
 <context>
     <name>trovel::PicturePreview</name>
@@ -483,6 +487,10 @@ our site:
     <message>
         <source>until tomorrow</source>
         <translation>直到明天</translation>
+    </message>
+    <message>
+        <source>cover OTHER SCREENS during micropause</source>
+        <translation>微休息时遮住其他屏幕</translation>
     </message>
 </context>
 </TS>

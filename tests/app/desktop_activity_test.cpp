@@ -327,20 +327,24 @@ TEST_F(DesktopActivity, OptionsLiveInTheirOwnSectionBesideAnUnchangedTForm1) {
         const QByteArray saved = read_file(settings_file());
         EXPECT_TRUE(trovel_section(saved).startsWith(c.saved)) << trovel_section(saved).toStdString();
         EXPECT_TRUE(trovel_section(saved).contains("\nHandsOff=0\n"));
+        EXPECT_TRUE(trovel_section(saved).contains("\nCoverScreens=1\n"));
         if (c.file.isEmpty()) {
             EXPECT_EQ(form_section_keys(saved), expected_keys) << "the keys of today, in their order";
         }
-        EXPECT_FALSE(form_section_keys(saved).join(' ').contains(QRegularExpression("natural|fullscreen|autostart")));
+        EXPECT_FALSE(
+            form_section_keys(saved).join(' ').contains(QRegularExpression("natural|fullscreen|autostart|cover")));
     }
 
     // A change reaches the next start.
     recreate();
     show_on_screen();
     form->menu_natural->Click();
+    form->menu_cover_screens->Click();
     recreate(true);
     show_on_screen();
     EXPECT_FALSE(form->menu_natural->Checked());
     EXPECT_TRUE(form->menu_fullscreen_wait->Checked());
+    EXPECT_FALSE(form->menu_cover_screens->Checked());
 }
 
 TEST_F(DesktopActivity, StartAtLoginFollowsItsEntry) {

@@ -74,6 +74,7 @@ TEST_F(PopupMenu, MenuShowsTheWholeTreeInDisplayOrder) {
                                                     "-",
                                                     "show nagwindow during micropause [x]",
                                                     "use screen &Center for nagwindow [x]",
+                                                    "cover OTHER SCREENS during micropause [x]",
                                                     "size of nagwindow (full/quarter/...) >",
                                                     "-",
                                                     "show &IMAGES from image-directory [x]",

@@ -1,18 +1,23 @@
-// The form's two shapes, where it is placed, and dragging it: the geometry on its own with
-// worked numbers, then on the form, with the controls that start a drag and those that
-// do not.
+// The form's two shapes, where it is placed, dragging it and the covers of the other
+// screens during a rest: the geometry on its own with worked numbers, then on the form,
+// with the controls that start a drag and those that do not.
 #include "app/form_geometry.h"
+#include "app/screen_covers.h"
 #include "form_fixture.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+#include <functional>
 
 namespace trovel::test {
 namespace {
 
 using Shapes = FormTest;
 using Placement = FormTest;
+using Covers = FormTest;
 
 TEST(FormGeometry, CentreRoundsHalvesToTheEvenNeighbour) {
     struct Case {
@@ -34,6 +39,26 @@ TEST(FormGeometry, CentreRoundsHalvesToTheEvenNeighbour) {
     };
     for (const Case &c : cases)
         EXPECT_EQ(centred(c.screen, c.window), c.centre) << c.window.width() << " x " << c.window.height();
+}
+
+TEST(FormGeometry, ScreensToCoverAreAllButTheOneTheRestStandsOn) {
+    struct Case {
+        const char *what;
+        QList<QRect> screens;
+        QRect rest;
+        QList<QRect> covered;
+    };
+    const QRect primary{1920, 0, 1920, 1080}, left{0, 0, 1920, 1080}, above{1920, -1024, 1280, 1024};
+    const Case cases[] = {
+        {"one screen", {{0, 0, 1024, 768}}, {30, 37, 964, 694}, {}},
+        {"three screens, in their order", {primary, left, above}, {1950, 37, 1860, 1006}, {left, above}},
+        {"straddling: its centre decides", {primary, left}, {1419, 0, 1000, 100}, {primary}},
+        {"centre on no screen: the primary is its own", {primary, left}, {5000, 5000, 100, 100}, {left}},
+        {"a mirror holding the centre too", {left, {0, 0, 1280, 1024}}, {30, 37, 964, 694}, {}},
+        {"empty and repeated screens", {primary, {}, left, left}, {1950, 37, 1860, 1006}, {left}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(screens_to_cover(c.screens, c.rest), c.covered) << c.what;
 }
 
 TEST(FormGeometry, RestWindowSizeForTheCheckedItem) {
@@ -409,6 +434,85 @@ TEST_F(Placement, EveryPlaceAndSizeIsToldToACompositorThatPlacesWindowsItself) {
     QTest::mouseRelease(form->label_minutes, Qt::LeftButton, Qt::NoModifier, QPoint(105, 55));
     ASSERT_FALSE(placer->placed.isEmpty());
     EXPECT_EQ(placer->placed.last().topLeft(), geometry().topLeft());
+}
+
+// "x,y wxh text" of every cover window of the form, " clock" added when it shows one.
+QStringList covers_of(TForm1 &form) {
+    QStringList out;
+    for (const ScreenCover *c : form.findChildren<ScreenCover *>()) {
+        const QRect g = c->geometry();
+        out << QString("%1,%2 %3x%4 ").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()) + c->text() +
+                   (c->shows_clock() ? " clock" : "") + (c->isVisible() ? "" : " hidden");
+    }
+    return out;
+}
+
+TEST_F(Covers, OtherScreensAreCoveredWhileARestShowsAndFreedByEachEndOfIt) {
+    const std::pair<const char *, std::function<void(TForm1 &)>> ends[] = {
+        {"it runs out", [this](TForm1 &) { ticks(4); }},
+        {"type", [](TForm1 &f) { f.btn_ignoreClick(); }},
+        {"pause", [](TForm1 &f) { f.menu_pauseClick(); }},
+        {"a close request", [](TForm1 &f) { f.close(); }},
+    };
+    env.screens = {{1920, 0, 1920, 1080}, {0, 0, 1920, 1080}};
+    for (const auto &[what, end] : ends) {
+        SCOPED_TRACE(what);
+        recreate();
+        show();
+        ticks(1);
+        EXPECT_EQ(covers_of(*form), QStringList()) << "no cover window while typing";
+        form->menu_testClick();
+        EXPECT_EQ(covers_of(*form), QStringList{"0,0 1920x1080 01:00"});
+        ticks(2);
+        form->menu_testClick(); // taking a break again: the new rest's time
+        EXPECT_EQ(covers_of(*form), QStringList{"0,0 1920x1080 01:00"});
+        ticks(2);
+        EXPECT_EQ(covers_of(*form), QStringList{"0,0 1920x1080 00:40"});
+        end(*form);
+        EXPECT_EQ(covers_of(*form), QStringList());
+    }
+    // The hidden alarm shows the bar's text, which runs on below zero.
+    recreate();
+    show();
+    QTemporaryDir pictures;
+    ASSERT_TRUE(QFile(pictures.filePath("tmp.bmp")).open(QIODevice::WriteOnly));
+    form->menu_vantor->setChecked(true);
+    form->menu_pict_dir->setCaption(pictures.path() + "/*.jpg");
+    form->menu_testClick();
+    ASSERT_EQ(form->state(), "alarm");
+    EXPECT_EQ(covers_of(*form), QStringList{"0,0 1920x1080 " + countdown()});
+}
+
+TEST_F(Covers, FollowTheScreensADragTheOptionAndTheClock) {
+    const QRect primary{1920, 0, 1920, 1080}, left{0, 0, 1920, 1080}, above{1920, -1024, 1280, 1024};
+    env.screens = {primary, left};
+    show();
+    form->menu_testClick();
+    const ScreenCover *first = form->findChild<ScreenCover *>();
+    EXPECT_TRUE(first->windowFlags().testFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                                               Qt::WindowDoesNotAcceptFocus));
+    env.change_screens({primary, left, above});
+    EXPECT_EQ(covers_of(*form), QStringList({"0,0 1920x1080 01:00", "1920,-1024 1280x1024 01:00"}));
+    EXPECT_EQ(form->findChild<ScreenCover *>(), first) << "moved, not made again";
+    env.change_screens({primary, above});
+    EXPECT_EQ(covers_of(*form), QStringList{"1920,-1024 1280x1024 01:00"});
+    env.change_screens({primary});
+    EXPECT_EQ(covers_of(*form), QStringList());
+    env.change_screens({primary, left});
+    // Dragged onto the left monitor, the rest window frees it and covers the primary.
+    form->FormMouseDown(form->Panel_image, Qt::LeftButton, {10, 10});
+    form->FormMouseUp(form->Panel_image, Qt::LeftButton, {10 - 1900, 10});
+    EXPECT_EQ(covers_of(*form), QStringList{"1920,0 1920x1080 01:00"});
+    form->menu_cover_screens->Click();
+    EXPECT_EQ(covers_of(*form), QStringList()) << "switched off during a rest: at once";
+    form->menu_cover_screens->Click();
+    form->btn_ignoreClick();
+    form->menu_clock->Click();
+    form->menu_testClick();
+    EXPECT_EQ(covers_of(*form), QStringList{"0,0 1920x1080 01:00 clock"});
+    form->menu_cover_screens->Click();
+    form->menu_testClick();
+    EXPECT_EQ(covers_of(*form), QStringList()) << "a rest begun with the option off";
 }
 
 } // namespace

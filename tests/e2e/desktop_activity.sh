@@ -57,8 +57,8 @@ idle
 # ---- the options are saved in [Trovel]; [TForm1] keeps its keys
 wmctrl -i -c "$(main_window)"
 wait_exit 10 "$TROVEL_PID" || fail "the close request did not end the program"
-expect_eq "$(sed -n '/^\[Trovel\]/,$p' "$ini" | tr -d '\r' | tr '\n' ' ')" "[Trovel] NaturalBreaks=1 FullScreenWait=1 " "[Trovel] section"
-grep -q '^menu_natural\|^menu_fullscreen_wait\|^menu_autostart' "$ini" && fail "a new item is stored in [TForm1]"
+expect_eq "$(sed -n '/^\[Trovel\]/,$p' "$ini" | tr -d '\r' | tr '\n' ' ')" "[Trovel] NaturalBreaks=1 FullScreenWait=1 HandsOff=0 CallWait=1 CoverScreens=1 " "[Trovel] section"
+grep -q '^menu_natural\|^menu_fullscreen_wait\|^menu_cover_screens\|^menu_autostart' "$ini" && fail "a new item is stored in [TForm1]"
 
 # ---- start at login, from the menu: Type settings > start trovel at &LOGIN
 start_trovel 1

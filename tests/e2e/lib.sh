@@ -101,9 +101,9 @@ main_window() {
 
 window_title() { xprop -id "$(main_window)" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//'; }
 
-# "X,Y WxH" of the main window.
+# "X,Y WxH" of window $1, by default the main window.
 window_geometry() {
-    xdotool getwindowgeometry "$(main_window)" |
+    xdotool getwindowgeometry "${1:-$(main_window)}" |
         awk '/Position/ {split($2, p, ","); pos = p[1] "," p[2]} /Geometry/ {size = $2} END {print pos " " size}'
 }
 

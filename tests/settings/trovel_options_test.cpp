@@ -56,6 +56,7 @@ TEST(TrovelOptions, ReadFromTheTrovelSection) {
         {"keys of [TForm1] are not ours", "[TForm1]\nNaturalBreaks=0\nFullScreenWait=0\n", {true, true}},
         {"hands-off rests on", "[Trovel]\nHandsOff=1\n", {true, true, true}},
         {"hands-off not understood is off", "[Trovel]\nHandsOff=sometimes\n", {true, true, false}, 1},
+        {"covers off", "[Trovel]\nCoverScreens=0\n", {true, true, false, true, false}},
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("trovel.ini");
@@ -68,6 +69,7 @@ TEST(TrovelOptions, ReadFromTheTrovelSection) {
             EXPECT_EQ(got.natural_breaks, c.expected.natural_breaks);
             EXPECT_EQ(got.full_screen_wait, c.expected.full_screen_wait);
             EXPECT_EQ(got.hands_off, c.expected.hands_off);
+            EXPECT_EQ(got.cover_screens, c.expected.cover_screens);
             EXPECT_EQ(complaints.size(), c.complaints) << complaints.join('\n').toStdString();
         }
     }
@@ -83,8 +85,9 @@ TEST(TrovelOptions, WhatASaveWritesReadsBackAndLeavesTForm1Alone) {
     QTemporaryDir dir;
     const QString path = dir.filePath("trovel.ini");
     const QByteArray form = "[TForm1]\r\nFormVersion=1\r\n; by hand\r\nmenu_1min_Checked=True\r\n";
-    for (const TrovelOptions &options : {TrovelOptions{false, true, true}, TrovelOptions{true, false, false},
-                                         TrovelOptions{false, false, true}, TrovelOptions{true, true, false}}) {
+    for (const TrovelOptions &options :
+         {TrovelOptions{false, true, true, true, true}, TrovelOptions{true, false, false, false, false},
+          TrovelOptions{false, false, true, true, false}, TrovelOptions{true, true, false, false, true}}) {
         write_file(path, form);
         IniDocument file(path);
         ASSERT_TRUE(file.load());
@@ -94,7 +97,9 @@ TEST(TrovelOptions, WhatASaveWritesReadsBackAndLeavesTForm1Alone) {
             keys << key;
             ASSERT_TRUE(file.set(kTrovelSection, key, value));
         }
-        EXPECT_EQ(keys.mid(0, 3), (QStringList{"NaturalBreaks", "FullScreenWait", "HandsOff"})) << "in this order";
+        EXPECT_EQ(keys.mid(0, 5),
+                  (QStringList{"NaturalBreaks", "FullScreenWait", "HandsOff", "CallWait", "CoverScreens"}))
+            << "in this order";
         ASSERT_TRUE(file.commit());
         EXPECT_EQ(options_of(path), options);
         EXPECT_TRUE(read_file(path).startsWith(form));
@@ -102,7 +107,9 @@ TEST(TrovelOptions, WhatASaveWritesReadsBackAndLeavesTForm1Alone) {
                         .mid(form.size())
                         .startsWith("[Trovel]\r\nNaturalBreaks=" + format_trovel_flag(options.natural_breaks).toUtf8() +
                                     "\r\nFullScreenWait=" + format_trovel_flag(options.full_screen_wait).toUtf8() +
-                                    "\r\nHandsOff=" + format_trovel_flag(options.hands_off).toUtf8() + "\r\n"));
+                                    "\r\nHandsOff=" + format_trovel_flag(options.hands_off).toUtf8() +
+                                    "\r\nCallWait=" + format_trovel_flag(options.call_wait).toUtf8() +
+                                    "\r\nCoverScreens=" + format_trovel_flag(options.cover_screens).toUtf8() + "\r\n"));
     }
 }
 
