@@ -59,6 +59,8 @@ ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options 
     // grown with the counter, is what it would say.
     const bool could_be_away = spell_start_ms_ || !bound || *bound + kIdleBoundMarginMs >= rest_ms;
     bool asked = false;
+    // A source that is told of the user's absence asks to be told after a rest's length.
+    if (options.natural_breaks && rest_ms > 0) idle.set_away_threshold_ms(rest_ms);
     if (options.natural_breaks && could_be_away) {
         if (spell_start_ms_ && bound && idle.quiet_since_last_answer()) {
             idle_ms = bound;
