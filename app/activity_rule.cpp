@@ -38,6 +38,8 @@ std::optional<int64_t> ActivityRule::idle_at_most(uint32_t now_ms) const {
 
 bool ActivityRule::rest_tick_counts(uint32_t now_ms, bool hands_off, IdleTimeSource &idle) {
     if (!hands_off) return true;
+    // A source told by the compositor asks to be told after this long without input.
+    idle.set_away_threshold_ms(kHandsOnWithinMs);
     std::optional<int64_t> idle_ms;
     if (const auto ms = idle.idle_ms()) idle_ms = plausible_idle_ms(*ms);
     if (idle_ms)

@@ -26,6 +26,7 @@ class NotifiedIdle : public IdleTimeSource {
 public:
     NotifiedIdle(const uint32_t &now, int64_t last_input) : now_(now), last_input_(last_input) {}
     void input(int64_t at) {
+        advance(); // what was due before the input
         last_input_ = at;
         std::vector<Id> back;
         for (auto &[id, n] : live_)
@@ -287,6 +288,32 @@ TEST(ActivityRule, IdleNotificationsGiveTheBreaksThatAnsweredIdleTimesGive) {
             return std::get<0>(v);
         })) << "no natural break at all";
     }
+}
+
+TEST(ActivityRule, AHandsOffRestToldByTheCompositorStandsStillWithinTenSecondsOfInput) {
+    // The notification is made for 10 s at the rest's first tick and says so 10 s later:
+    // that first tick does not count, though an answered idle time would let it.
+    uint32_t now = 1000000;
+    NotifiedIdle idle(now, now);
+    ActivityRule rule;
+    idle.set_away_threshold_ms(kMinute); // as the typing phase left it
+    struct Tick {
+        bool input; // a key just before the tick
+        bool counts;
+    };
+    const Tick ticks[] = {{false, false}, {false, true}, {true, false}, {false, true},
+                          {true, false},  {true, false}, {false, true}, {false, true}};
+    int i = 0;
+    for (const Tick &t : ticks) {
+        now += 10000;
+        if (t.input) idle.input(now);
+        EXPECT_EQ(rule.rest_tick_counts(now, true, idle), t.counts) << "tick " << i++;
+    }
+    // The next typing tick: the user still away, since the last input 30 s ago.
+    now += 10000;
+    FakeFullScreenProbe full_screen;
+    rule.typing_tick({now, 60, false}, {}, idle, full_screen);
+    EXPECT_EQ(idle.idle_ms(), 30000) << "the spell keeps its start";
 }
 
 TEST(ActivityRule, IdleSpellAcrossTheEndOfATypingPhase) {
