@@ -1,4 +1,5 @@
-// The geometric half of "full screen", kept apart from X so tests need no server.
+// The geometric half of "full screen", kept apart from X so tests need no server, and
+// several probes asked as one.
 #include "platform/full_screen.h"
 
 #include <algorithm>

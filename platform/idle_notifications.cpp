@@ -1,3 +1,5 @@
+// The notifications kept for the timeout of now and, while the user is away, for the one
+// before it; the idle time read from the one that idled first.
 #include "platform/idle_notifications.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Each window's pending changes, applied at its "done".
 #include "platform/toplevel_list.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The connection, its globals from one round trip, and its events read when the socket
+// has data; any error on it is the end of it.
 #include "platform/wayland_connection.h"
 
 #include <QSocketNotifier>

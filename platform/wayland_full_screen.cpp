@@ -1,3 +1,4 @@
+// The foreign-toplevel manager and its handles, their events handed to a ToplevelList.
 #include "platform/wayland_full_screen.h"
 
 #include "platform/wayland_connection.h"

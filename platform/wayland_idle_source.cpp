@@ -1,3 +1,5 @@
+// Both protocols as one: a notification object per IdleNotifications id, its two events
+// handed on with the clock's reading.
 #include "platform/wayland_idle_source.h"
 
 #include "platform/wayland_connection.h"
