@@ -315,22 +315,6 @@ TEST(FullScreen, ToplevelsOfOtherProgramsInFrontAndFullScreen) {
     }
 }
 
-TEST(FullScreen, AnyProbeThatSaysSoHoldsTheRest) {
-    for (const auto &[a, b] : {std::pair{false, false}, {true, false}, {false, true}, {true, true}}) {
-        auto first = std::make_unique<test::FakeFullScreenProbe>(),
-             second = std::make_unique<test::FakeFullScreenProbe>();
-        first->answer = a;
-        second->answer = b;
-        test::FakeFullScreenProbe *later = second.get();
-        std::vector<std::unique_ptr<FullScreenProbe>> probes;
-        probes.push_back(std::move(first));
-        probes.push_back(std::move(second));
-        AnyFullScreenProbe any(std::move(probes));
-        EXPECT_EQ(any.other_program_full_screen(), a || b);
-        EXPECT_EQ(later->queries, a ? 0 : 1); // the first that says so is the last asked
-    }
-}
-
 TEST(FullScreen, CoversAScreen) {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
     struct Case {
