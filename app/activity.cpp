@@ -23,8 +23,8 @@ TForm1::TypingTick TForm1::activity_tick(int64_t slept_ms) {
         {env_.tick_count(),
          rest_seconds_now(menu_1min->Checked(), menu_2min->Checked(), menu_5min->Checked(), type_minutes_),
          percent_left(elapsed_seconds_) <= 1, slept_ms},
-        {menu_natural->Checked(), menu_fullscreen_wait->Checked(), menu_call_wait->Checked()}, *idle_source_,
-        *full_screen_, call_probe_.get());
+        {natural_breaks_on(), menu_fullscreen_wait->Checked(), menu_call_wait->Checked()}, *idle_source_, *full_screen_,
+        call_probe_.get());
     // A natural break is recorded when the user is back, with the whole time away.
     if (verdict.away_ms) record_history(HistoryEvent::natural_break(whole_seconds(*verdict.away_ms)));
     if (verdict.slept_ms) record_history(HistoryEvent::natural_break(whole_seconds(*verdict.slept_ms)));

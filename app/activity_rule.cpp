@@ -38,6 +38,8 @@ std::optional<int64_t> ActivityRule::idle_at_most(uint32_t now_ms) const {
 
 bool ActivityRule::rest_tick_counts(uint32_t now_ms, bool hands_off, IdleTimeSource &idle) {
     if (!hands_off) return true;
+    // A source told by the compositor asks to be told after this long without input.
+    idle.set_away_threshold_ms(kHandsOnWithinMs);
     std::optional<int64_t> idle_ms;
     if (const auto ms = idle.idle_ms()) idle_ms = plausible_idle_ms(*ms);
     if (idle_ms)
@@ -59,6 +61,8 @@ ActivityRule::Verdict ActivityRule::typing_tick(const Tick &tick, const Options 
     // grown with the counter, is what it would say.
     const bool could_be_away = spell_start_ms_ || !bound || *bound + kIdleBoundMarginMs >= rest_ms;
     bool asked = false;
+    // A source that is told of the user's absence asks to be told after a rest's length.
+    if (options.natural_breaks && rest_ms > 0) idle.set_away_threshold_ms(rest_ms);
     if (options.natural_breaks && could_be_away) {
         if (spell_start_ms_ && bound && idle.quiet_since_last_answer()) {
             idle_ms = bound;

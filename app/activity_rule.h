@@ -91,7 +91,8 @@ public:
 
     // One countdown tick of a rest: false when it must not count, because the rest is
     // hands-off and the idle time shows input within kHandsOnWithinMs. The source is asked
-    // only for a hands-off rest; an unknown idle time lets the tick count.
+    // only for a hands-off rest, and its away threshold is then kHandsOnWithinMs (the next
+    // typing tick sets the rest length again); an unknown idle time lets the tick count.
     bool rest_tick_counts(uint32_t now_ms, bool hands_off, IdleTimeSource &idle);
 
     // A rest ran to its end at this counter reading: the stillness that went on through it

@@ -182,7 +182,7 @@ void TForm1::RxTimerEvent_TYPETimer() {
     if (activity == TypingTick::held) return;
     // A rest the computer slept through to its end ran its course.
     const int32_t rest_seconds = countdown_minutes_ * 60;
-    if (state_ == phase::rest && menu_natural->Checked() && slept_ms / 1000 >= rest_seconds - elapsed_seconds_)
+    if (state_ == phase::rest && natural_breaks_on() && slept_ms / 1000 >= rest_seconds - elapsed_seconds_)
         elapsed_seconds_ = std::max(elapsed_seconds_, rest_seconds);
     show_countdown(countdown_minutes_, elapsed_seconds_);
     const int32_t percent = percent_left(elapsed_seconds_);

@@ -34,10 +34,15 @@ struct FormSeams {
     std::unique_ptr<TrayHost> tray_host;          // the notification area
     std::unique_ptr<WindowPlacer> placer;         // nullptr: the window system keeps X positions
     std::unique_ptr<WallClockAlarm> pause_alarm;  // the end of a timed pause; set only while one runs
+    // False when this desktop gives no idle time at all (a Wayland session whose
+    // compositor offers none): natural breaks are off for the run.
+    bool idle_time_known = true;
 };
 
 // The desktop's own: its idle time and full-screen state, Qt's timer and notification
-// area, the wall clock. Nothing is connected or asked before the first use.
+// area, the wall clock. Nothing is connected or asked before the first use, except under
+// Wayland: there the compositor (on a connection of our own) and its services are asked
+// once which of them tell the idle time and the windows' states.
 FormSeams desktop_seams(Environment &env, const ErrorReport &report, Dialogs &dialogs);
 
 } // namespace trovel

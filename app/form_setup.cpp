@@ -68,6 +68,11 @@ TForm1::TForm1(FormSeams seams, QWidget *parent)
 
     create_controls(std::move(seams.tray_host), std::move(seams.tick_timer));
     create_menu();
+    if (!seams.idle_time_known) {
+        // Natural breaks are off for this run; the setting itself stays as it is.
+        menu_natural->setEnabled(false);
+        menu_natural->Hint = QStringLiteral("this desktop does not tell trovel how long you have been away");
+    }
     wire_menu();
     pause_alarm_->on_alarm = [this] { report_errors(report_, [this] { timed_pause_ended(); }); };
     realign();

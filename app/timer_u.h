@@ -273,6 +273,9 @@ private:
     int64_t take_time_asleep();
     // The options of the [Trovel] section, which are no stored properties.
     void load_own_options(const IniDocument &file);
+    // Time away counts: the item is checked, and not disabled because the desktop gives
+    // no idle time.
+    bool natural_breaks_on() const { return menu_natural->Checked() && menu_natural->Enabled(); }
     TFormStorage::Entries own_option_entries(const IniDocument &file) const;
     // The history file's store, made at its first use (never before the bar is shown).
     HistoryStore &history_store();

@@ -5,6 +5,8 @@
 
 #include <QList>
 #include <QRect>
+#include <memory>
+#include <vector>
 
 namespace trovel {
 
@@ -14,6 +16,16 @@ public:
     // True when the active window belongs to another program and is full screen.
     // Trovel's own windows never count; anything the window system cannot tell is false.
     virtual bool other_program_full_screen() = 0;
+};
+
+// True when any of the probes says so; each is asked until one does.
+class AnyFullScreenProbe : public FullScreenProbe {
+public:
+    explicit AnyFullScreenProbe(std::vector<std::unique_ptr<FullScreenProbe>> probes);
+    bool other_program_full_screen() override;
+
+private:
+    std::vector<std::unique_ptr<FullScreenProbe>> probes_;
 };
 
 // True when `window` covers the whole of at least one of `screens`.

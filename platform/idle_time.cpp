@@ -2,6 +2,7 @@
 #include "platform/idle_time.h"
 
 #include "platform/dbus_idle_source.h"
+#include "platform/wayland_idle_source.h"
 #include "platform/x11_idle_source.h"
 
 #include <QByteArray>
@@ -40,7 +41,7 @@ std::optional<int64_t> IdleSourceChain::idle_ms() {
         // Input since the last reading makes the idle time shorter than the time between
         // the two; without input it has grown by that time. Anything else is no idle time.
         bool stuck = false;
-        if (entry.last) {
+        if (entry.last && !entry.source->kept_from_events()) {
             const int64_t between = now - entry.last->at_ms;
             stuck = *ms > between + kGrowthToleranceMs && *ms < entry.last->idle_ms + between - kGrowthToleranceMs;
         }
@@ -58,13 +59,63 @@ void IdleSourceChain::watch_for_return() {
 
 bool IdleSourceChain::quiet_since_last_answer() { return answered_ && answered_->source->quiet_since_last_answer(); }
 
-std::unique_ptr<IdleTimeSource> make_desktop_idle_source(MonotonicMs clock) {
-    std::vector<std::unique_ptr<IdleTimeSource>> sources;
-    if (qgetenv("XDG_SESSION_TYPE") == "wayland") {
-        sources.push_back(std::make_unique<DBusIdleSource>(DBusIdleSource::Service::gnome_idle_monitor));
-        sources.push_back(std::make_unique<DBusIdleSource>(DBusIdleSource::Service::freedesktop_screen_saver));
+void IdleSourceChain::set_away_threshold_ms(int64_t ms) {
+    for (Entry &entry : sources_)
+        entry.source->set_away_threshold_ms(ms);
+}
+
+std::vector<IdleSourceKind> idle_sources_for(const IdleSourcesFound &found) {
+    std::vector<IdleSourceKind> kinds;
+    if (found.wayland_session) {
+        if (found.gnome_idle_monitor) kinds.push_back(IdleSourceKind::gnome_idle_monitor);
+        if (found.freedesktop_screen_saver) kinds.push_back(IdleSourceKind::freedesktop_screen_saver);
     }
-    sources.push_back(std::make_unique<X11IdleSource>());
+    if (found.ext_idle_notify)
+        kinds.push_back(IdleSourceKind::ext_idle_notify);
+    else if (found.kde_idle)
+        kinds.push_back(IdleSourceKind::kde_idle);
+    if (!found.wayland_session) kinds.push_back(IdleSourceKind::x_server);
+    return kinds;
+}
+
+std::unique_ptr<IdleSourceChain> make_desktop_idle_source(MonotonicMs clock,
+                                                          const std::shared_ptr<WaylandConnection> &wayland,
+                                                          IdleSourcesFound *found) {
+    IdleSourcesFound offer;
+    offer.wayland_session = qgetenv("XDG_SESSION_TYPE") == "wayland";
+    std::unique_ptr<DBusIdleSource> gnome, screen_saver;
+    if (offer.wayland_session) {
+        gnome = std::make_unique<DBusIdleSource>(DBusIdleSource::Service::gnome_idle_monitor);
+        offer.gnome_idle_monitor = gnome->idle_ms().has_value();
+        screen_saver = std::make_unique<DBusIdleSource>(DBusIdleSource::Service::freedesktop_screen_saver);
+        offer.freedesktop_screen_saver = screen_saver->idle_ms().has_value();
+    }
+    if (wayland) {
+        offer.ext_idle_notify = WaylandIdleSource::offered(*wayland, WaylandIdleSource::Protocol::ext_idle_notify);
+        offer.kde_idle = WaylandIdleSource::offered(*wayland, WaylandIdleSource::Protocol::kde_idle);
+    }
+    std::vector<std::unique_ptr<IdleTimeSource>> sources;
+    for (const IdleSourceKind kind : idle_sources_for(offer)) {
+        switch (kind) {
+        case IdleSourceKind::gnome_idle_monitor:
+            sources.push_back(std::move(gnome));
+            break;
+        case IdleSourceKind::freedesktop_screen_saver:
+            sources.push_back(std::move(screen_saver));
+            break;
+        case IdleSourceKind::ext_idle_notify:
+            sources.push_back(
+                std::make_unique<WaylandIdleSource>(wayland, WaylandIdleSource::Protocol::ext_idle_notify));
+            break;
+        case IdleSourceKind::kde_idle:
+            sources.push_back(std::make_unique<WaylandIdleSource>(wayland, WaylandIdleSource::Protocol::kde_idle));
+            break;
+        case IdleSourceKind::x_server:
+            sources.push_back(std::make_unique<X11IdleSource>());
+            break;
+        }
+    }
+    if (found) *found = offer;
     return std::make_unique<IdleSourceChain>(std::move(sources), std::move(clock));
 }
 

@@ -26,6 +26,14 @@ public:
     // answer then still holds, grown with the clock. Always false for a source that
     // cannot watch, which is then asked again.
     virtual bool quiet_since_last_answer() { return false; }
+
+    // How long away counts as away: a source that is told by the desktop when the user
+    // has been away this long asks for that. Called at every tick that may ask; a source
+    // acts only when the length changed. Others ignore it.
+    virtual void set_away_threshold_ms(int64_t /*ms*/) {}
+    // True for a source whose answers are kept from the desktop's notifications rather
+    // than asked for: they agree with each other by construction (see IdleSourceChain).
+    virtual bool kept_from_events() const { return false; }
 };
 
 // The longest idle time taken at its word: 2^31 - 1 ms, about 24.8 days. Anything
@@ -47,7 +55,7 @@ using MonotonicMs = std::function<int64_t()>;
 // A service that is stuck (always the same long idle time) would otherwise hold the
 // countdown for good and count a new natural break at every tick; such a source is
 // passed over (the next one is asked) until its answers make sense again. A watch goes
-// to the source whose answer was passed on.
+// to the source whose answer was passed on; the away threshold to every source.
 class IdleSourceChain : public IdleTimeSource {
 public:
     // Answers may lag the clock by this much and still count as grown with it.
@@ -58,6 +66,8 @@ public:
     std::optional<int64_t> idle_ms() override;
     void watch_for_return() override;
     bool quiet_since_last_answer() override;
+    void set_away_threshold_ms(int64_t ms) override;
+    bool empty() const { return sources_.empty(); }
 
 private:
     struct Reading {
@@ -73,12 +83,37 @@ private:
     MonotonicMs clock_;
 };
 
-// The desktop's idle time for this session. On X11, the X server's screen saver
-// extension. Under Wayland (XDG_SESSION_TYPE=wayland) the X server is XWayland, which
-// sees only the input of X clients, so the compositor is asked first: GNOME's idle
-// monitor, then the freedesktop screen saver (KDE Plasma); when neither answers, the X
-// server after all.
-// Nothing is connected or asked before the first idle_ms(). The clock is the chain's.
-std::unique_ptr<IdleTimeSource> make_desktop_idle_source(MonotonicMs clock = {});
+// The places idle time can come from, in the order they are asked.
+enum class IdleSourceKind {
+    gnome_idle_monitor,       // GNOME Shell, over the session bus
+    freedesktop_screen_saver, // KDE Plasma and others, over the session bus
+    ext_idle_notify,          // the compositor's ext-idle-notify-v1 protocol
+    kde_idle,                 // the compositor's org_kde_kwin_idle protocol
+    x_server,                 // the X server's screen saver extension
+};
+
+// What this session offers.
+struct IdleSourcesFound {
+    bool wayland_session = false;                                      // XDG_SESSION_TYPE=wayland
+    bool gnome_idle_monitor = false, freedesktop_screen_saver = false; // answered a first call
+    bool ext_idle_notify = false, kde_idle = false;                    // offered on WAYLAND_DISPLAY, with a seat
+};
+
+// The sources to ask in this session. In a Wayland session the X server is XWayland,
+// which sees only the input of X programs, so it is never asked: the compositor's
+// services and protocols that answer, in the order of IdleSourceKind, the second
+// protocol only without the first. Nothing: the desktop cannot tell, and natural breaks
+// are off. Elsewhere the X server, after a protocol of a Wayland display there may be.
+std::vector<IdleSourceKind> idle_sources_for(const IdleSourcesFound &found);
+
+class WaylandConnection;
+
+// The desktop's idle time for this session, from the sources above. In a Wayland session
+// the services and the compositor are asked once here which of them answer; elsewhere
+// nothing is connected or asked before the first idle_ms(). The clock is the chain's;
+// `wayland` may be null; `found`, if given, is told what was found.
+std::unique_ptr<IdleSourceChain> make_desktop_idle_source(MonotonicMs clock = {},
+                                                          const std::shared_ptr<WaylandConnection> &wayland = nullptr,
+                                                          IdleSourcesFound *found = nullptr);
 
 } // namespace trovel

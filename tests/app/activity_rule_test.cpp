@@ -1,12 +1,16 @@
 // Natural breaks and the full-screen wait, tick by tick, through a model of the typing and
 // rest countdowns that calls the rule as the form's countdown tick does.
 #include "app/activity_rule.h"
+#include "platform/idle_notifications.h"
 #include "support/fake_desktop.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -14,6 +18,57 @@ namespace trovel::test {
 namespace {
 
 constexpr int64_t kMinute = 60000;
+
+// A compositor's idle notifications as wlroots keeps them, read through IdleNotifications:
+// each says "idled" a timeout after the later of its making and the last input, and
+// "resumed" at the next input.
+class NotifiedIdle : public IdleTimeSource {
+public:
+    NotifiedIdle(const uint32_t &now, int64_t last_input) : now_(now), last_input_(last_input) {}
+    void input(int64_t at) {
+        advance(); // what was due before the input
+        last_input_ = at;
+        std::vector<Id> back;
+        for (auto &[id, n] : live_)
+            if (std::exchange(n.idled, false)) back.push_back(id);
+        for (const Id id : back)
+            apply(state_.resumed(id, at));
+    }
+    std::optional<int64_t> idle_ms() override {
+        advance();
+        return state_.idle_ms(now_);
+    }
+    void set_away_threshold_ms(int64_t ms) override {
+        advance();
+        apply(state_.set_timeout(ms));
+    }
+    bool kept_from_events() const override { return true; }
+
+private:
+    using Id = IdleNotifications::Id;
+    struct Live {
+        int64_t made_at, timeout;
+        bool idled = false;
+    };
+    void advance() {
+        for (auto &[id, n] : live_) {
+            const int64_t fires = std::max(n.made_at, last_input_) + n.timeout;
+            if (!n.idled && fires <= now_) {
+                n.idled = true;
+                apply(state_.idled(id, fires));
+            }
+        }
+    }
+    void apply(const IdleNotifications::Changes &changes) {
+        for (const Id id : changes.drop)
+            live_.erase(id);
+        if (changes.make) live_[*changes.make] = {now_, state_.timeout_ms()};
+    }
+    const uint32_t &now_;
+    int64_t last_input_;
+    IdleNotifications state_;
+    std::map<Id, Live> live_;
+};
 
 // The break cycle reduced to what the rule touches: 10-second ticks, a typing countdown
 // that ends at its length (as 1 to 10 minutes do), a rest that runs its course and then
@@ -35,11 +90,16 @@ struct Cycle {
     int rests = 0;
     int64_t slept = 0; // suspended since the last tick
     ActivityRule::Verdict last;
+    // Idle time from notifications instead of answers, when set; and what each typing
+    // tick decided.
+    std::unique_ptr<NotifiedIdle> notified;
+    std::vector<std::tuple<bool, bool, bool, std::optional<int64_t>>> verdicts;
 
     void dec_ignored() { ignored = ignored > 0 ? ignored - 1 : 0; }
     void user_acts() {
         last_input = now;
         idle.saw_input();
+        if (notified) notified->input(now);
     }
     void take_a_break() {
         dec_ignored();
@@ -66,9 +126,11 @@ struct Cycle {
             return;
         }
         idle.answer = idle_known ? std::optional<int64_t>(now - last_input) : std::nullopt;
+        IdleTimeSource &source = notified ? static_cast<IdleTimeSource &>(*notified) : idle;
         last = rule.typing_tick({now, rest_seconds_now(one, two, five, type_minutes), elapsed >= type_minutes * 60,
                                  std::exchange(slept, 0)},
-                                options, idle, full_screen, &call);
+                                options, source, full_screen, &call);
+        verdicts.emplace_back(last.natural_break, last.hold_full_length, last.rest_waits, last.away_ms);
         if (last.natural_break) dec_ignored();
         if (last.hold_full_length)
             elapsed = 0;
@@ -159,6 +221,99 @@ TEST(ActivityRule, IdleSpellCountsOnceHoldsTheCountdownAndEndsWhenTheUserIsBack)
         c.busy_ticks(29);
         EXPECT_EQ(c.rests, 1); // a normal five-minute phase after the return
     }
+}
+
+TEST(ActivityRule, IdleNotificationsGiveTheBreaksThatAnsweredIdleTimesGive) {
+    // The same user, once with a source that answers the idle time and once with the
+    // compositor's notifications after a rest's length: the same verdict at every tick.
+    struct Scenario {
+        const char *what;
+        std::function<void(Cycle &)> run;
+    };
+    const Scenario scenarios[] = {
+        {"away 21 minutes",
+         [](Cycle &c) {
+             c.busy_ticks(10);
+             c.ticks(126);
+             c.busy_ticks(30);
+         }},
+        {"away across the end of a phase, through a rest, and back during one",
+         [](Cycle &c) {
+             c.busy_ticks(25);
+             c.ticks(51);
+             c.tick(true);
+             c.ticks(9);
+             c.take_a_break();
+             c.ticks(7);
+             c.tick(true);
+             c.take_a_break();
+             c.ticks(3);
+             c.user_acts();
+             c.ticks(4);
+         }},
+        {"the rest length grows during a spell that counted",
+         [](Cycle &c) {
+             c.busy_ticks(10);
+             c.ticks(8);
+             c.one = false;
+             c.two = true;
+             c.ticks(10);
+             c.busy_ticks(3);
+             c.ticks(14);
+             c.busy_ticks(2);
+         }},
+        {"the rest length shrinks during a spell that counted",
+         [](Cycle &c) {
+             c.one = false;
+             c.two = true;
+             c.busy_ticks(10);
+             c.ticks(14);
+             c.one = true;
+             c.two = false;
+             c.ticks(5);
+             c.busy_ticks(3);
+             c.ticks(7);
+         }},
+    };
+    for (const Scenario &s : scenarios) {
+        SCOPED_TRACE(s.what);
+        Cycle asked, notified;
+        notified.notified = std::make_unique<NotifiedIdle>(notified.now, notified.now);
+        s.run(asked);
+        s.run(notified);
+        EXPECT_EQ(notified.verdicts, asked.verdicts);
+        EXPECT_EQ(notified.rests, asked.rests);
+        EXPECT_EQ(notified.ignored, asked.ignored);
+        EXPECT_TRUE(std::any_of(asked.verdicts.begin(), asked.verdicts.end(), [](const auto &v) {
+            return std::get<0>(v);
+        })) << "no natural break at all";
+    }
+}
+
+TEST(ActivityRule, AHandsOffRestToldByTheCompositorStandsStillWithinTenSecondsOfInput) {
+    // The notification is made for 10 s at the rest's first tick and says so 10 s later:
+    // that first tick does not count, though an answered idle time would let it.
+    uint32_t now = 1000000;
+    NotifiedIdle idle(now, now);
+    ActivityRule rule;
+    idle.set_away_threshold_ms(kMinute); // as the typing phase left it
+    struct Tick {
+        bool input; // a key just before the tick
+        bool counts;
+    };
+    const Tick ticks[] = {{false, false}, {false, true}, {true, false}, {false, true},
+                          {true, false},  {true, false}, {false, true}, {false, true}};
+    int i = 0;
+    for (const Tick &t : ticks) {
+        now += 10000;
+        if (t.input) idle.input(now);
+        EXPECT_EQ(rule.rest_tick_counts(now, true, idle), t.counts) << "tick " << i++;
+    }
+    // The next typing tick: the user still away, since the last input 30 s ago.
+    now += 10000;
+    FakeFullScreenProbe full_screen;
+    rule.typing_tick({now, 60, false}, {}, idle, full_screen);
+    EXPECT_EQ(idle.idle_ms(), 30000) << "the spell keeps its start";
 }
 
 TEST(ActivityRule, IdleSpellAcrossTheEndOfATypingPhase) {

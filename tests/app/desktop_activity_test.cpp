@@ -92,6 +92,21 @@ TEST_F(DesktopActivity, TimeAwayOfARestsLengthHoldsTheBarFullAndCountsOnce) {
     }
 }
 
+TEST_F(DesktopActivity, ADesktopThatGivesNoIdleTimeTurnsNaturalBreaksOffForTheRun) {
+    make_form({.idle_time_known = false});
+    show_on_screen();
+    type_length(form->N3min1);
+    EXPECT_FALSE(form->menu_natural->Enabled());
+    EXPECT_TRUE(form->menu_natural->Checked()) << "the setting itself is kept";
+    EXPECT_TRUE(form->menu_natural->Hint.contains("does not tell")) << form->menu_natural->Hint.toStdString();
+    // Whatever a source would say, and a sleep a rest long: no natural break.
+    away(8, 60000);
+    EXPECT_EQ(title(), "01:40 Type trovel");
+    EXPECT_EQ(idle->queries, 0);
+    recreate();
+    EXPECT_TRUE(form->menu_natural->Enabled()) << "a desktop that tells";
+}
+
 TEST_F(DesktopActivity, IdleSpellAcrossTheEndOfATypingPhase) {
     show_on_screen();
     type_length(form->N1min1);

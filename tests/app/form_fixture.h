@@ -42,9 +42,10 @@ protected:
     // How make_form() makes the next form, when a test needs more than recreate().
     struct Making {
         bool keep_settings = false;
-        bool history_file = false;  // the history file in XDG_DATA_HOME instead of the list
-        bool qt_tick_timer = false; // the tick list on Qt's timer instead of the fake one
-        bool placer = false;        // a compositor that places windows itself (placer)
+        bool history_file = false;   // the history file in XDG_DATA_HOME instead of the list
+        bool qt_tick_timer = false;  // the tick list on Qt's timer instead of the fake one
+        bool placer = false;         // a compositor that places windows itself (placer)
+        bool idle_time_known = true; // false: a desktop that gives no idle time at all
     };
     void make_form(Making how) {
         form.reset();
@@ -77,6 +78,7 @@ protected:
             .tray_host = std::move(tray_host),
             .placer = std::move(window_placer),
             .pause_alarm = std::move(wall_alarm),
+            .idle_time_known = how.idle_time_known,
         });
         timer = how.qt_tick_timer ? nullptr : &fake_timer(*form->RxTimerList1);
     }

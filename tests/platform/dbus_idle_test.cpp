@@ -62,17 +62,30 @@ TEST_F(DBusIdle, AnswersAreTakenOnlyWhenBelievable) {
     }
 }
 
-TEST_F(DBusIdle, WaylandAsksMutterThenTheScreenSaverThenX) {
+TEST_F(DBusIdle, WaylandAsksMutterThenTheScreenSaverNeverX) {
     qputenv("XDG_SESSION_TYPE", "wayland");
-    const auto wayland = make_desktop_idle_source();
     answers("t 1000", "u 2000");
+    IdleSourcesFound found;
+    const auto wayland = make_desktop_idle_source({}, nullptr, &found);
+    EXPECT_TRUE(found.gnome_idle_monitor);
+    EXPECT_TRUE(found.freedesktop_screen_saver);
     EXPECT_EQ(wayland->idle_ms(), 1000);
     answers("error", "u 2000");
     EXPECT_EQ(wayland->idle_ms(), 2000);
     answers("x -1", "u 2000");
     EXPECT_EQ(wayland->idle_ms(), 2000);
     answers("error", "error");
-    EXPECT_EQ(wayland->idle_ms(), std::nullopt); // the X server is last, and there is none offscreen
+    EXPECT_EQ(wayland->idle_ms(), std::nullopt);
+
+    // A service that does not answer at the start is not asked later; with none, the
+    // desktop tells nothing (and the X server is not asked).
+    answers("error", "u 2000");
+    const auto screen_saver_only = make_desktop_idle_source({}, nullptr, &found);
+    EXPECT_FALSE(found.gnome_idle_monitor);
+    answers("t 1000", "u 3000");
+    EXPECT_EQ(screen_saver_only->idle_ms(), 3000);
+    answers("error", "error");
+    EXPECT_TRUE(make_desktop_idle_source()->empty());
 
     // An X11 session asks the X server only.
     qputenv("XDG_SESSION_TYPE", "x11");
@@ -84,8 +97,8 @@ TEST_F(DBusIdle, AStuckServiceIsPassedOverUntilItsAnswersMakeSense) {
     // A monitor that answers 10 minutes at every tick would hold the countdown for good.
     qputenv("XDG_SESSION_TYPE", "wayland");
     int64_t now = 1000000;
-    const auto chain = make_desktop_idle_source([&now] { return now; });
     answers("t 600000", "u 2000");
+    const auto chain = make_desktop_idle_source([&now] { return now; });
     EXPECT_EQ(chain->idle_ms(), 600000);
     for (int tick = 0; tick < 3; ++tick) {
         now += 10000;

@@ -32,6 +32,13 @@ public:
     void watch_for_return() override { watching = can_watch && answer.has_value(); }
     bool quiet_since_last_answer() override { return watching; }
     void saw_input() { watching = false; }
+
+    // The last away threshold the rule passed on, and whether answers count as kept from
+    // the desktop's notifications.
+    int64_t threshold_ms = 0;
+    bool from_events = false;
+    void set_away_threshold_ms(int64_t ms) override { threshold_ms = ms; }
+    bool kept_from_events() const override { return from_events; }
 };
 
 class FakeFullScreenProbe : public FullScreenProbe {
