@@ -71,7 +71,7 @@ TForm1::TForm1(FormSeams seams, QWidget *parent)
     if (!seams.idle_time_known) {
         // Natural breaks are off for this run; the setting itself stays as it is.
         menu_natural->setEnabled(false);
-        menu_natural->Hint = QStringLiteral("this desktop does not tell trovel how long you have been away");
+        menu_natural->Hint = tr("this desktop does not tell trovel how long you have been away");
     }
     wire_menu();
     pause_alarm_->on_alarm = [this] { report_errors(report_, [this] { timed_pause_ended(); }); };

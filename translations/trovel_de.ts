@@ -500,5 +500,9 @@ unsere Website:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>ANDERE BILDSCHIRME während der Mikropause abdecken</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>dieser Desktop sagt trovel nicht, wie lange Sie weg waren</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@ nuestro sitio:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>cubrir las OTRAS PANTALLAS durante la micropausa</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>este escritorio no le dice a trovel cuánto tiempo ha estado ausente</translation>
+    </message>
 </context>
 </TS>

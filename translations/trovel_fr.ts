@@ -496,5 +496,9 @@ notre site :
         <source>cover OTHER SCREENS during micropause</source>
         <translation>couvrir les AUTRES ÉCRANS pendant la micropause</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>ce bureau n’indique pas à trovel depuis combien de temps vous êtes absent</translation>
+    </message>
 </context>
 </TS>

@@ -495,5 +495,9 @@ sito:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>coprire gli ALTRI SCHERMI durante la micropausa</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>questo desktop non dice a trovel da quanto tempo sei assente</translation>
+    </message>
 </context>
 </TS>

@@ -494,5 +494,9 @@ our site:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>マイクロポーズ中はほかの画面も覆う</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>このデスクトップは離席時間を trovel に伝えません</translation>
+    </message>
 </context>
 </TS>

@@ -496,5 +496,9 @@ onze site:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>ANDERE SCHERMEN bedekken tijdens de micropauze</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>deze desktop vertelt trovel niet hoe lang u weg bent geweest</translation>
+    </message>
 </context>
 </TS>

@@ -498,5 +498,9 @@ naszą stronę:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>zasłaniaj INNE EKRANY podczas mikroprzerwy</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>ten pulpit nie mówi trovel, jak długo cię nie było</translation>
+    </message>
 </context>
 </TS>

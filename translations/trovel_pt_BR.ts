@@ -495,5 +495,9 @@ nosso site:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>cobrir as OUTRAS TELAS durante a micropausa</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>esta área de trabalho não informa ao trovel há quanto tempo você está ausente</translation>
+    </message>
 </context>
 </TS>

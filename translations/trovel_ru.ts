@@ -498,5 +498,9 @@ our site:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>закрывать ДРУГИЕ ЭКРАНЫ во время микропаузы</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>этот рабочий стол не сообщает trovel, как долго вас не было</translation>
+    </message>
 </context>
 </TS>

@@ -492,5 +492,9 @@ our site:
         <source>cover OTHER SCREENS during micropause</source>
         <translation>微休息时遮住其他屏幕</translation>
     </message>
+    <message>
+        <source>this desktop does not tell trovel how long you have been away</source>
+        <translation>此桌面不会告诉 trovel 您离开了多久</translation>
+    </message>
 </context>
 </TS>
