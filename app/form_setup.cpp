@@ -51,7 +51,8 @@ TForm1::TForm1(FormSeams seams, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), env_(seams.env),
       report_(seams.report), dialogs_(seams.dialogs), idle_source_(std::move(seams.idle)),
       full_screen_(std::move(seams.full_screen)), placer_(std::move(seams.placer)), call_probe_(std::move(seams.call)),
-      pause_alarm_(std::move(seams.pause_alarm)), history_recorder_(seams.history), covers_(seams.env, this) {
+      pause_alarm_(std::move(seams.pause_alarm)), history_recorder_(seams.history),
+      covers_(seams.env, this, placer_.get()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("trovel"));
     QFont f;

@@ -93,6 +93,7 @@ void ScreenCovers::cover(const QList<QRect> &rects, const QString &text, bool cl
         c->set_text(text);
         c->set_clock(clock);
         c->show();
+        if (placer_) placer_->place(c->winId(), rects[i]);
     }
     // A rest window that reaches onto a covered screen stays in front of its cover.
     if (made) owner_->raise();

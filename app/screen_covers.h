@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/environment.h"
+#include "platform/window_placer.h"
 
 #include <QList>
 #include <QRect>
@@ -43,7 +44,10 @@ private:
 // The covers of one rest window, children of it.
 class ScreenCovers {
 public:
-    ScreenCovers(Environment &env, QWidget *owner) : env_(env), owner_(owner) {}
+    // `placer`: a compositor that places windows itself is told where each cover stands
+    // (may be nullptr).
+    ScreenCovers(Environment &env, QWidget *owner, WindowPlacer *placer = nullptr)
+        : env_(env), owner_(owner), placer_(placer) {}
 
     // One cover on each of `rects` and none elsewhere: covers are moved, made or dropped
     // to match. An empty list drops every cover.
@@ -53,6 +57,7 @@ public:
 private:
     Environment &env_;
     QWidget *owner_;
+    WindowPlacer *placer_;
     QList<ScreenCover *> covers_; // owned by owner_ through Qt's parent chain
 };
 
