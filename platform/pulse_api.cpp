@@ -1,5 +1,7 @@
 #include "platform/pulse_api.h"
 
+#include "platform/dl_symbols.h"
+
 #include <cstring>
 #include <dlfcn.h>
 
@@ -7,20 +9,12 @@ namespace trovel {
 
 namespace {
 
-std::string last_dl_error() {
-    const char *text = dlerror();
-    return text ? std::string(text) : std::string("Unknown error loading the sound server's library");
-}
+constexpr const char *kLoadError = "Unknown error loading the sound server's library";
+
+std::string last_dl_error() { return trovel::last_dl_error(kLoadError); }
 
 template <typename Function> bool resolve(void *library, const char *name, Function &entry, std::string &error) {
-    dlerror();
-    void *symbol = dlsym(library, name);
-    if (!symbol) {
-        error = last_dl_error();
-        return false;
-    }
-    entry = reinterpret_cast<Function>(symbol);
-    return true;
+    return resolve_symbol(library, name, entry, error, kLoadError);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/sdl_mixer_loader.h"
 
+#include "platform/dl_symbols.h"
 #include "platform/sdl_mixer_api.h"
 
 #include <dlfcn.h>
@@ -9,20 +10,12 @@ namespace trovel {
 
 namespace {
 
-std::string last_dl_error() {
-    const char *text = dlerror();
-    return text ? std::string(text) : std::string("Unknown error loading the audio libraries");
-}
+constexpr const char *kLoadError = "Unknown error loading the audio libraries";
+
+std::string last_dl_error() { return trovel::last_dl_error(kLoadError); }
 
 template <typename Function> bool resolve(void *library, const char *name, Function &entry, std::string &error) {
-    dlerror();
-    void *symbol = dlsym(library, name);
-    if (!symbol) {
-        error = last_dl_error();
-        return false;
-    }
-    entry = reinterpret_cast<Function>(symbol);
-    return true;
+    return resolve_symbol(library, name, entry, error, kLoadError);
 }
 
 struct Libraries {
