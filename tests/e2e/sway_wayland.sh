@@ -65,8 +65,8 @@ wait_for 20 foot_focused || fail "foot did not appear"
 # ---- the two copies, as a Wayland session without any idle service on a bus
 start_copy() {
     local dir=$1 minutes=$2
-    printf '[TForm1]\nFormVersion=1\nspin_timeout_Value=%s\nN%smin1_Checked=True\nN5min1_Checked=False\nmenu_1min_Checked=True\n' \
-        "$minutes" "$minutes" >"$dir/trovel.ini"
+    printf '[TForm1]\nFormVersion=1\nspin_timeout_Value=%s\nN%smin1_Checked=True\nN5min1_Checked=False\nmenu_1min_Checked=True\n%b' \
+        "$minutes" "$minutes" "${3:-}" >"$dir/trovel.ini"
     [ "$(id -u)" = 0 ] && chown 65534:65534 "$dir/trovel.ini"
     as_user_exec "${wl_env[@]}" XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$dir" \
         XDG_DATA_HOME="$dir" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus SDL_AUDIODRIVER=dummy \
@@ -75,6 +75,20 @@ start_copy() {
 }
 copy_title() { x_user xdotool search --all --pid "$1" --name ' (Type|Rest) trovel$' getwindowname 2>/dev/null | head -n 1; }
 copy_matches() { [[ "$(copy_title "$1")" =~ $2 ]]; }
+# "X Y W H" of the window titled $1 as sway has it.
+sway_rect() {
+    as_user "${wl_env[@]}" swaymsg -t get_tree | /usr/bin/python3 -c '
+import json, sys
+def walk(n):
+    if n.get("name") == sys.argv[1]:
+        r = n["rect"]
+        print(r["x"], r["y"], r["width"], r["height"])
+        sys.exit()
+    for c in n.get("nodes", []) + n.get("floating_nodes", []):
+        walk(c)
+walk(json.load(sys.stdin))' "$1"
+}
+copy_rect_is() { [ "$(sway_rect "$(copy_title "$1")")" = "$2" ]; }
 
 # The user types into foot, a key every 2 s (wtype sends to the focused native window).
 TYPING_PID=
@@ -84,12 +98,15 @@ typing() {
     E2E_PIDS+=($TYPING_PID)
 }
 typing
-start_copy "$E2E_TMP/a" 3
+# A's bar has a stored place; sway would keep it floating in the middle at 130x50.
+start_copy "$E2E_TMP/a" 3 'Lbl_default_left_Caption=100\nlbl_default_top_Caption=600\n'
 A_PID=${E2E_PIDS[-1]}
 start_copy "$E2E_TMP/b" 1
 B_PID=${E2E_PIDS[-1]}
 wait_for 20 copy_matches "$A_PID" 'Type trovel$' || fail "copy A shows no bar: $(cat "$E2E_TMP/a/trovel.log")"
 wait_for 20 copy_matches "$B_PID" 'Type trovel$' || fail "copy B shows no bar: $(cat "$E2E_TMP/b/trovel.log")"
+# Placed through sway's IPC: exactly where and as large as Trovel puts it.
+wait_for 10 copy_rect_is "$A_PID" "100 600 130 44" || fail "A's bar is at $(sway_rect "$(copy_title "$A_PID")")"
 # Bring foot back in front of the bars and make it full screen.
 sway_cmd '[app_id="foot"] focus'
 sway_cmd '[app_id="foot"] fullscreen enable'
@@ -105,6 +122,8 @@ stop_processes "$TYPING_PID"
 typed_until=$SECONDS
 sway_cmd '[app_id="foot"] fullscreen disable'
 wait_for 15 copy_matches "$B_PID" ' Rest trovel$' || fail "B's rest did not start after full screen: '$(copy_title "$B_PID")'"
+# The full-size rest window on the 1280x720 output: 30 px in from the sides, 37 from the top.
+wait_for 10 copy_rect_is "$B_PID" "30 37 1220 646" || fail "B's rest window is at $(sway_rect "$(copy_title "$B_PID")")"
 
 # ---- A: a rest's length (60 s) without input: held at the full length
 copy_matches "$A_PID" '^0[12]:[0-5]0 Type trovel$' || fail "A held too early: '$(copy_title "$A_PID")'"
