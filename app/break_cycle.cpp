@@ -131,8 +131,9 @@ void TForm1::end_timed_pause() {
     if (!timed_pause_end_.isValid()) return;
     pause_alarm_->cancel();
     timed_pause_end_ = QDateTime();
-    RxTrayIcon1->setHint(tray_hint_before_pause_);
-    menu_pause->Hint = pause_hint_before_pause_;
+    // Outside a timed pause the tray's tip is the window title and PAUSE has no hint.
+    RxTrayIcon1->setHint(windowTitle());
+    menu_pause->Hint.clear();
     emit cycle_changed();
 }
 

@@ -52,10 +52,6 @@ void TForm1::pause_until(const QDateTime &end) {
         report_.report(tr("The pause will not end by itself: %1").arg(error));
         return;
     }
-    if (!timed_pause_end_.isValid()) {
-        tray_hint_before_pause_ = RxTrayIcon1->Hint();
-        pause_hint_before_pause_ = menu_pause->Hint;
-    }
     timed_pause_end_ = end;
     const QString until = paused_until_text(end);
     RxTrayIcon1->setHint(until);

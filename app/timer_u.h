@@ -327,8 +327,7 @@ private:
 
     // ---- the timed pause ----
     std::unique_ptr<WallClockAlarm> pause_alarm_;
-    QDateTime timed_pause_end_;                                // invalid while no timed pause runs
-    QString tray_hint_before_pause_, pause_hint_before_pause_; // given back when it ends
+    QDateTime timed_pause_end_; // invalid while no timed pause runs
 
     // ---- history ----
     std::unique_ptr<HistoryStore> history_store_;

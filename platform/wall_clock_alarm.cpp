@@ -31,11 +31,11 @@ bool TimerFdAlarm::set(const QDateTime &at, QString *error) {
     // any setting of the clock; one already past expires at once. A zero expiry would
     // disarm the timer, so the earliest moment is one nanosecond after the epoch.
     const int64_t ms = std::max<int64_t>(at.toMSecsSinceEpoch(), 0);
-    itimerspec spec{};
-    spec.it_value.tv_sec = static_cast<time_t>(ms / 1000);
-    spec.it_value.tv_nsec = static_cast<long>(ms % 1000) * 1000000L;
-    if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0) spec.it_value.tv_nsec = 1;
-    if (timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr) != 0)
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = static_cast<time_t>(ms / 1000);
+    expiry.it_value.tv_nsec = static_cast<long>(ms % 1000) * 1000000L;
+    if (expiry.it_value.tv_sec == 0 && expiry.it_value.tv_nsec == 0) expiry.it_value.tv_nsec = 1;
+    if (timerfd_settime(fd_, TFD_TIMER_ABSTIME, &expiry, nullptr) != 0)
         return fail(QStringLiteral("Cannot set a timer"), errno);
     if (!notifier_) {
         notifier_ = std::make_unique<QSocketNotifier>(QSocketNotifier::Read);
