@@ -30,6 +30,10 @@ TRxClock::TRxClock(Environment &env, QWidget *parent) : QWidget(parent), env_(en
     setAttribute(Qt::WA_OpaquePaintEvent);
     shown_ = clock_time(env_.local_time());
     timer_.setInterval(tick_ms);
+    // A precise timer keeps its reads on the grid they started on, where a coarse one
+    // drifts to round times: the reads stay in step with the rest's other timers, which
+    // start with the clock, and share their wake-ups.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &TRxClock::tick);
 }
 
