@@ -120,6 +120,14 @@ bool QtTrayHost::has_host() const {
     return icon_ && (sni_watch_->host_at_start().value_or(false) || !icon_->geometry().isEmpty());
 }
 
+bool QtTrayHost::area_present() const {
+    // Only a Qt icon can know that nothing shows it: before it is made nothing was asked
+    // yet, and the own item exists because a panel came up. Asking Qt may take a round trip
+    // to the X server, so this is asked only when an animation starts.
+    if (kind() != TrayIconKind::qt_icon) return true;
+    return has_host() || QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void QtTrayHost::host_arrived(TrayArrival arrival) {
     switch (after_arrival(kind(), has_host(), arrival)) {
     case TrayStep::keep:
@@ -134,6 +142,7 @@ void QtTrayHost::host_arrived(TrayArrival arrival) {
         make_qt_icon();
         break;
     }
+    if (on_area_arrived) on_area_arrived();
 }
 
 void QtTrayHost::activate(TrayActivation a) {

@@ -27,6 +27,7 @@ public:
     void remove() override;
     QPoint cursor_pos() const override;
     Qt::KeyboardModifiers modifiers() const override;
+    bool area_present() const override;
 
     // The icon Qt shows; null until the first add has reached the event loop and the
     // program's windows shown by then have been drawn. From then on, notification areas

@@ -35,8 +35,12 @@ public:
     // notification is handled.
     virtual QPoint cursor_pos() const = 0;
     virtual Qt::KeyboardModifiers modifiers() const = 0;
+    // Whether a notification area is there to show the icon; one that cannot tell says yes.
+    virtual bool area_present() const { return true; }
 
     std::function<void(TrayNotification)> on_notification;
+    // A notification area came up.
+    std::function<void()> on_area_arrived;
 };
 
 // The real notification area, through QSystemTrayIcon.

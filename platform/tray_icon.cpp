@@ -14,6 +14,9 @@ TRxTrayIcon::TRxTrayIcon(std::unique_ptr<TrayHost> host, std::unique_ptr<Platfor
                          QObject *parent)
     : QObject(parent), host_(std::move(host)), timer_(std::move(animation_timer)) {
     host_->on_notification = [this](TrayNotification n) { handle(n); };
+    host_->on_area_arrived = [this] {
+        if (Animated() && added_) resume_animation();
+    };
     timer_->on_timeout = [this] { step(); };
     icons_.OnChange = [this] { update(); };
 }
@@ -22,6 +25,7 @@ TRxTrayIcon::~TRxTrayIcon() {
     destroying_ = true;
     enabled_ = false;
     host_->on_notification = nullptr;
+    host_->on_area_arrived = nullptr;
     timer_->stop();
     timer_->on_timeout = nullptr;
     animated_ = false;
@@ -108,7 +112,9 @@ void TRxTrayIcon::remove() {
 }
 
 void TRxTrayIcon::resume_animation() {
-    if (!timer_->running()) timer_->start(std::max<int>(interval_, 1));
+    // With no notification area nobody sees the frames: the animation waits for one to
+    // come up instead of stepping on.
+    if (!timer_->running() && host_->area_present()) timer_->start(std::max<int>(interval_, 1));
 }
 
 void TRxTrayIcon::step() {

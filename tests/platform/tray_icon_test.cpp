@@ -180,6 +180,24 @@ TEST_F(TrayIcon, RemovedIconPausesTheAnimationAndAddingResumesIt) {
     EXPECT_EQ(tray->IconIndex(), 1);
 }
 
+TEST_F(TrayIcon, WithNoAreaTheAnimationWaitsForOne) {
+    host->area = false;
+    configure();
+    tray->setAnimated(true);
+    EXPECT_EQ(log->back().icon, frames[0].cacheKey());
+    EXPECT_FALSE(timer->running());
+    run(1000);
+    EXPECT_EQ(tray->IconIndex(), 0);
+    host->area = true;
+    host->on_area_arrived();
+    run(150);
+    EXPECT_EQ(tray->IconIndex(), 1);
+    EXPECT_EQ(log->back().icon, frames[1].cacheKey());
+    tray->setAnimated(false);
+    host->on_area_arrived(); // an area that comes up after the rest starts nothing
+    EXPECT_FALSE(timer->running());
+}
+
 TEST_F(TrayIcon, ARefusedAddIsRetriedAtEveryStep) {
     host->accept = false;
     configure();
@@ -635,14 +653,19 @@ TEST(TrayHostQt, APanelThatComesLaterGetsTheIconAsItIsThen) {
     QtTrayHost host;
     std::vector<TrayNotification> notes;
     host.on_notification = [&](TrayNotification n) { notes.push_back(n); };
+    int arrivals = 0;
+    host.on_area_arrived = [&] { ++arrivals; };
     host.host_arrived(TrayArrival::status_notifier_watcher);
     EXPECT_EQ(host.item(), nullptr) << "before the icon is made, nothing changes";
     host.add(a, "one");
     QCoreApplication::processEvents();
     ASSERT_NE(host.icon(), nullptr);
+    EXPECT_FALSE(host.area_present()) << "a Qt icon that nothing shows";
     host.modify(b, "two");
 
     host.host_arrived(TrayArrival::status_notifier_watcher);
+    EXPECT_EQ(arrivals, 2);
+    EXPECT_TRUE(host.area_present());
     EXPECT_EQ(host.icon(), nullptr);
     ASSERT_NE(host.item(), nullptr);
     EXPECT_EQ(host.item()->icon_pixmap()[0].argb, sni_pixmaps(b)[0].argb);

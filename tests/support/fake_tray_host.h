@@ -26,6 +26,7 @@ public:
     void remove() override;
     QPoint cursor_pos() const override { return pos; }
     Qt::KeyboardModifiers modifiers() const override { return keys; }
+    bool area_present() const override { return area; }
 
     void send(TrayNotification n);
     void click_left();        // down, up
@@ -37,8 +38,9 @@ public:
     bool accept = true;
     QPoint pos{100, 200};
     Qt::KeyboardModifiers keys;
-    // Whether the fake area shows an icon now.
+    // Whether the fake area shows an icon now, and whether there is one at all.
     bool shown = false;
+    bool area = true;
     std::shared_ptr<std::vector<TrayCall>> log = std::make_shared<std::vector<TrayCall>>();
 };
 
